@@ -1,0 +1,237 @@
+#include "calculation.h"
+
+#include "conversion.h"
+#include "design.h"
+#include "entry.h"
+#include "numbertext.h"
+#include "realtiming.h"
+#include "tables.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+
+namespace {
+
+std::string text(const QString &value) { return value.toStdString(); }
+QString qtext(const std::string &value) { return QString::fromStdString(value); }
+
+QJsonArray outputCaptions(const std::array<bool, 14> &on)
+{
+    QJsonArray captions;
+    for (int n = 1; n <= calc::OutputCount; ++n)
+        captions.append(on[static_cast<std::size_t>(n)] ? QStringLiteral("On") : QString());
+    return captions;
+}
+
+QJsonObject comboContents(const std::vector<std::string> &items, int selected)
+{
+    QJsonArray list;
+    for (const auto &item : items)
+        list.append(qtext(item));
+    return {{QStringLiteral("items"), list}, {QStringLiteral("selected"), selected}};
+}
+
+// True for a text the key filter would let into a field: digits and at most one separator.
+bool isTypedNumber(const QString &value)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
+    return value.contains(QRegularExpression(QStringLiteral("[0-9]"))) && pattern.match(value).hasMatch();
+}
+
+} // namespace
+
+QJsonObject calculate(const QString &periodText, const QString &pulseText,
+                      const CalculationOptions &options)
+{
+    QJsonObject result;
+    QJsonArray alarms;
+    auto raise = [&alarms](const std::vector<int> &numbers) {
+        for (int n : numbers)
+            alarms.append(n);
+    };
+    auto stop = [&](const QString &reason) {
+        result.insert(QStringLiteral("alarmes"), alarms);
+        result.insert(QStringLiteral("arret"), reason);
+        return result;
+    };
+
+    const std::string period = calc::Zero_non_Significatif(text(periodText));
+    const std::string pulse = calc::Zero_non_Significatif(text(pulseText));
+    const calc::EntryCheck entry =
+        calc::checkPeriodAndPulse(period, pulse, 0.0, options.Mode_Affichage, options.separator);
+    raise(entry.alarms);
+    result.insert(QStringLiteral("FrequenceOscillateur(1)"), qtext(entry.labelText));
+    if (entry.label != calc::EntryCheck::Label::Set)
+        return stop(entry.label == calc::EntryCheck::Label::Emptied
+                        ? QStringLiteral("la période T est inférieure à 25 ms")
+                        : QStringLiteral("la durée du pulse T1 est nulle"));
+
+    const calc::Design design =
+        calc::designTimer(entry.Periode_T, entry.Pulse_T1, entry.Periode_Oscillateur,
+                          options.Constante_K4060, options.separator);
+    raise(design.alarms);
+    if (!design.completed)
+        return stop(design.alarms.front() == 6 ? QStringLiteral("la durée du pulse T1 est nulle")
+                                               : QStringLiteral("le rapport T / T1 est inférieur à 2,001"));
+    result.insert(QStringLiteral("Motif_Q"), design.Motif_Q);
+    result.insert(QStringLiteral("QcOnOff"), outputCaptions(design.on));
+    result.insert(QStringLiteral("CondensateurCalcul(1)"), qtext(design.C2Caption));
+    result.insert(QStringLiteral("ResistanceCalcul(1)"), qtext(design.R2Caption));
+
+    const calc::Conversion conversion =
+        calc::convertToSeries(design.R2_Theorique, design.Motif_Q, design.C2Caption,
+                              options.Pas_Serie, options.separator);
+    raise({calc::capacitorWarning(conversion.capacitorText)});
+    raise({conversion.outputs.alarm});
+    result.insert(QStringLiteral("CondensateurReel"), qtext(conversion.capacitorText));
+    result.insert(QStringLiteral("ResistanceCombo(0)"),
+                  comboContents(conversion.fixedItems, conversion.fixedSelected));
+    result.insert(QStringLiteral("ResistanceCombo(1)"), comboContents(conversion.potItems, 0));
+    std::array<bool, 14> realOn{};
+    for (int n = 1; n <= calc::OutputCount; ++n)
+        realOn[static_cast<std::size_t>(n)] = (conversion.outputs.pattern & (1 << (n - 1))) != 0;
+    result.insert(QStringLiteral("QrOnOff"), outputCaptions(realOn));
+
+    const calc::RealTiming timing = calc::realTiming(
+        conversion.fixedItems[static_cast<std::size_t>(conversion.fixedSelected)],
+        conversion.potItems.front(), conversion.capacitorText, conversion.outputs.pattern,
+        options.Constante_K4060, options.Mode_Affichage, options.separator);
+    result.insert(QStringLiteral("FrequenceOscillateur(3)"), qtext(timing.FrequenceOscillateur));
+    result.insert(QStringLiteral("T_reel"), qtext(timing.T_reel));
+    result.insert(QStringLiteral("T1_reel"), qtext(timing.T1_reel));
+    result.insert(QStringLiteral("ValeurRs"), qtext(timing.ValeurRs));
+
+    // Negative numbers mean "nothing to show" and are left out.
+    QJsonArray shown;
+    for (const auto &n : std::as_const(alarms))
+        if (n.toInt() >= 0)
+            shown.append(n);
+    result.insert(QStringLiteral("alarmes"), shown);
+    return result;
+}
+
+namespace {
+
+QString outputList(const QJsonArray &captions, bool markPinless)
+{
+    QStringList names;
+    for (int n = 1; n <= captions.size(); ++n) {
+        if (captions[n - 1].toString() != QStringLiteral("On"))
+            continue;
+        QString name = QStringLiteral("Q%1").arg(n);
+        if (markPinless && calc::isPinless(n))
+            name += QStringLiteral(" (impossible)");
+        names.append(name);
+    }
+    return names.isEmpty() ? QStringLiteral("aucune") : names.join(QStringLiteral(", "));
+}
+
+QString selectedItem(const QJsonObject &combo)
+{
+    return combo[QStringLiteral("items")].toArray()[combo[QStringLiteral("selected")].toInt()].toString();
+}
+
+} // namespace
+
+QString calculationReport(const QJsonObject &result, const CalculationOptions &options)
+{
+    auto value = [&result](const char *key) { return result[QLatin1String(key)].toString(); };
+    QStringList lines;
+    lines << QStringLiteral("A - Temporisation demandée")
+          << QStringLiteral("    Période oscillateur = %1").arg(value("FrequenceOscillateur(1)"));
+    if (result.contains(QStringLiteral("Motif_Q"))) {
+        lines << QStringLiteral("B - Valeur des composants calculés")
+              << QStringLiteral("    Sorties \"On\" : %1")
+                     .arg(outputList(result[QStringLiteral("QcOnOff")].toArray(), true))
+              << QStringLiteral("    Condensateur \"C2\" = %1").arg(value("CondensateurCalcul(1)"))
+              << QStringLiteral("    Résistance \"R2\" = %1").arg(value("ResistanceCalcul(1)"));
+    }
+    if (result.contains(QStringLiteral("QrOnOff"))) {
+        lines << QStringLiteral("C - Valeur réelle des composants (série %1)")
+                     .arg(options.Pas_Serie == 2 ? QStringLiteral("E12") : QStringLiteral("E24"))
+              << QStringLiteral("    Condensateur \"C2\" = %1 nF").arg(value("CondensateurReel").trimmed())
+              << QStringLiteral("    Résistance \"R2\" = %1 Kohm + potentiomètre %2 Kohm")
+                     .arg(selectedItem(result[QStringLiteral("ResistanceCombo(0)")].toObject()),
+                          selectedItem(result[QStringLiteral("ResistanceCombo(1)")].toObject()))
+              << QStringLiteral("    Sorties \"On\" : %1")
+                     .arg(outputList(result[QStringLiteral("QrOnOff")].toArray(), false))
+              << QStringLiteral("D - Temporisation réelle")
+              << QStringLiteral("    Période oscillateur = %1").arg(value("FrequenceOscillateur(3)"))
+              << QStringLiteral("    Période \"T\" = %1 s").arg(value("T_reel"))
+              << QStringLiteral("    Durée du pulse \"T1\" = %1 s").arg(value("T1_reel"))
+              << QStringLiteral("    Résistance \"Rs\" = %1").arg(value("ValeurRs"));
+    }
+    if (result.contains(QStringLiteral("arret")))
+        lines << QStringLiteral("Calcul arrêté : %1.").arg(value("arret"));
+    QStringList alarms;
+    for (const auto &n : result[QStringLiteral("alarmes")].toArray())
+        alarms << QString::number(n.toInt());
+    lines << QStringLiteral("Alarmes : %1")
+                 .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults)
+{
+    ParsedCalculation parsed;
+    parsed.options = defaults;
+    auto fail = [&parsed](const QString &message) {
+        parsed.error = message;
+        return parsed;
+    };
+    if (arguments.size() < 3 || arguments[0] != QStringLiteral("--calcul"))
+        return fail(QStringLiteral("il faut --calcul suivi de T et de T1"));
+    parsed.periodText = arguments[1];
+    parsed.pulseText = arguments[2];
+    for (const QString &number : {parsed.periodText, parsed.pulseText})
+        if (!isTypedNumber(number))
+            return fail(QStringLiteral("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
+                            .arg(number));
+
+    for (qsizetype i = 3; i < arguments.size(); ++i) {
+        const QString &option = arguments[i];
+        if (option == QStringLiteral("--json")) {
+            parsed.options.json = true;
+            continue;
+        }
+        if (i + 1 >= arguments.size())
+            return fail(QStringLiteral("option « %1 » inconnue ou sans valeur").arg(option));
+        const QString value = arguments[++i];
+        if (option == QStringLiteral("--serie")) {
+            if (value.compare(QStringLiteral("E24"), Qt::CaseInsensitive) == 0)
+                parsed.options.Pas_Serie = 1;
+            else if (value.compare(QStringLiteral("E12"), Qt::CaseInsensitive) == 0)
+                parsed.options.Pas_Serie = 2;
+            else
+                return fail(QStringLiteral("--serie attend E12 ou E24, pas « %1 »").arg(value));
+        } else if (option == QStringLiteral("--significatif")) {
+            static const QStringList modes = {QStringLiteral("0"), QStringLiteral("3"),
+                                              QStringLiteral("4"), QStringLiteral("5")};
+            if (!modes.contains(value))
+                return fail(QStringLiteral("--significatif attend 0, 3, 4 ou 5, pas « %1 »").arg(value));
+            parsed.options.Mode_Affichage = value.toInt();
+        } else if (option == QStringLiteral("--k4060")) {
+            const double k = calc::readNumber(text(value));
+            if (!isTypedNumber(value) || !(k > 0))
+                return fail(QStringLiteral("--k4060 attend un nombre positif, pas « %1 »").arg(value));
+            parsed.options.Constante_K4060 = k / 1e8;
+        } else {
+            return fail(QStringLiteral("option « %1 » inconnue").arg(option));
+        }
+    }
+    parsed.ok = true;
+    return parsed;
+}
+
+QString calculationUsage()
+{
+    return QStringLiteral(
+        "Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] "
+        "[--k4060 N] [--json]\n"
+        "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
+        "  --serie         série des résistances réelles (E24 par défaut)\n"
+        "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
+        "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
+        "  --json          un objet JSON au lieu du compte rendu\n"
+        "Sans --calcul, le programme ouvre sa fenêtre.\n");
+}

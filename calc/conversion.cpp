@@ -1,0 +1,65 @@
+#include "conversion.h"
+
+#include "numbertext.h"
+#include "tables.h"
+
+#include <cmath>
+
+namespace calc {
+
+RealisablePattern realisablePattern(int Motif_Q)
+{
+    RealisablePattern result;
+    if ((Motif_Q & 0x7) != 0) // Q1, Q2 or Q3
+        result.alarm = 8;
+    int w = Motif_Q < 8 ? 8 : Motif_Q + 4; // nearest multiple of 8 once bits 0-2 are cleared
+    if ((w & 1024) != 0) {                 // Q11
+        result.alarm = 8;
+        const int low = w & 0x3F8; // Q4 to Q10
+        w = low <= 508 ? (w & 0x1800) | 0x3F8 : (w + 1024) & 0x3800;
+    }
+    if (w > 8191)
+        w = 8191;
+    result.pattern = w & 0x1BF8;
+    return result;
+}
+
+Conversion convertToSeries(double R2_Theorique, int Motif_Q, std::string_view c2Caption,
+                           int pasSerie, char separator)
+{
+    Conversion result;
+    for (std::size_t at = c2Caption.find("nF"); at != std::string_view::npos;
+         at = c2Caption.find("nF")) {
+        result.capacitorText += c2Caption.substr(0, at);
+        c2Caption.remove_prefix(at + 2);
+    }
+    result.capacitorText += c2Caption;
+
+    // A double decade factor: a theoretical R2 of any size converts.
+    double mantissa = R2_Theorique;
+    double decade = 1;
+    while (mantissa > 10 && std::isfinite(mantissa)) {
+        mantissa /= 10;
+        decade *= 10;
+    }
+
+    const int step = pasSerie == PasE12 ? PasE12 : PasE24;
+    result.potItems.push_back("0");
+    int best = 0;
+    double bestDistance = 10000000;
+    for (int i = 1; i <= 24; i += step) {
+        const double value = Table_E24[static_cast<std::size_t>(i)];
+        result.fixedItems.push_back(formatGeneral(decade * value, separator));
+        result.potItems.push_back(formatGeneral(decade * value / 10, separator));
+        const double distance = std::fabs(value - mantissa);
+        if (distance < bestDistance) { // a tie keeps the smaller value
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    result.fixedSelected = (best - 1) / step;
+    result.outputs = realisablePattern(Motif_Q);
+    return result;
+}
+
+} // namespace calc

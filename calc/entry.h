@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace calc {
+
+inline constexpr double CountsPerPeriod = 16384; // one period T is 2^14 oscillator periods
+
+struct EntryCheck {
+    double Periode_T = 0;   // seconds
+    double Pulse_T1 = 0;    // seconds
+    std::vector<int> alarms; // in the order raised: 7, or 6, or 4 and/or 5
+    double Periode_Oscillateur = 0; // seconds; the previous value when the entry is refused
+    enum class Label { Unchanged, Emptied, Set } label = Label::Unchanged;
+    std::string labelText; // oscillator period caption when `label` is Set, e.g. "0,6103 ms"
+};
+
+// Checks the texts of the period and pulse fields and derives the oscillator period.
+EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pulseText,
+                               double previousPeriodeOscillateur, int modeAffichage, char separator);
+
+} // namespace calc

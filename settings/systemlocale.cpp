@@ -1,0 +1,12 @@
+#include "systemlocale.h"
+
+#include <QLocale>
+
+namespace Commun {
+
+char systemDecimalSeparator()
+{
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+} // namespace Commun

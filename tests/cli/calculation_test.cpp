@@ -1,0 +1,165 @@
+#include "calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+QStringList texts(const QJsonArray &array)
+{
+    QStringList list;
+    for (const auto &value : array)
+        list << value.toString();
+    return list;
+}
+
+QStringList onlyAt(std::initializer_list<int> outputs)
+{
+    QStringList captions(13);
+    for (int n : outputs)
+        captions[n - 1] = QStringLiteral("On");
+    return captions;
+}
+
+void expectRoadOfOneDesign(const QJsonObject &r, const QString &fixedSelected)
+{
+    EXPECT_EQ(r[QStringLiteral("FrequenceOscillateur(1)")].toString(), QStringLiteral("0,6103 ms"));
+    EXPECT_EQ(r[QStringLiteral("Motif_Q")].toInt(), 1639);
+    EXPECT_EQ(texts(r[QStringLiteral("QcOnOff")].toArray()), onlyAt({1, 2, 3, 6, 7, 10, 11}));
+    const QJsonObject fixed = r[QStringLiteral("ResistanceCombo(0)")].toObject();
+    EXPECT_EQ(fixed[QStringLiteral("items")].toArray()[fixed[QStringLiteral("selected")].toInt()].toString(),
+              fixedSelected);
+    const QJsonObject pot = r[QStringLiteral("ResistanceCombo(1)")].toObject();
+    EXPECT_EQ(pot[QStringLiteral("selected")].toInt(), 0);
+    EXPECT_EQ(pot[QStringLiteral("items")].toArray()[0].toString(), QStringLiteral("0"));
+    EXPECT_EQ(texts(r[QStringLiteral("QrOnOff")].toArray()), onlyAt({12}));
+    EXPECT_EQ(r[QStringLiteral("FrequenceOscillateur(3)")].toString(), QStringLiteral("0,63 ms"));
+    EXPECT_EQ(r[QStringLiteral("T_reel")].toString(), QStringLiteral("10,32"));
+    EXPECT_EQ(r[QStringLiteral("T1_reel")].toString(), QStringLiteral("1,290"));
+    EXPECT_EQ(r[QStringLiteral("ValeurRs")].toString(), QStringLiteral("560 Kohm"));
+    EXPECT_EQ(r[QStringLiteral("alarmes")].toArray(), (QJsonArray{2, 2, 2, 2, 8}));
+    EXPECT_FALSE(r.contains(QStringLiteral("arret")));
+}
+
+TEST(Calculation, RoadOfOneDesignWithComma)
+{
+    CalculationOptions options;
+    options.separator = ',';
+    const QJsonObject r = calculate(QStringLiteral("10"), QStringLiteral("1"), options);
+    expectRoadOfOneDesign(r, QStringLiteral("150"));
+    EXPECT_EQ(r[QStringLiteral("CondensateurCalcul(1)")].toString(), QStringLiteral("1,5 nF"));
+    EXPECT_EQ(r[QStringLiteral("ResistanceCalcul(1)")].toString(), QStringLiteral("145,32 Kohm"));
+    EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1,5 "));
+}
+
+struct StopCase {
+    const char *name;
+    const char *T, *T1;
+    QJsonArray alarms;
+    bool hasDesign;
+};
+
+class CalculationStops : public testing::TestWithParam<StopCase> {};
+
+TEST_P(CalculationStops, ReportsAndLeavesLaterKeysOut)
+{
+    const auto &c = GetParam();
+    const QJsonObject r = calculate(QString::fromLatin1(c.T), QString::fromLatin1(c.T1), {});
+    EXPECT_TRUE(r.contains(QStringLiteral("arret")));
+    EXPECT_EQ(r[QStringLiteral("alarmes")].toArray(), c.alarms);
+    EXPECT_FALSE(r.contains(QStringLiteral("T_reel")));
+    EXPECT_FALSE(r.contains(QStringLiteral("Motif_Q")));
+    EXPECT_TRUE(calculationReport(r, {}).contains(QStringLiteral("Calcul arrêté")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CalculationStops,
+                         testing::Values(StopCase{"period_too_short", "0,02", "0,001", {7}, false},
+                                         StopCase{"zero_pulse", "10", "0", {6}, false},
+                                         StopCase{"ratio_too_small", "10", "6", {5, 5}, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct ArgumentCase {
+    const char *name;
+    QStringList arguments;
+    bool ok;
+};
+
+class CalculationArguments : public testing::TestWithParam<ArgumentCase> {};
+
+TEST_P(CalculationArguments, AcceptsOnlyWellFormedCommands)
+{
+    const ParsedCalculation parsed = parseCalculation(GetParam().arguments, {});
+    EXPECT_EQ(parsed.ok, GetParam().ok) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.error.isEmpty(), GetParam().ok);
+}
+
+#define ARGS(...) QStringList{__VA_ARGS__}
+#define S QStringLiteral
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalculationArguments,
+    testing::Values(
+        ArgumentCase{"minimal", ARGS(S("--calcul"), S("10"), S("1")), true},
+        ArgumentCase{"comma_numbers", ARGS(S("--calcul"), S("0,5"), S(".1")), true},
+        ArgumentCase{"all_options", ARGS(S("--calcul"), S("10"), S("1"), S("--serie"), S("e12"), S("--significatif"), S("0"), S("--k4060"), S("275,5"), S("--json")), true},
+        ArgumentCase{"missing_pulse", ARGS(S("--calcul"), S("10")), false},
+        ArgumentCase{"letters", ARGS(S("--calcul"), S("dix"), S("1")), false},
+        ArgumentCase{"two_separators", ARGS(S("--calcul"), S("1.5,2"), S("1")), false},
+        ArgumentCase{"negative", ARGS(S("--calcul"), S("-10"), S("1")), false},
+        ArgumentCase{"bad_series", ARGS(S("--calcul"), S("10"), S("1"), S("--serie"), S("E6")), false},
+        ArgumentCase{"hidden_mode", ARGS(S("--calcul"), S("10"), S("1"), S("--significatif"), S("2")), false},
+        ArgumentCase{"zero_constant", ARGS(S("--calcul"), S("10"), S("1"), S("--k4060"), S("0")), false},
+        ArgumentCase{"option_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--serie")), false},
+        ArgumentCase{"unknown_option", ARGS(S("--calcul"), S("10"), S("1"), S("--vite"), S("1")), false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Calculation, OptionsOverrideDefaults)
+{
+    CalculationOptions defaults;
+    defaults.Pas_Serie = 2;
+    const ParsedCalculation parsed = parseCalculation(
+        {S("--calcul"), S("10"), S("1"), S("--serie"), S("E24"), S("--k4060"), S("300")}, defaults);
+    ASSERT_TRUE(parsed.ok);
+    EXPECT_EQ(parsed.options.Pas_Serie, 1);
+    EXPECT_DOUBLE_EQ(parsed.options.Constante_K4060, 3e-6);
+    EXPECT_EQ(parsed.options.Mode_Affichage, 4);
+}
+
+// The executable itself, as a user runs it: the C locale writes the point.
+std::string run(const std::string &arguments, int &status)
+{
+    const std::string command = "env LC_ALL=C.UTF-8 " CHRONALYS_EXECUTABLE " " + arguments + " 2>&1";
+    FILE *pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    while (const auto n = fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, n);
+    status = WEXITSTATUS(pclose(pipe));
+    return output;
+}
+
+TEST(CommandLine, JsonOfTheRoadOfOneDesign)
+{
+    int status = -1;
+    const std::string output = run("--calcul 10 1 --json", status);
+    ASSERT_EQ(status, 0) << output;
+    const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(output)).object();
+    expectRoadOfOneDesign(r, QStringLiteral("150"));
+    EXPECT_EQ(r[QStringLiteral("CondensateurCalcul(1)")].toString(), QStringLiteral("1.5 nF"));
+    EXPECT_EQ(r[QStringLiteral("ResistanceCalcul(1)")].toString(), QStringLiteral("145.32 Kohm"));
+    EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1.5 "));
+}
+
+TEST(CommandLine, BadArgumentsExitWithStatusTwo)
+{
+    int status = -1;
+    const std::string output = run("--calcul 10 abc", status);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(output.find("Usage"), std::string::npos);
+}
+
+} // namespace
