@@ -1,7 +1,11 @@
 #include "calculation.h"
+#include "chronalys_cd4060.h"
+#include "commun.h"
+#include "parametres.h"
 #include "systemlocale.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -15,6 +19,15 @@ int runCalculation(const QStringList &arguments)
     QTextStream err(stderr);
     CalculationOptions defaults;
     defaults.separator = Commun::systemDecimalSeparator();
+    // A constant calibrated in the settings file applies here as in the window; options given
+    // on the command line still win. Only read: the file is the window's to write.
+    Commun::Chemin_Fichier_INI();
+    if (QFileInfo::exists(Commun::Chemin_INI())) {
+        const Commun::Parametres stored = Commun::Lire_Parametres();
+        defaults.Pas_Serie = stored.Pas_Serie;
+        defaults.Mode_Affichage = stored.Mode_Affichage;
+        defaults.Constante_K4060 = stored.Constante_K4060;
+    }
     const ParsedCalculation parsed = parseCalculation(arguments, defaults);
     if (!parsed.ok) {
         err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
@@ -28,14 +41,41 @@ int runCalculation(const QStringList &arguments)
     return 0;
 }
 
+// The window needs a display; without one Qt would abort, so say so and point to the
+// calculation that needs none.
+bool displayAvailable(int argc, char *argv[])
+{
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0)
+            platform = argv[i + 1];
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--calcul")))
-        return runCalculation(arguments);
-    QTextStream(stderr) << calculationUsage();
-    return 2;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--calcul") == 0) {
+            QCoreApplication application(argc, argv);
+            return runCalculation(application.arguments().mid(1));
+        }
+    }
+    if (!displayAvailable(argc, argv)) {
+        std::fputs("Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "
+                   "pour calculer sans fenêtre : Chronalys_CD4060 --calcul T T1\n",
+                   stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    LaunchOptions options;
+    options.executablePath = QCoreApplication::applicationFilePath();
+    options.commandLine = application.arguments().mid(1).join(QLatin1Char(' '));
+    options.decimalSeparator = Commun::systemDecimalSeparator();
+    Chronalys_CD4060 window(options);
+    window.show();
+    return application.exec();
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <string>
@@ -129,10 +131,14 @@ TEST(Calculation, OptionsOverrideDefaults)
     EXPECT_EQ(parsed.options.Mode_Affichage, 4);
 }
 
-// The executable itself, as a user runs it: the C locale writes the point.
+// The executable itself, as a user runs it: the C locale writes the point. A copy in a folder of
+// its own, so no settings file left in the build tree changes its defaults.
 std::string run(const std::string &arguments, int &status)
 {
-    const std::string command = "env LC_ALL=C.UTF-8 " CHRONALYS_EXECUTABLE " " + arguments + " 2>&1";
+    const QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("Chronalys_CD4060"));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(CHRONALYS_EXECUTABLE), copy));
+    const std::string command = "env LC_ALL=C.UTF-8 '" + copy.toStdString() + "' " + arguments + " 2>&1";
     FILE *pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];

@@ -1,0 +1,183 @@
+#include "commun.h"
+
+#include "atomicsave.h"
+#include "commun_p.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace Commun {
+
+namespace {
+
+constexpr qsizetype ValueLength = 254; // the platform's 255-character buffer less its final zero
+constexpr int Int16Max = 32767;
+
+struct State {
+    QString sautLigne;
+    int modeDiagnostic = 0;
+    QString nomBase;
+    QString cheminIni;
+    QString cheminAide;
+    int compteSauve = 0;
+    int compteRestaure = 0;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+QString cut(QString text)
+{
+    if (text.size() > ValueLength)
+        text.truncate(text[ValueLength - 1].isHighSurrogate() ? ValueLength - 1 : ValueLength);
+    return text;
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+int diagnosticPosition(const QString &commandLine)
+{
+    // Upper-cased unit by unit, so that positions stay those of the text as given
+    // (QString::toUpper would turn one "ß" into two letters).
+    QString upper = commandLine;
+    for (QChar &c : upper)
+        c = c.toUpper();
+    const qsizetype index = upper.indexOf(QLatin1String("BUG"));
+    return index < 0 ? 0 : int(qMin<qsizetype>(index + 1, Int16Max));
+}
+
+// Windows executables end in ".exe"; elsewhere they have no extension and a dot belongs to the
+// name, as in "Outil_(Rev_1.04)".
+QString executableName(const QString &fileName)
+{
+    if (fileName.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        return fileName.chopped(4);
+    return fileName;
+}
+
+// Copies that differ only by a revision tag ("Outil_(Rev_2)", "Outil_(Rev_3)") share their files.
+QString withoutRevisionTag(const QString &name)
+{
+    const qsizetype open = name.indexOf(QLatin1String("_("));
+    const qsizetype close = name.indexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return name;
+    return name.left(open) + name.mid(close + 1);
+}
+
+} // namespace
+
+QString Chemin_Fichier_INI()
+{
+    if (!QCoreApplication::instance())
+        return Chemin_Fichier_INI(QString(), QString());
+    return Chemin_Fichier_INI(QCoreApplication::applicationFilePath(),
+                              QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')));
+}
+
+QString Chemin_Fichier_INI(const QString &executablePath, const QString &commandLine)
+{
+    const QFileInfo executable(QDir::fromNativeSeparators(executablePath));
+    QString folder = QDir::toNativeSeparators(executable.path());
+    if (!folder.endsWith(QDir::separator())) // a root folder already ends with one
+        folder += QDir::separator();
+
+    State &s = state();
+    s.sautLigne = QStringLiteral("\r\n");
+    s.modeDiagnostic = diagnosticPosition(commandLine);
+    s.nomBase = withoutRevisionTag(executableName(executable.fileName()));
+    s.cheminIni = folder + s.nomBase + QStringLiteral(".INI");
+    s.cheminAide = folder + s.nomBase + QStringLiteral("_Aide.TXT");
+    return folder + s.nomBase;
+}
+
+QString Saut_Ligne() { return state().sautLigne; }
+int Mode_Diagnostic() { return state().modeDiagnostic; }
+QString Nom_Base() { return state().nomBase; }
+QString Chemin_INI() { return state().cheminIni; }
+QString Chemin_Aide() { return state().cheminAide; }
+int Compte_Sauve() { return state().compteSauve; }
+int Compte_Restaure() { return state().compteRestaure; }
+
+void reinitialiser()
+{
+    state() = State();
+}
+
+QString Lire_INI(const QString &section, const QString &key, const QString &defaultValue,
+                 const QString &file)
+{
+    return detail::readValue(IniDocument::load(detail::settingsPath(file)), section, key,
+                             defaultValue);
+}
+
+void Ecrire_INI(const QString &section, const QString &key, const QString &value,
+                const QString &file)
+{
+    Ecrire_INI(QList<EntreeINI>{{section, key, value}}, file);
+}
+
+void Ecrire_INI(const QList<EntreeINI> &entries, const QString &file)
+{
+    const QString path = detail::settingsPath(file);
+    bool readable = true;
+    IniDocument document = IniDocument::load(path, &readable);
+    if (!readable) {
+        warnWriteFailure(path, QStringLiteral("fichier illisible, laissé tel quel"));
+        return;
+    }
+    for (const EntreeINI &entry : entries)
+        document.setValue(entry.section, entry.key, entry.value);
+    if (!document.isModified())
+        return;
+    QString error;
+    if (!saveAtomically(path, document.toBytes(), &error))
+        warnWriteFailure(path, error);
+}
+
+namespace detail {
+
+QString settingsPath(const QString &file)
+{
+    return file.isEmpty() ? Chemin_INI() : file;
+}
+
+QString readValue(const IniDocument &document, const QString &section, const QString &key,
+                  const QString &defaultValue)
+{
+    const std::optional<QString> stored = document.value(section, key);
+    if (!stored) {
+        QString value = defaultValue;
+        while (!value.isEmpty() && isBlank(value.back()))
+            value.chop(1);
+        return cut(value);
+    }
+    const QString &value = *stored;
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+        && value.back() == value.front())
+        return cut(value.mid(1, value.size() - 2));
+    return cut(value);
+}
+
+int takeSaveNumber()
+{
+    int &count = state().compteSauve;
+    return count < Int16Max ? count++ : count;
+}
+
+int takeRestoreNumber()
+{
+    int &count = state().compteRestaure;
+    return count < Int16Max ? count++ : count;
+}
+
+} // namespace detail
+
+} // namespace Commun

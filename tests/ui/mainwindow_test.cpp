@@ -1,0 +1,482 @@
+#include "windowfixture.h"
+
+#include "alarmes.h"
+#include "captionlabel.h"
+
+#include <QClipboard>
+#include <QMenu>
+
+namespace {
+
+const QByteArray NumberedAlarms = "00 zero\r\n01 un\r\n02 deux\r\n03 trois\r\n04 quatre\r\n"
+                                  "05 cinq&&suite\r\n06 six\r\n07 sept\r\n08 huit\r\n";
+
+QString slot(const char *text) { return QLatin1Char('\r') + QString::fromUtf8(text); }
+
+TEST_F(WindowTest, FirstStartWithoutSettings)
+{
+    start();
+    EXPECT_TRUE(action(QStringLiteral("E12E24(1)"))->isChecked());
+    EXPECT_FALSE(action(QStringLiteral("E12E24(2)"))->isChecked());
+    EXPECT_TRUE(action(QStringLiteral("Affichage(4)"))->isChecked());
+    EXPECT_EQ(field(QStringLiteral("Valeur(1)"))->text(), QStringLiteral("25"));
+    EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("18000"));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QStringLiteral("1098 ms"));
+    EXPECT_DOUBLE_EQ(m_window->Constante_K4060(), 2.8e-6);
+    EXPECT_EQ(m_window->frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+
+    // Zone B keeps its placeholders; zone D shows the timing of zero parts.
+    EXPECT_EQ(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
+    EXPECT_EQ(caption(QStringLiteral("ResistanceCalcul(1)")), QStringLiteral("??? "));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(3)")), QStringLiteral("0 ms"));
+    EXPECT_EQ(caption(QStringLiteral("T_reel")), QStringLiteral("0"));
+    EXPECT_EQ(caption(QStringLiteral("T1_reel")), QStringLiteral("0"));
+    EXPECT_EQ(caption(QStringLiteral("ValeurRs")), QStringLiteral("100 Kohm"));
+    EXPECT_EQ(combo(0)->count(), 1);
+    EXPECT_EQ(combo(0)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(combo(1)->currentText(), QStringLiteral("0"));
+
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("Conversion_reelle(24)"))->isEnabled());
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("Conversion_reelle(24)"))->isHidden());
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Conversion_reelle(12)"))->isHidden());
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Calcul_RC_vers_F"))->isHidden());
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Command1"))->isHidden());
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("TestEntre"))->isHidden());
+}
+
+TEST_F(WindowTest, OutputRowsReadQ13ToQ1WithPinlessOutputsGreyed)
+{
+    start();
+    for (const char *row : {"Qc", "Qr"}) {
+        int previousLeft = -1;
+        for (int i = 13; i >= 1; --i) {
+            QLabel *name = control(QStringLiteral("%1(%2)").arg(QLatin1String(row)).arg(i));
+            QLabel *state = control(QStringLiteral("%1OnOff(%2)").arg(QLatin1String(row)).arg(i));
+            EXPECT_EQ(name->text(), QStringLiteral("Q%1").arg(i));
+            EXPECT_GT(name->x(), previousLeft);
+            EXPECT_EQ(state->x(), name->x());
+            EXPECT_GT(state->y(), name->y());
+            previousLeft = name->x();
+            EXPECT_EQ(name->isEnabled(), !(i <= 3 || i == 11)) << row << i;
+            EXPECT_TRUE(state->text().isEmpty());
+            EXPECT_FALSE(name->isHidden());
+            EXPECT_EQ(state->toolTip(), control(QStringLiteral("%1OnOff(0)").arg(QLatin1String(row)))->toolTip());
+        }
+        EXPECT_TRUE(control(QStringLiteral("%1(0)").arg(QLatin1String(row)))->isHidden());
+    }
+}
+
+struct StoredCase {
+    const char *name;
+    const char *settings;
+    const char *commandLine;
+    const char *checkedSeries;
+    const char *checkedMode;
+    const char *pulse;
+    bool diagnostic;
+};
+
+class StoredSettings : public WindowTest, public testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredSettings, AreShownBack)
+{
+    const auto &c = GetParam();
+    writeFile(QStringLiteral("Chronalys_CD4060.INI"), c.settings);
+    start(QString::fromLatin1(c.commandLine));
+    EXPECT_TRUE(action(QString::fromLatin1(c.checkedSeries))->isChecked());
+    EXPECT_TRUE(action(QString::fromLatin1(c.checkedMode))->isChecked());
+    EXPECT_EQ(field(QStringLiteral("Valeur(1)"))->text(), QString::fromLatin1(c.pulse));
+    EXPECT_EQ(!control<QWidget>(QStringLiteral("Command1"))->isHidden(), c.diagnostic);
+    EXPECT_EQ(!control<QWidget>(QStringLiteral("TestSort"))->isHidden(), c.diagnostic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredSettings,
+    testing::Values(
+        StoredCase{"comma_pulse_and_e12", "[parametres]\r\nValeur_T1=12,5\r\nE12E24=2\r\n", "",
+                   "E12E24(2)", "Affichage(4)", "12.5", false},
+        StoredCase{"half_rounds_to_even", "[parametres]\r\nE12E24=2.5\r\nSignificatif=0\r\n", "",
+                   "E12E24(2)", "Affichage(0)", "25", false},
+        StoredCase{"one_and_a_half_rounds_up", "[parametres]\r\nE12E24=1.5\r\nSignificatif=5\r\n", "",
+                   "E12E24(2)", "Affichage(5)", "25", false},
+        StoredCase{"out_of_range_falls_back", "[parametres]\r\nE12E24=7\r\nSignificatif=9\r\n", "",
+                   "E12E24(1)", "Affichage(4)", "25", false},
+        StoredCase{"debug_command_line", "", "/debug", "E12E24(1)", "Affichage(4)", "25", true},
+        StoredCase{"bug_upper_case", "", "BUG", "E12E24(1)", "Affichage(4)", "25", true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, QuitterWritesNineKeysThenRestartShowsThemBack)
+{
+    start();
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("3,5"));
+    retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("1"));
+    action(QStringLiteral("E12E24(2)"))->trigger();
+    action(QStringLiteral("Affichage(3)"))->trigger();
+    action(QStringLiteral("QQ(1)"))->trigger();
+    EXPECT_EQ(m_endings, 1);
+
+    const QStringList lines = QString::fromUtf8(readFile(QStringLiteral("Chronalys_CD4060.INI")))
+                                  .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 11) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines.mid(0, 6), (QStringList{QStringLiteral("[parametres]"), QStringLiteral("E12E24=2"),
+                                            QStringLiteral("Valeur_T=3,5"), QStringLiteral("Valeur_T1=1"),
+                                            QStringLiteral("K4060=280"), QStringLiteral("Significatif=3")}));
+    EXPECT_EQ(lines[6], QStringLiteral("[Position_0]"));
+    const QStringList keys = {QStringLiteral("Haut="), QStringLiteral("Droite="), QStringLiteral("Hauteur="),
+                              QStringLiteral("Largeur=")};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(lines[7 + i].startsWith(keys[i])) << lines[7 + i].toStdString();
+
+    start();
+    EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("3.5"));
+    EXPECT_EQ(field(QStringLiteral("Valeur(1)"))->text(), QStringLiteral("1"));
+    EXPECT_TRUE(action(QStringLiteral("E12E24(2)"))->isChecked());
+    EXPECT_TRUE(action(QStringLiteral("Affichage(3)"))->isChecked());
+}
+
+TEST_F(WindowTest, CloseControlAndFinSaveNothing)
+{
+    const QByteArray stored = "[parametres]\r\nValeur_T=60\r\n";
+    writeFile(QStringLiteral("Chronalys_CD4060.INI"), stored);
+    start(QStringLiteral("debug"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("120"));
+    m_window->close();
+    EXPECT_EQ(readFile(QStringLiteral("Chronalys_CD4060.INI")), stored);
+    EXPECT_EQ(m_endings, 0);
+
+    start(QStringLiteral("debug"));
+    EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("60"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("120"));
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(m_endings, 1);
+    EXPECT_EQ(readFile(QStringLiteral("Chronalys_CD4060.INI")), stored);
+}
+
+struct KeyCase {
+    const char *name;
+    const char *before;
+    QList<int> keys; // Qt key codes
+    const char *after;
+    int beeps;
+    bool separatorAlarm;
+};
+
+class KeyFilter : public WindowTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyFilter, LetsOnlyNumbersIn)
+{
+    const auto &c = GetParam();
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
+    start();
+    // Fields whose values here raise no alarm of their own.
+    for (QLineEdit *edit : {field(QStringLiteral("Valeur(1)")), field(QStringLiteral("CondensateurReel")),
+                            combo(1)->lineEdit()}) {
+        SCOPED_TRACE(edit->parentWidget()->objectName().toStdString() + "/" + edit->objectName().toStdString());
+        edit->setText(QString::fromLatin1(c.before));
+        m_window->Timer1_Timer(); // takes down any message from the set-up
+        for (int i = 0; i < 41; ++i)
+            m_window->Timer1_Timer();
+        const int beeps = beepCount();
+        for (int key : c.keys)
+            QTest::keyClick(edit, static_cast<Qt::Key>(key), key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(beepCount() - beeps, c.beeps);
+        EXPECT_EQ(alarmShown() && alarmCaption() == slot("   trois"), c.separatorAlarm);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeyFilter,
+    testing::Values(KeyCase{"point_then_five", "1", {Qt::Key_Period, Qt::Key_5}, "1.5", 0, false},
+                    KeyCase{"comma_then_five", "1", {Qt::Key_Comma, Qt::Key_5}, "1,5", 0, false},
+                    KeyCase{"second_comma", "1.5", {Qt::Key_Comma}, "1.5", 1, true},
+                    KeyCase{"second_point", "1.5", {Qt::Key_Period}, "1.5", 1, true},
+                    KeyCase{"letter", "12", {Qt::Key_A}, "12", 1, false},
+                    KeyCase{"minus", "12", {Qt::Key_Minus}, "12", 1, false},
+                    KeyCase{"space", "12", {Qt::Key_Space}, "12", 1, false},
+                    KeyCase{"keyboard_paste", "12", {Qt::Key_V}, "12", 1, false},
+                    KeyCase{"backspace", "1.5", {Qt::Key_Backspace}, "1.", 0, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
+{
+    start();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QLineEdit *period = field(QStringLiteral("Valeur(0)"));
+    period->setFocus();
+    const int beeps = beepCount();
+    QStringList visited;
+    QWidget *current = period;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = QApplication::focusWidget();
+        ASSERT_NE(current, nullptr);
+        visited << (current->objectName().isEmpty() ? current->parentWidget()->objectName() : current->objectName());
+    }
+    EXPECT_EQ(beepCount(), beeps);
+    const QStringList entries = {QStringLiteral("Valeur(1)"), QStringLiteral("CondensateurReel"),
+                                 QStringLiteral("ResistanceCombo(0)"), QStringLiteral("ResistanceCombo(1)")};
+    QStringList order;
+    for (const QString &name : visited)
+        if (entries.contains(name) && !order.contains(name))
+            order << name;
+    EXPECT_EQ(order, entries) << visited.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(WindowTest, SelectionIsJudgedAsIfTypedAtTheEnd)
+{
+    start();
+    QLineEdit *edit = field(QStringLiteral("Valeur(1)"));
+    edit->setText(QStringLiteral("1.5"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Comma);
+    EXPECT_EQ(edit->text(), QStringLiteral("1.5"));
+}
+
+TEST_F(WindowTest, ContextMenuOffersNoPaste)
+{
+    start();
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    QLineEdit *edit = field(QStringLiteral("Valeur(0)"));
+    edit->selectAll();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &event);
+    const QList<QMenu *> menus = edit->findChildren<QMenu *>();
+    ASSERT_EQ(menus.size(), 1);
+    ASSERT_FALSE(menus.front()->actions().isEmpty());
+    for (QAction *item : menus.front()->actions())
+        item->trigger();
+    EXPECT_FALSE(edit->text().contains(QStringLiteral("abc")));
+    menus.front()->close();
+}
+
+struct TidyCase {
+    const char *name;
+    const char *set;
+    const char *shown;
+    const char *oscillator; // label once T is then typed as 10
+};
+
+class NestedTidy : public WindowTest, public testing::WithParamInterface<TidyCase> {};
+
+TEST_P(NestedTidy, RewritesTheFieldAndRecomputes)
+{
+    start();
+    QLineEdit *pulse = field(QStringLiteral("Valeur(1)"));
+    pulse->setText(QString::fromLatin1(GetParam().set));
+    EXPECT_EQ(pulse->text(), QString::fromLatin1(GetParam().shown));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("10"));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QString::fromLatin1(GetParam().oscillator));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NestedTidy,
+                         testing::Values(TidyCase{"leading_zero", "05", "5", "0,6103 ms"},
+                                         TidyCase{"leading_comma", ",5", "0,5", "0,6103 ms"},
+                                         TidyCase{"zeros_stay", "00", "00", ""}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, PeriodEntryAlarmsAndLabel)
+{
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
+    start();
+    QLineEdit *period = field(QStringLiteral("Valeur(0)"));
+    QLineEdit *pulse = field(QStringLiteral("Valeur(1)"));
+    retype(pulse, QStringLiteral("1"));
+    retype(period, QStringLiteral("0,02"));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QString());
+    EXPECT_EQ(alarmCaption(), slot("   sept"));
+    retype(period, QStringLiteral("25000"));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QStringLiteral("1525 ms"));
+    EXPECT_EQ(alarmCaption(), slot("   quatre"));
+    retype(period, QStringLiteral("10"));
+    pulse->setText(QStringLiteral("0"));
+    EXPECT_EQ(alarmCaption(), slot("   six"));
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QStringLiteral("0,6103 ms"));
+    pulse->setText(QStringLiteral("6"));
+    EXPECT_EQ(alarmCaption(), slot("   cinq\r\nsuite"));
+}
+
+struct DesignCase {
+    const char *name;
+    const char *T, *T1;
+    QList<int> red;
+    QList<int> on;
+    const char *c2, *r2; // with the point; the comma variant is derived
+};
+
+class DesignThroughWindow : public WindowTest,
+                            public testing::WithParamInterface<std::tuple<DesignCase, char>> {};
+
+TEST_P(DesignThroughWindow, ShowsCaptionsMarksAndAlarms)
+{
+    const auto &[c, separator] = GetParam();
+    start({}, separator);
+    retype(field(QStringLiteral("Valeur(1)")), QString::fromLatin1(c.T1).replace(QLatin1Char('.'), QLatin1Char(',')));
+    retype(field(QStringLiteral("Valeur(0)")), QString::fromLatin1(c.T));
+    const int beeps = beepCount();
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    EXPECT_EQ(beepCount() - beeps, c.red.size()); // one alarm 2 per pinless output
+    const QChar sep = QLatin1Char(separator);
+    EXPECT_EQ(caption(QStringLiteral("CondensateurCalcul(1)")), QString::fromLatin1(c.c2).replace(QLatin1Char('.'), sep));
+    EXPECT_EQ(caption(QStringLiteral("ResistanceCalcul(1)")), QString::fromLatin1(c.r2).replace(QLatin1Char('.'), sep));
+    for (int n = 1; n <= 13; ++n) {
+        QLabel *mark = control(QStringLiteral("QcOnOff(%1)").arg(n));
+        EXPECT_EQ(mark->text(), c.on.contains(n) ? QStringLiteral("On") : QString()) << n;
+        EXPECT_EQ(mark->palette().color(QPalette::WindowText) == QColor(255, 0, 0), c.red.contains(n)) << n;
+    }
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Conversion_reelle(24)"))->isEnabled());
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Conversion_reelle(12)"))->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, DesignThroughWindow,
+    testing::Combine(
+        testing::Values(DesignCase{"T10_T1_1", "10", "1", {1, 2, 3, 11}, {1, 2, 3, 6, 7, 10, 11}, "1.5 nF", "145.32 Kohm"},
+                        DesignCase{"T4_T1_1", "4", "1", {}, {13}, "0.68 nF", "128.23 Kohm"},
+                        DesignCase{"T60_T1_10", "60", "10", {1, 2}, {1, 2, 4, 6, 8, 10, 12}, "8.2 nF", "159.5 Kohm"},
+                        DesignCase{"T3600_T1_60", "3600", "60", {1}, {1, 5, 9}, "470.0 nF", "166.97 Kohm"},
+                        DesignCase{"T18000_T1_25", "18000", "25", {1, 2, 3}, {1, 2, 3, 5}, "1000.0 nF", "392.37 Kohm"},
+                        DesignCase{"T1_T1_0_1", "1", "0.1", {1, 2, 3, 11}, {1, 2, 3, 6, 7, 10, 11}, "0.47 nF", "46.38 Kohm"}),
+        testing::Values('.', ',')),
+    [](const auto &info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) == ',' ? "_comma" : "_point");
+    });
+
+TEST_F(WindowTest, RedMarkReturnsToWindowTextWhenCleared)
+{
+    start();
+    retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("1"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("10"));
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("4"));
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    QLabel *q1 = control(QStringLiteral("QcOnOff(1)"));
+    EXPECT_EQ(q1->text(), QString());
+    EXPECT_EQ(q1->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::WindowText));
+}
+
+TEST_F(WindowTest, DesignRefusedKeepsEverything)
+{
+    start();
+    retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("6"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("10"));
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    EXPECT_EQ(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("Conversion_reelle(24)"))->isEnabled());
+}
+
+TEST_F(WindowTest, AffichageTicksOneEntryAndChangesTheNextDisplay)
+{
+    start(QStringLiteral("debug"));
+    action(QStringLiteral("Affichage(3)"))->trigger();
+    for (int i : {0, 4, 5})
+        EXPECT_FALSE(action(QStringLiteral("Affichage(%1)").arg(i))->isChecked());
+    EXPECT_TRUE(action(QStringLiteral("Affichage(3)"))->isChecked());
+    EXPECT_EQ(caption(QStringLiteral("FrequenceOscillateur(1)")), QStringLiteral("1098 ms")); // not redone
+    field(QStringLiteral("TestEntre"))->setText(QStringLiteral("1.23456"));
+    EXPECT_EQ(caption(QStringLiteral("TestSort")), QStringLiteral("1,23"));
+    action(QStringLiteral("Affichage(0)"))->trigger();
+    field(QStringLiteral("TestEntre"))->setText(QStringLiteral("1.5"));
+    EXPECT_EQ(caption(QStringLiteral("TestSort")), QStringLiteral("1,5"));
+    action(QStringLiteral("Affichage(0)"))->trigger(); // already ticked: stays ticked
+    EXPECT_TRUE(action(QStringLiteral("Affichage(0)"))->isChecked());
+}
+
+TEST_F(WindowTest, BandComesDownAtThe41stTick)
+{
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
+    start();
+    for (int i = 0; i < 2; ++i)
+        m_window->Timer1_Timer();
+    EXPECT_FALSE(alarmShown());
+    EXPECT_EQ(m_window->Compte_Alarme(), -1);
+
+    const int beeps = beepCount();
+    m_window->VisuAlarme(5);
+    EXPECT_EQ(beepCount() - beeps, 1);
+    EXPECT_EQ(alarmCaption(), slot("   cinq\r\nsuite"));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("Alarme"))->text(), QStringLiteral("\n   cinq\nsuite"));
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Dessin_Tempo"))->isHidden());
+    for (int tick = 1; tick <= 40; ++tick) {
+        m_window->Timer1_Timer();
+        ASSERT_TRUE(alarmShown()) << tick;
+    }
+    m_window->Timer1_Timer();
+    EXPECT_FALSE(alarmShown());
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("Dessin_Tempo"))->isHidden());
+
+    m_window->VisuAlarme(-1);
+    m_window->VisuAlarme(11);
+    EXPECT_FALSE(alarmShown());
+    EXPECT_EQ(beepCount() - beeps, 1);
+}
+
+TEST_F(WindowTest, MessageRaisedDuringStartUpStaysItsFullTime)
+{
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
+    writeFile(QStringLiteral("Chronalys_CD4060.INI"), "[parametres]\r\nValeur_T1=0\r\n");
+    start();
+    EXPECT_EQ(alarmCaption(), slot("   six"));
+    m_window->Timer1_Timer();
+    EXPECT_TRUE(alarmShown());
+    EXPECT_EQ(m_window->Compte_Alarme(), 39);
+}
+
+struct AlarmFileCase {
+    const char *name;
+    QByteArray content;
+    QStringList expected; // slots from 0; later slots empty
+};
+
+class AlarmFile : public testing::TestWithParam<AlarmFileCase> {};
+
+TEST_P(AlarmFile, LoadsByTheRules)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x_Alarme.TXT"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().content);
+    file.close();
+    const LignesAlarme lignes = chargerAlarmes(path, QStringLiteral("\r\n"));
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(lignes[static_cast<std::size_t>(i)], GetParam().expected.value(i)) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, AlarmFile,
+    testing::Values(
+        AlarmFileCase{"labels_blanked", "05 T1 vaut z\xc3\xa9ro&&corrigez T1\r\n",
+                      {QStringLiteral("   T1 vaut zéro\r\ncorrigez T1")}},
+        AlarmFileCase{"second_ampersands_kept", "00 a&&b&&c\r\n", {QStringLiteral("   a\r\nb&&c")}},
+        AlarmFileCase{"ampersands_in_label_blanked", "&&xy&&z\r\n", {QStringLiteral("   y\r\nz")}},
+        AlarmFileCase{"short_lines", "ab\r\nc\r\n", {QStringLiteral("  "), QStringLiteral(" ")}},
+        AlarmFileCase{"empty_third_line_ends", "00 a\r\n01 b\r\n\r\n03 d\r\n",
+                      {QStringLiteral("   a"), QStringLiteral("   b")}},
+        AlarmFileCase{"lf_only_file", "00 a\n01 b\n", {QStringLiteral("   a"), QStringLiteral("   b")}},
+        AlarmFileCase{"windows_1252", "00 \xe9t\xe9\r\n", {QStringLiteral("   été")}},
+        AlarmFileCase{"fifteen_lines", []{ QByteArray b; for (int i = 0; i < 15; ++i) b += "00 " + QByteArray::number(i) + "\r\n"; return b; }(),
+                      []{ QStringList l; for (int i = 0; i < 11; ++i) l << QStringLiteral("   %1").arg(i); return l; }()}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(AlarmFileMissing, NamesTheFileInSlotsZeroToNine)
+{
+    const QString path = QStringLiteral("/nonexistent/folder/x_Alarme.TXT");
+    const LignesAlarme lignes = chargerAlarmes(path, QStringLiteral("\r\n"));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(lignes[static_cast<std::size_t>(i)],
+                  QStringLiteral("le fichier \"/nonexistent/folder/x_Alarme.TXT\" n'est pas disponible"));
+    EXPECT_TRUE(lignes[10].isEmpty());
+}
+
+TEST(CaptionLabelDisplay, ShowsEveryBreakOnceAndNoControlCharacter)
+{
+    EXPECT_EQ(CaptionLabel::displayText(QStringLiteral("\r   a\r\nb")), QStringLiteral("\n   a\nb"));
+    EXPECT_EQ(CaptionLabel::displayText(QStringLiteral("a\n\rb\n\r")), QStringLiteral("a\nb\n"));
+    EXPECT_EQ(CaptionLabel::displayText(QStringLiteral("a\n\r\n\rb")), QStringLiteral("a\n\nb"));
+    EXPECT_EQ(CaptionLabel::displayText(QStringLiteral("a\x01\x1b" "b")), QStringLiteral("ab"));
+}
+
+} // namespace

@@ -1,0 +1,743 @@
+#include "chronalys_cd4060.h"
+
+#include "aide.h"
+#include "beep.h"
+#include "captionlabel.h"
+#include "clickablelabel.h"
+#include "commun.h"
+#include "conversion.h"
+#include "design.h"
+#include "entry.h"
+#include "feuilleaide.h"
+#include "numerickeyfilter.h"
+#include "numbertext.h"
+#include "parametres.h"
+#include "picturebutton.h"
+#include "position.h"
+#include "realtiming.h"
+#include "schemawindow.h"
+#include "tables.h"
+#include "titledframe.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QColor Rouge(255, 0, 0);
+
+std::string text(const QString &value) { return value.toStdString(); }
+QString qtext(const std::string &value) { return QString::fromStdString(value); }
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// The window's face: MS Sans Serif where it exists, else a sans-serif of similar width.
+QFont windowFont(int pointSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QFont boldFont(int pointSize) { return windowFont(pointSize, QFont::Bold); }
+
+void setBackground(QWidget *widget, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QApplication::palette().color(role));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// Fonts here are taller than the ones the layout was drawn with: a label grows to show its
+// caption whole, leftwards when right-aligned, downwards so descenders (a comma) stay visible.
+void fitCaption(QLabel *label)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    QRect place = label->geometry();
+    const int needed = metrics.horizontalAdvance(label->text());
+    if ((label->alignment() & Qt::AlignRight) && needed > place.width())
+        place.setLeft(place.right() + 1 - needed);
+    place.setHeight(std::max(place.height(), metrics.height()));
+    label->setGeometry(place);
+}
+
+void setBoldFont(QLabel *label, int pointSize)
+{
+    label->setFont(boldFont(pointSize));
+    fitCaption(label);
+}
+
+template <class Label = QLabel>
+Label *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect twips,
+                 Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment(alignment | Qt::AlignTop);
+    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
+    fitCaption(label);
+    return label;
+}
+
+TitledFrame *makeFrame(QWidget *parent, const QString &name, const QString &title, QRect twips)
+{
+    auto *frame = new TitledFrame(title, parent);
+    frame->setObjectName(name);
+    placeInTwips(frame, twips.x(), twips.y(), twips.width(), twips.height());
+    return frame;
+}
+
+void makeRowTemplate(QLabel *label, const QString &toolTip, bool stateRow)
+{
+    label->setToolTip(toolTip);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(Qt::AlignCenter);
+    if (stateRow)
+        setBackground(label, QPalette::Base);
+    label->hide();
+}
+
+// A created row element takes every property of its template but place, caption and state.
+template <class Label>
+Label *cloneLabel(const Label *model, int index, int left, int top, const QString &caption)
+{
+    auto *label = new Label(model->parentWidget());
+    label->setObjectName(indexed(qPrintable(model->objectName().section(QLatin1Char('('), 0, 0)), index));
+    label->setTextFormat(Qt::PlainText);
+    label->setPalette(model->palette());
+    label->setAutoFillBackground(model->autoFillBackground());
+    label->setFont(model->font());
+    label->setAlignment(model->alignment());
+    label->setToolTip(model->toolTip());
+    label->setFrameStyle(model->frameStyle());
+    label->setText(caption);
+    label->setGeometry(twipsToPixels(left), twipsToPixels(top), model->width(), model->height());
+    return label;
+}
+
+} // namespace
+
+Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_separator(options.decimalSeparator),
+      m_endProgram([] { QCoreApplication::exit(0); })
+{
+    setObjectName(QStringLiteral("Chronalys_CD4060"));
+    setWindowTitle(QStringLiteral("Chronalys pour tempo CD4060"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
+
+    setFont(windowFont(8, QFont::Normal));
+    auto *client = new QWidget(this);
+    client->setFixedSize(twipsToPixels(10110), twipsToPixels(7830));
+    setBackground(client, QPalette::HighlightedText);
+    setCentralWidget(client);
+
+    m_keyFilter = new NumericKeyFilter([this] { VisuAlarme(3); }, this);
+    createMenus();
+    createDrawingAndButtons(client);
+    createZoneA(client);
+    createZoneB(client);
+    createZoneC(client);
+    createZoneD(client);
+    createDiagnostics(client);
+    setTabOrder();
+
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_Timer1->setInterval(500);
+    connect(m_Timer1, &QTimer::timeout, this, &Chronalys_CD4060::Timer1_Timer);
+
+    Form_Load(options);
+    m_Timer1->start();
+}
+
+Chronalys_CD4060::~Chronalys_CD4060()
+{
+    delete m_schema.data();
+    delete m_feuilleAide.data();
+}
+
+void Chronalys_CD4060::createMenus()
+{
+    QMenu *fichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    fichier->setObjectName(QStringLiteral("FF"));
+    m_QQ[0] = fichier->addSeparator();
+    m_QQ[1] = fichier->addAction(QStringLiteral("Quitter"));
+
+    QMenu *serie = menuBar()->addMenu(QStringLiteral("Serie_E12/E24"));
+    serie->setObjectName(QStringLiteral("SS"));
+    m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
+    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E24"));
+    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E12"));
+
+    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Significatif"));
+    significatif->setObjectName(QStringLiteral("ZZ"));
+    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur brute"));
+    m_Affichage[1] = significatif->addAction(QStringLiteral("Bidon"));
+    m_Affichage[2] = significatif->addAction(QStringLiteral("Bidon"));
+    for (int digits = 3; digits <= 5; ++digits)
+        m_Affichage[static_cast<std::size_t>(digits)] =
+            significatif->addAction(QStringLiteral("Affichage %1 valeurs significatives").arg(digits));
+
+    // A title without entries: one click runs it.
+    QAction *visuSchema = menuBar()->addAction(QStringLiteral("Schéma"));
+    visuSchema->setObjectName(QStringLiteral("VisuSchema"));
+    connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
+
+    QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
+    aide->setObjectName(QStringLiteral("AA"));
+    m_Aide[0] = aide->addAction(QStringLiteral("Aide"));
+    m_Aide[1] = aide->addAction(QStringLiteral("A propos"));
+
+    // Hidden entries keep every visible entry's index equal to the value it selects.
+    m_E12E24[0]->setVisible(false);
+    m_Affichage[1]->setVisible(false);
+    m_Affichage[2]->setVisible(false);
+
+    auto wire = [this](auto &actions, const char *name, void (Chronalys_CD4060::*handler)(int),
+                       bool checkable) {
+        for (int i = 0; i < static_cast<int>(actions.size()); ++i) {
+            QAction *action = actions[static_cast<std::size_t>(i)];
+            action->setObjectName(indexed(name, i));
+            action->setCheckable(checkable);
+            connect(action, &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
+        }
+    };
+    wire(m_QQ, "QQ", &Chronalys_CD4060::QQ_Click, false);
+    wire(m_E12E24, "E12E24", &Chronalys_CD4060::E12E24_Click, true);
+    wire(m_Affichage, "Affichage", &Chronalys_CD4060::Affichage_Click, true);
+    wire(m_Aide, "Aide", &Chronalys_CD4060::Aide_Click, false);
+}
+
+void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
+{
+    m_Dessin_Tempo = new Picture(QStringLiteral(":/pictures/dessin_tempo.svg"), client);
+    m_Dessin_Tempo->setObjectName(QStringLiteral("Dessin_Tempo"));
+    placeInTwips(m_Dessin_Tempo, 1440, 0, 6975, 1335);
+
+    m_Alarme = new CaptionLabel(QStringLiteral("Label2"), client);
+    m_Alarme->setObjectName(QStringLiteral("Alarme"));
+    placeInTwips(m_Alarme, 360, 360, 9495, 735);
+    m_Alarme->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_Alarme->setAlignment(Qt::AlignCenter);
+    QPalette alarmPalette = m_Alarme->palette();
+    alarmPalette.setColor(QPalette::Window, QColor(255, 192, 255));
+    m_Alarme->setPalette(alarmPalette);
+    m_Alarme->setAutoFillBackground(true);
+    m_Alarme->hide();
+
+    m_Calcul_F_vers_RC = new PictureButton(QStringLiteral(":/pictures/calcul_droite.svg"), client);
+    m_Calcul_F_vers_RC->setObjectName(QStringLiteral("Calcul_F_vers_RC"));
+    m_Calcul_F_vers_RC->setToolTip(QStringLiteral("Un clic pour trouver les valeurs théoriques"));
+    placeInTwips(m_Calcul_F_vers_RC, 3600, 2160, 1215, 855);
+    connect(m_Calcul_F_vers_RC, &PictureButton::clicked, this, &Chronalys_CD4060::Calcul_F_vers_RC_Click);
+
+    auto *picture1 = new Picture(QStringLiteral(":/pictures/decoration.svg"), client);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setToolTip(QStringLiteral("CD4060 : compteur à 14 étages et son oscillateur RC"));
+    placeInTwips(picture1, 3395, 3600, 1485, 1455);
+
+    const std::array<std::pair<int, const char *>, 2> series = {
+        std::pair{12, ":/pictures/serie_e12.svg"}, std::pair{24, ":/pictures/serie_e24.svg"}};
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const int serie = series[i].first;
+        auto *button = new PictureButton(QLatin1String(series[i].second), client);
+        button->setObjectName(indexed("Conversion_reelle", serie));
+        button->setToolTip(QStringLiteral("un clic pour trouver les valeurs en série E%1 (5%)").arg(serie));
+        placeInTwips(button, 6960, 3720, 1110, 810);
+        button->setEnabled(false);
+        connect(button, &PictureButton::clicked, this, [this, serie] { Conversion_reelle_Click(serie); });
+        m_Conversion_reelle[i] = button;
+    }
+
+    m_Calcul_RC_vers_F = new PictureButton(QStringLiteral(":/pictures/calcul_gauche.svg"), client);
+    m_Calcul_RC_vers_F->setObjectName(QStringLiteral("Calcul_RC_vers_F"));
+    placeInTwips(m_Calcul_RC_vers_F, 3600, 5280, 1095, 855);
+    m_Calcul_RC_vers_F->setEnabled(false);
+    m_Calcul_RC_vers_F->hide();
+    connect(m_Calcul_RC_vers_F, &PictureButton::clicked, this, &Chronalys_CD4060::Calcul_RC_vers_F_Click);
+}
+
+void Chronalys_CD4060::createZoneA(QWidget *client)
+{
+    m_Frame2[0] = makeFrame(client, QStringLiteral("Frame2(0)"), QStringLiteral("Temporisation demandée"),
+                            {240, 1440, 3135, 2655});
+    setBackground(m_Frame2[0], QPalette::Window);
+    m_Frame1[0] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(0)"),
+                            QStringLiteral("Valeur de la Période \"T\" en seconde"), {120, 360, 2895, 855});
+    m_Frame1[1] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(1)"),
+                            QStringLiteral("Durée du Pulse \"T1\" en seconde"), {120, 1320, 2895, 855});
+    const std::array<QString, 2> initial = {QStringLiteral("18000"), QStringLiteral("100")};
+    for (int i = 0; i < 2; ++i) {
+        auto *field = new QLineEdit(initial[static_cast<std::size_t>(i)], m_Frame1[static_cast<std::size_t>(i)]);
+        field->setObjectName(indexed("Valeur", i));
+        field->setFont(boldFont(12));
+        placeInTwips(field, 600, 240, 1695, 375);
+        m_keyFilter->watch(field);
+        connect(field, &QLineEdit::textChanged, this, [this, i] { Valeur_Change(i); });
+        m_Valeur[static_cast<std::size_t>(i)] = field;
+    }
+    m_Valeur[0]->setToolTip(QStringLiteral("Valeur maximum : 20000"));
+
+    const QString theoretical = QStringLiteral("Valeur théorique de la période");
+    m_FrequenceOscillateur[0] = makeLabel(m_Frame2[0], QStringLiteral("FrequenceOscillateur(0)"),
+                                          QStringLiteral("Période oscillateur ="), {120, 2280, 1455, 255},
+                                          Qt::AlignRight);
+    m_FrequenceOscillateur[1] = makeLabel(m_Frame2[0], QStringLiteral("FrequenceOscillateur(1)"),
+                                          QStringLiteral("???"), {1560, 2280, 975, 255});
+    m_FrequenceOscillateur[0]->setToolTip(theoretical);
+    m_FrequenceOscillateur[1]->setToolTip(theoretical);
+    QLabel *letter = makeLabel(m_Frame2[0], QStringLiteral("Label1(0)"), QStringLiteral("A"),
+                               {2640, 2160, 375, 375});
+    setBoldFont(letter, 18);
+}
+
+void Chronalys_CD4060::createZoneB(QWidget *client)
+{
+    m_Frame3[0] = makeFrame(client, QStringLiteral("Frame3(0)"),
+                            QStringLiteral("Valeur des composants calculés"), {4920, 1440, 5055, 2295});
+    m_Frame3[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    setBackground(m_Frame3[0], QPalette::Window);
+    m_CondensateurCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("CondensateurCalcul(0)"),
+                                        QStringLiteral("Condensateur \"C2\" ="), {120, 480, 1575, 255},
+                                        Qt::AlignRight);
+    m_CondensateurCalcul[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    m_CondensateurCalcul[1] = makeLabel(m_Frame3[0], QStringLiteral("CondensateurCalcul(1)"),
+                                        QStringLiteral("??? "), {1800, 480, 855, 255});
+    m_CondensateurCalcul[1]->setToolTip(QStringLiteral("Valeur théorique de C2"));
+    m_ResistanceCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("ResistanceCalcul(0)"),
+                                      QStringLiteral("Résistance \"R2\" ="), {120, 840, 1575, 255},
+                                      Qt::AlignRight);
+    m_ResistanceCalcul[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    m_ResistanceCalcul[1] = makeLabel(m_Frame3[0], QStringLiteral("ResistanceCalcul(1)"),
+                                      QStringLiteral("??? "), {1800, 840, 2415, 255});
+    m_ResistanceCalcul[1]->setToolTip(QStringLiteral("Valeur théorique de R2"));
+
+    m_Qc[0] = makeLabel(m_Frame3[0], QStringLiteral("Qc(0)"), QStringLiteral("Q0"), {2400, 240, 375, 255});
+    makeRowTemplate(m_Qc[0], QStringLiteral("Nom de la sortie Q"), false);
+    m_QcOnOff[0] = makeLabel(m_Frame3[0], QStringLiteral("QcOnOff(0)"), QStringLiteral("?"),
+                             {2880, 240, 365, 255});
+    makeRowTemplate(m_QcOnOff[0],
+                    QStringLiteral("\"On\" mettre une diode sur la sortie du CD4060 (une valeur en rouge "
+                                   "indique une impossibilité)"),
+                    true);
+    QLabel *letter = makeLabel(m_Frame3[0], QStringLiteral("Label1(1)"), QStringLiteral("B"),
+                               {4440, 1800, 375, 375});
+    setBoldFont(letter, 18);
+}
+
+void Chronalys_CD4060::createZoneC(QWidget *client)
+{
+    m_Frame3[1] = makeFrame(client, QStringLiteral("Frame3(1)"),
+                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 4935, 2295});
+    setBackground(m_Frame3[1], QPalette::Window);
+    QWidget *frame = m_Frame3[1];
+    m_CondensateurCalcul[3] = makeLabel(frame, QStringLiteral("CondensateurCalcul(3)"),
+                                        QStringLiteral("Condensateur \"C2\" ="), {120, 360, 1575, 255},
+                                        Qt::AlignRight);
+    m_CondensateurReel = new QLineEdit(QStringLiteral("0"), frame);
+    m_CondensateurReel->setObjectName(QStringLiteral("CondensateurReel"));
+    m_CondensateurReel->setToolTip(QStringLiteral("Entrez la valeur de C2"));
+    placeInTwips(m_CondensateurReel, 1800, 240, 615, 285);
+    m_keyFilter->watch(m_CondensateurReel);
+    connect(m_CondensateurReel, &QLineEdit::textChanged, this, &Chronalys_CD4060::CondensateurReel_Change);
+    m_CondensateurCalcul[2] = makeLabel(frame, QStringLiteral("CondensateurCalcul(2)"), QStringLiteral("nF"),
+                                        {2400, 360, 495, 255});
+    m_FrequenceOscillateur[5] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(5)"),
+                                          QStringLiteral("Talon"), {1800, 600, 495, 255});
+    m_FrequenceOscillateur[4] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(4)"),
+                                          QStringLiteral("Potentiomètre"), {3240, 600, 1335, 255});
+    m_ResistanceCalcul[3] = makeLabel(frame, QStringLiteral("ResistanceCalcul(3)"),
+                                      QStringLiteral("Résistance \"R2\" ="), {120, 840, 1575, 255},
+                                      Qt::AlignRight);
+
+    const std::array<QRect, 2> places = {QRect(1800, 800, 855, 315), QRect(3240, 800, 1095, 315)};
+    const std::array<QString, 2> toolTips = {
+        QStringLiteral("Entrez la valeur de R2"),
+        QStringLiteral("Entrez la valeur du potentiomètre (en série avec R2)")};
+    for (int i = 0; i < 2; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        auto *combo = new QComboBox(frame);
+        combo->setObjectName(indexed("ResistanceCombo", i));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert); // Return must not add the typed text
+        combo->setCompleter(nullptr);                // no inline completion while typing
+        combo->setToolTip(toolTips[at]);
+        placeInTwips(combo, places[at].x(), places[at].y(), places[at].width(), places[at].height());
+        m_keyFilter->watch(combo->lineEdit());
+        // Typing and a pick from the list run the handling; the program's own selections do not.
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i] { ResistanceCombo_Change(i); });
+        connect(combo, &QComboBox::activated, this, [this, i] { ResistanceCombo_Change(i); });
+        m_ResistanceCombo[at] = combo;
+    }
+    m_ResistanceCombo[0]->setEditText(QStringLiteral("ResistanceCombo"));
+
+    makeLabel(frame, QStringLiteral("Plus(0)"), QStringLiteral("Kohm +"), {2640, 840, 615, 255});
+    makeLabel(frame, QStringLiteral("Plus(1)"), QStringLiteral("Kohm "), {4320, 840, 495, 255});
+    m_ResistanceCalcul[2] = makeLabel(frame, QStringLiteral("ResistanceCalcul(2)"),
+                                      QStringLiteral("Résistance \"Rs\" ="), {240, 1920, 1455, 255},
+                                      Qt::AlignRight);
+    m_ValeurRs = makeLabel(frame, QStringLiteral("ValeurRs"), QStringLiteral("??"), {1800, 1920, 1335, 255});
+
+    m_Qr[0] = makeLabel(frame, QStringLiteral("Qr(0)"), QStringLiteral("Q0"), {3000, 120, 375, 255});
+    makeRowTemplate(m_Qr[0], QStringLiteral("Nom de la sortie Q"), false);
+    m_QrOnOff[0] = makeLabel<ClickableLabel>(frame, QStringLiteral("QrOnOff(0)"), QStringLiteral("Off"),
+                                             {3360, 120, 365, 255});
+    makeRowTemplate(m_QrOnOff[0],
+                    QStringLiteral("un clic passe à \"On\"  (une valeur en rouge indique une impossibilité)"),
+                    true);
+    QLabel *letter = makeLabel(frame, QStringLiteral("Label1(3)"), QStringLiteral("C"), {4440, 1800, 375, 375});
+    setBoldFont(letter, 18);
+}
+
+void Chronalys_CD4060::createZoneD(QWidget *client)
+{
+    m_Frame2[1] = makeFrame(client, QStringLiteral("Frame2(1)"), QStringLiteral("Temporisation réelle"),
+                            {240, 4560, 3135, 2655});
+    setBackground(m_Frame2[1], QPalette::Window);
+    m_Frame1[3] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(3)"),
+                            QStringLiteral("Valeur de la Période \"T\" en seconde"), {120, 360, 2895, 855});
+    m_T_reel = makeLabel(m_Frame1[3], QStringLiteral("T_reel"), QStringLiteral("???"), {120, 360, 2535, 255},
+                         Qt::AlignHCenter);
+    setBoldFont(m_T_reel, 12);
+    m_Frame1[2] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(2)"),
+                            QStringLiteral("Durée du Pulse \"T1\" en seconde"), {120, 1320, 2895, 855});
+    m_T1_reel = makeLabel(m_Frame1[2], QStringLiteral("T1_reel"), QStringLiteral("???"), {120, 240, 2655, 255},
+                          Qt::AlignHCenter);
+    setBoldFont(m_T1_reel, 12);
+    const QString real = QStringLiteral("Valeur réelle de la période");
+    m_FrequenceOscillateur[2] = makeLabel(m_Frame2[1], QStringLiteral("FrequenceOscillateur(2)"),
+                                          QStringLiteral("Période oscillateur ="), {120, 2280, 1455, 255},
+                                          Qt::AlignRight);
+    m_FrequenceOscillateur[3] = makeLabel(m_Frame2[1], QStringLiteral("FrequenceOscillateur(3)"),
+                                          QStringLiteral("??? "), {1560, 2280, 855, 255});
+    m_FrequenceOscillateur[2]->setToolTip(real);
+    m_FrequenceOscillateur[3]->setToolTip(real);
+    QLabel *letter = makeLabel(m_Frame2[1], QStringLiteral("Label1(2)"), QStringLiteral("D"),
+                               {2640, 2160, 375, 375});
+    setBoldFont(letter, 18);
+}
+
+void Chronalys_CD4060::createDiagnostics(QWidget *client)
+{
+    m_Command1 = new QPushButton(QStringLiteral("Fin"), client);
+    m_Command1->setObjectName(QStringLiteral("Command1"));
+    placeInTwips(m_Command1, 3840, 6480, 735, 495);
+    m_Command1->hide();
+    connect(m_Command1, &QPushButton::clicked, this, &Chronalys_CD4060::Command1_Click);
+
+    m_TestEntre = new QLineEdit(QStringLiteral("Text1"), client);
+    m_TestEntre->setObjectName(QStringLiteral("TestEntre"));
+    placeInTwips(m_TestEntre, 5040, 3840, 1695, 285);
+    m_TestEntre->hide();
+    connect(m_TestEntre, &QLineEdit::textChanged, this, &Chronalys_CD4060::TestEntre_Change);
+
+    m_TestSort = makeLabel(client, QStringLiteral("TestSort"), QStringLiteral("Label2"), {5040, 4200, 1575, 255});
+    m_TestSort->hide();
+}
+
+void Chronalys_CD4060::setTabOrder()
+{
+    // Pictures without a handler take no focus; labels and frames never do.
+    for (QWidget *widget : {static_cast<QWidget *>(m_Dessin_Tempo),
+                            static_cast<QWidget *>(findChild<Picture *>(QStringLiteral("Picture1")))})
+        widget->setFocusPolicy(Qt::NoFocus);
+    const std::array<QWidget *, 11> order = {
+        m_Command1,           m_Valeur[0],           m_Valeur[1],           m_Calcul_F_vers_RC,
+        m_CondensateurReel,   m_Calcul_RC_vers_F,    m_Conversion_reelle[0], m_Conversion_reelle[1],
+        m_ResistanceCombo[0], m_ResistanceCombo[1],  m_TestEntre};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Chronalys_CD4060::createOutputRows()
+{
+    for (int i = 13; i >= 1; --i) {
+        const auto at = static_cast<std::size_t>(i);
+        const int left = 50 + 380 * (13 - i);
+        const QString name = QStringLiteral("Q%1").arg(i);
+        const bool pinned = !calc::isPinless(i);
+        m_Qc[at] = cloneLabel(m_Qc[0], i, left, 1200, name);
+        m_QcOnOff[at] = cloneLabel(m_QcOnOff[0], i, left, 1480, QString());
+        m_Qr[at] = cloneLabel(m_Qr[0], i, left, 1200, name);
+        m_QrOnOff[at] = cloneLabel(m_QrOnOff[0], i, left, 1480, QString());
+        m_Qc[at]->setEnabled(pinned);
+        m_Qr[at]->setEnabled(pinned);
+        connect(m_QrOnOff[at], &ClickableLabel::clicked, this, [this, i] { QrOnOff_Click(i); });
+        for (QLabel *label : {m_Qc[at], m_QcOnOff[at], m_Qr[at], static_cast<QLabel *>(m_QrOnOff[at])})
+            label->show();
+    }
+}
+
+void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
+{
+    m_Fichier_Alarme =
+        Commun::Chemin_Fichier_INI(options.executablePath, options.commandLine) + QStringLiteral("_Alarme.TXT");
+    m_Lignes_Alarme = chargerAlarmes(m_Fichier_Alarme, Commun::Saut_Ligne());
+    if (Commun::Mode_Diagnostic() > 0) {
+        m_Command1->show();
+        m_TestEntre->show();
+        m_TestSort->show();
+    }
+
+    const Commun::Parametres parametres = Commun::Lire_Parametres();
+    E12E24_Click(parametres.Pas_Serie);
+    Affichage_Click(parametres.Mode_Affichage);
+    m_Valeur[1]->setText(parametres.Valeur_T1);
+    m_Valeur[0]->setText(parametres.Valeur_T);
+    m_Constante_K4060 = parametres.Constante_K4060;
+    m_texteK4060 = parametres.texteK4060;
+    Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
+
+    createOutputRows();
+    m_ResistanceCombo[0]->addItem(QStringLiteral("0"));
+    m_ResistanceCombo[0]->setCurrentIndex(0);
+    setResistanceText(1, QStringLiteral("0"));
+
+    m_schema = new Chronalys_CD4060_Schema();
+    m_Valeur[0]->setFocus();
+}
+
+void Chronalys_CD4060::Termine()
+{
+    Commun::Parametres parametres;
+    parametres.Pas_Serie = m_Pas_Serie;
+    parametres.Valeur_T = m_Valeur[0]->text();
+    parametres.Valeur_T1 = m_Valeur[1]->text();
+    parametres.Constante_K4060 = m_Constante_K4060;
+    parametres.texteK4060 = m_texteK4060;
+    parametres.Mode_Affichage = m_Mode_Affichage;
+    // One atomic save: a kill never leaves the keys half written.
+    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Sauve_Position(this));
+}
+
+void Chronalys_CD4060::closeEvent(QCloseEvent *event)
+{
+    delete m_schema.data();
+    delete m_feuilleAide.data();
+    event->accept();
+}
+
+void Chronalys_CD4060::QQ_Click(int)
+{
+    Termine();
+    m_endProgram();
+}
+
+void Chronalys_CD4060::Command1_Click() { m_endProgram(); }
+
+void Chronalys_CD4060::Valeur_Change(int index)
+{
+    QLineEdit *field = m_Valeur[static_cast<std::size_t>(index)];
+    const QString tidy = qtext(calc::Zero_non_Significatif(text(field->text())));
+    if (tidy != field->text())
+        field->setText(tidy); // runs this handler again, nested, on the tidy text
+
+    const calc::EntryCheck check = calc::checkPeriodAndPulse(
+        text(m_Valeur[0]->text()), text(m_Valeur[1]->text()), m_Periode_Oscillateur, m_Mode_Affichage,
+        m_separator);
+    m_Periode_T = check.Periode_T;
+    m_Pulse_T1 = check.Pulse_T1;
+    m_Periode_Oscillateur = check.Periode_Oscillateur;
+    for (int alarm : check.alarms)
+        VisuAlarme(alarm);
+    if (check.label == calc::EntryCheck::Label::Emptied)
+        m_FrequenceOscillateur[1]->setText(QString());
+    else if (check.label == calc::EntryCheck::Label::Set)
+        m_FrequenceOscillateur[1]->setText(qtext(check.labelText));
+}
+
+void Chronalys_CD4060::setOutputMark(QLabel *mark, bool on, bool red)
+{
+    mark->setText(on ? QStringLiteral("On") : QString());
+    if (!on)
+        setTextColour(mark, QApplication::palette().color(QPalette::WindowText));
+    else if (red)
+        setTextColour(mark, Rouge);
+}
+
+void Chronalys_CD4060::Calcul_F_vers_RC_Click()
+{
+    const calc::Design design = calc::designTimer(m_Periode_T, m_Pulse_T1, m_Periode_Oscillateur,
+                                                  m_Constante_K4060, m_separator);
+    if (!design.completed) {
+        for (int alarm : design.alarms)
+            VisuAlarme(alarm);
+        return;
+    }
+    for (PictureButton *button : m_Conversion_reelle)
+        button->setEnabled(true);
+    m_Motif_Q = design.Motif_Q;
+    for (std::size_t n = 1; n <= calc::OutputCount; ++n) {
+        setOutputMark(m_QcOnOff[n], design.on[n], design.red[n]);
+        if (design.red[n])
+            VisuAlarme(2);
+    }
+    m_R2_Theorique = design.R2_Theorique;
+    m_CondensateurCalcul[1]->setText(qtext(design.C2Caption));
+    m_ResistanceCalcul[1]->setText(qtext(design.R2Caption));
+}
+
+void Chronalys_CD4060::Affichage_Click(int index)
+{
+    m_Mode_Affichage = index;
+    for (QAction *action : m_Affichage)
+        action->setChecked(false);
+    if (index >= 0 && index < static_cast<int>(m_Affichage.size()))
+        m_Affichage[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+void Chronalys_CD4060::E12E24_Click(int index)
+{
+    m_Pas_Serie = index;
+    if (index != calc::PasE24 && index != calc::PasE12)
+        return;
+    const bool e24 = index == calc::PasE24;
+    m_E12E24[1]->setChecked(e24);
+    m_E12E24[2]->setChecked(!e24);
+    m_Conversion_reelle[0]->setVisible(!e24);
+    m_Conversion_reelle[1]->setVisible(e24);
+}
+
+void Chronalys_CD4060::Conversion_reelle_Click(int)
+{
+    const calc::Conversion conversion = calc::convertToSeries(
+        m_R2_Theorique, m_Motif_Q, text(m_CondensateurCalcul[1]->text()), m_Pas_Serie, m_separator);
+    m_CondensateurReel->setText(qtext(conversion.capacitorText)); // its change handling runs
+    m_Calcul_RC_vers_F->setEnabled(true);
+
+    auto fill = [](QComboBox *combo, const std::vector<std::string> &items, int selected) {
+        combo->clear();
+        for (const auto &item : items)
+            combo->addItem(qtext(item));
+        combo->setCurrentIndex(selected);
+    };
+    fill(m_ResistanceCombo[0], conversion.fixedItems, conversion.fixedSelected);
+    fill(m_ResistanceCombo[1], conversion.potItems, 0);
+
+    for (std::size_t n = 1; n <= calc::OutputCount; ++n)
+        m_QrOnOff[n]->setText((conversion.outputs.pattern & (1 << (n - 1))) != 0 ? QStringLiteral("On")
+                                                                                 : QString());
+    VisuAlarme(conversion.outputs.alarm);
+    // A click or key made during the conversion lands here, before the real timing sees it.
+    QCoreApplication::processEvents();
+    Calcul_RC_vers_F_Click();
+}
+
+void Chronalys_CD4060::Calcul_RC_vers_F_Click()
+{
+    int pattern = 0;
+    for (std::size_t k = 1; k <= calc::OutputCount; ++k)
+        if (m_QrOnOff[k]->text() == QStringLiteral("On"))
+            pattern |= 1 << (k - 1);
+    const calc::RealTiming timing = calc::realTiming(
+        text(m_ResistanceCombo[0]->currentText()), text(m_ResistanceCombo[1]->currentText()),
+        text(m_CondensateurReel->text()), pattern, m_Constante_K4060, m_Mode_Affichage, m_separator);
+    m_FrequenceOscillateur[3]->setText(qtext(timing.FrequenceOscillateur));
+    m_T_reel->setText(qtext(timing.T_reel));
+    m_T1_reel->setText(qtext(timing.T1_reel));
+    m_ValeurRs->setText(qtext(timing.ValeurRs));
+}
+
+void Chronalys_CD4060::setResistanceText(int index, const QString &value)
+{
+    QComboBox *combo = m_ResistanceCombo[static_cast<std::size_t>(index)];
+    if (combo->currentText() == value)
+        return;
+    combo->setEditText(value);
+    ResistanceCombo_Change(index);
+}
+
+void Chronalys_CD4060::ResistanceCombo_Change(int index)
+{
+    const QString current = m_ResistanceCombo[static_cast<std::size_t>(index)]->currentText();
+    setResistanceText(index, qtext(calc::Zero_non_Significatif(text(current)))); // nested re-run
+    VisuAlarme(calc::resistorWarning(text(m_ResistanceCombo[0]->currentText()),
+                                     text(m_ResistanceCombo[1]->currentText())));
+    Calcul_RC_vers_F_Click();
+}
+
+void Chronalys_CD4060::CondensateurReel_Change()
+{
+    VisuAlarme(calc::capacitorWarning(text(m_CondensateurReel->text())));
+    Calcul_RC_vers_F_Click();
+}
+
+void Chronalys_CD4060::QrOnOff_Click(int index)
+{
+    QLabel *mark = m_QrOnOff[static_cast<std::size_t>(index)];
+    if (!mark->text().isEmpty()) {
+        setOutputMark(mark, false, false);
+    } else {
+        setOutputMark(mark, true, calc::isPinless(index));
+        if (calc::isPinless(index))
+            VisuAlarme(2);
+    }
+    Calcul_RC_vers_F_Click();
+}
+
+void Chronalys_CD4060::TestEntre_Change()
+{
+    m_TestSort->setText(qtext(calc::Valeur_Significatif(text(m_TestEntre->text()), m_Mode_Affichage)));
+}
+
+void Chronalys_CD4060::VisuAlarme(int numero)
+{
+    if (numero < 0 || numero >= static_cast<int>(m_Lignes_Alarme.size()))
+        return;
+    m_Alarme->setCaption(QLatin1Char('\r') + m_Lignes_Alarme[static_cast<std::size_t>(numero)]);
+    m_Alarme->show();
+    m_Dessin_Tempo->hide();
+    m_Compte_Alarme = 40;
+    beep();
+}
+
+void Chronalys_CD4060::Timer1_Timer()
+{
+    if (m_Compte_Alarme < 0)
+        return;
+    if (m_Compte_Alarme == 0) {
+        m_Alarme->hide();
+        m_Dessin_Tempo->show();
+    }
+    --m_Compte_Alarme;
+}
+
+void Chronalys_CD4060::Aide_Click(int index)
+{
+    if (index == 0)
+        Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide());
+    else if (index == 1)
+        APropos_Afficher(this);
+}
+
+void Chronalys_CD4060::VisuSchema_Click()
+{
+    if (m_schema.isNull())
+        m_schema = new Chronalys_CD4060_Schema();
+    m_schema->show();
+}

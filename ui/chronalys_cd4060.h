@@ -1,0 +1,149 @@
+#pragma once
+
+#include "alarmes.h"
+#include "feuilleaide.h"
+#include "schemawindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class CaptionLabel;
+class ClickableLabel;
+class NumericKeyFilter;
+class Picture;
+class PictureButton;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class TitledFrame;
+
+struct LaunchOptions {
+    QString executablePath; // decides where the side files are
+    QString commandLine;    // arguments after the program name, joined by spaces
+    char decimalSeparator = '.'; // the one the running system writes
+};
+
+// The main window: entry of T and T1 (zone A), theoretical parts (B), real parts (C) and the
+// timing they give (D). Handlers are named after their control and event.
+class Chronalys_CD4060 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Chronalys_CD4060(const LaunchOptions &options, QWidget *parent = nullptr);
+    ~Chronalys_CD4060() override;
+
+    void Valeur_Change(int index);
+    void Calcul_F_vers_RC_Click();
+    void Affichage_Click(int index);
+    void E12E24_Click(int index);
+    void Conversion_reelle_Click(int index);
+    void Calcul_RC_vers_F_Click();
+    void ResistanceCombo_Change(int index);
+    void CondensateurReel_Change();
+    void QrOnOff_Click(int index);
+    void TestEntre_Change();
+    void VisuAlarme(int numero);
+    void Timer1_Timer();
+    void QQ_Click(int index);
+    void Command1_Click();
+    void Aide_Click(int index);
+    void VisuSchema_Click();
+
+    // How "Quitter" and "Fin" end the program; tests replace it to stay alive.
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+
+    double Constante_K4060() const { return m_Constante_K4060; }
+    int Compte_Alarme() const { return m_Compte_Alarme; }
+    const LignesAlarme &Lignes_Alarme() const { return m_Lignes_Alarme; }
+    FeuilleAide *feuilleAide() const { return m_feuilleAide; }
+    Chronalys_CD4060_Schema *schema() const { return m_schema; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+
+private:
+    void Form_Load(const LaunchOptions &options);
+    void Termine();
+
+    void createMenus();
+    void createDrawingAndButtons(QWidget *client);
+    void createZoneA(QWidget *client);
+    void createZoneB(QWidget *client);
+    void createZoneC(QWidget *client);
+    void createZoneD(QWidget *client);
+    void createDiagnostics(QWidget *client);
+    void createOutputRows();
+    void setTabOrder();
+
+    void setOutputMark(QLabel *mark, bool on, bool red);
+    void setResistanceText(int index, const QString &text);
+
+    // Calculation state; periods in seconds.
+    double m_Periode_T = 0;
+    double m_Pulse_T1 = 0;
+    double m_Periode_Oscillateur = 0;
+    double m_Constante_K4060 = 2.8e-6; // seconds per (kilohm x nanofarad)
+    QString m_texteK4060;              // "K4060" as stored, written back unchanged
+    int m_Motif_Q = 0;                 // bit n-1: output Qn takes a diode
+    double m_R2_Theorique = 0;         // kilohms
+    int m_Pas_Serie = 1;               // 1 = E24, 2 = E12
+    int m_Mode_Affichage = 4;          // 0 raw, 1 to 5 significant digits
+    char m_separator = '.';
+
+    QString m_Fichier_Alarme;
+    LignesAlarme m_Lignes_Alarme;
+    int m_Compte_Alarme = 0; // ticks before the message comes down; -1 when none is up
+
+    std::function<void()> m_endProgram;
+
+    // Menus
+    std::array<QAction *, 2> m_QQ{};
+    std::array<QAction *, 3> m_E12E24{};
+    std::array<QAction *, 6> m_Affichage{};
+    std::array<QAction *, 2> m_Aide{};
+
+    // Whole window
+    Picture *m_Dessin_Tempo = nullptr;
+    CaptionLabel *m_Alarme = nullptr;
+    PictureButton *m_Calcul_F_vers_RC = nullptr;
+    PictureButton *m_Calcul_RC_vers_F = nullptr;
+    std::array<PictureButton *, 2> m_Conversion_reelle{}; // [0] = E12, [1] = E24
+    QPushButton *m_Command1 = nullptr;
+    QLineEdit *m_TestEntre = nullptr;
+    QLabel *m_TestSort = nullptr;
+    QTimer *m_Timer1 = nullptr;
+    NumericKeyFilter *m_keyFilter = nullptr;
+
+    // Frames: Frame1(0 to 3), Frame2(0 to 1), Frame3(0 to 1)
+    std::array<TitledFrame *, 4> m_Frame1{};
+    std::array<TitledFrame *, 2> m_Frame2{};
+    std::array<TitledFrame *, 2> m_Frame3{};
+
+    // Zone A and D
+    std::array<QLineEdit *, 2> m_Valeur{};
+    std::array<QLabel *, 6> m_FrequenceOscillateur{};
+    QLabel *m_T_reel = nullptr;
+    QLabel *m_T1_reel = nullptr;
+
+    // Zone B and C
+    std::array<QLabel *, 4> m_CondensateurCalcul{};
+    std::array<QLabel *, 4> m_ResistanceCalcul{};
+    QLineEdit *m_CondensateurReel = nullptr;
+    std::array<QComboBox *, 2> m_ResistanceCombo{};
+    QLabel *m_ValeurRs = nullptr;
+
+    // Output rows, element 0 of each is the hidden template
+    std::array<QLabel *, 14> m_Qc{};
+    std::array<QLabel *, 14> m_QcOnOff{};
+    std::array<QLabel *, 14> m_Qr{};
+    std::array<ClickableLabel *, 14> m_QrOnOff{};
+
+    QPointer<FeuilleAide> m_feuilleAide;
+    QPointer<Chronalys_CD4060_Schema> m_schema;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class CaptionLabel;
+class QPushButton;
+
+// The help window: the text of the help file in a fixed rectangle (no scrolling) and an "OK"
+// button that hides the window. The title-bar close control destroys it.
+class FeuilleAide : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FeuilleAide(QWidget *parent = nullptr);
+
+    CaptionLabel *ZoneHelp() const { return m_ZoneHelp; }
+    QPushButton *Command1() const { return m_Command1; }
+
+    void Command1_Click();
+
+private:
+    CaptionLabel *m_ZoneHelp;
+    QPushButton *m_Command1;
+};

@@ -1,0 +1,78 @@
+#include "numerickeyfilter.h"
+
+#include "beep.h"
+#include "keyfilter.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+
+NumericKeyFilter::NumericKeyFilter(std::function<void()> secondSeparator, QObject *parent)
+    : QObject(parent), m_secondSeparator(std::move(secondSeparator))
+{
+}
+
+void NumericKeyFilter::watch(QLineEdit *field)
+{
+    field->installEventFilter(this);
+    field->setAcceptDrops(false);
+}
+
+bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field == nullptr)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Paste))
+            return refuseKey(field, QStringLiteral("\x16"));
+        // Keys without a character (arrows, Home, Delete, Shift) only move or remove; Tab moves
+        // the focus.
+        if (key->text().isEmpty() || key->text() == QStringLiteral("\x7f") ||
+            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
+        return refuseKey(field, key->text());
+    }
+    case QEvent::ContextMenu:
+        showMenuWithoutPaste(field, static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        return static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
+    default:
+        return false;
+    }
+}
+
+bool NumericKeyFilter::refuseKey(QLineEdit *field, const QString &typed)
+{
+    const char32_t key = typed.size() == 1 ? typed.front().unicode() : typed.toUcs4().value(0);
+    switch (calc::numericKeyVerdict(field->text().toStdString(), key)) {
+    case calc::KeyVerdict::Accept:
+        return false;
+    case calc::KeyVerdict::RefuseWithBeep:
+        beep();
+        return true;
+    case calc::KeyVerdict::RefuseSecondSeparator:
+        m_secondSeparator();
+        return true;
+    }
+    return true;
+}
+
+void NumericKeyFilter::showMenuWithoutPaste(QLineEdit *field, const QPoint &globalPosition)
+{
+    auto *menu = new QMenu(field);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *cut = menu->addAction(QStringLiteral("Couper"), field, &QLineEdit::cut);
+    QAction *copy = menu->addAction(QStringLiteral("Copier"), field, &QLineEdit::copy);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Tout sélectionner"), field, &QLineEdit::selectAll);
+    cut->setEnabled(field->hasSelectedText());
+    copy->setEnabled(field->hasSelectedText());
+    menu->popup(globalPosition);
+}

@@ -1,0 +1,30 @@
+#include "schemawindow.h"
+
+#include "twips.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+
+Chronalys_CD4060_Schema::Chronalys_CD4060_Schema(QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_schema(new QSvgRenderer(QStringLiteral(":/pictures/schema.svg"), this))
+{
+    setObjectName(QStringLiteral("Chronalys_CD4060_Schema"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Every pixel is painted, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Visualisation du schéma"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
+    // Resized by the user the picture stays whole and undistorted: labels remain readable.
+    m_schema->setAspectRatioMode(Qt::KeepAspectRatio);
+    resize(twipsToPixels(13965), twipsToPixels(3720));
+}
+
+// Drawn from the vector picture at every paint, so it stays sharp at any size or scale.
+void Chronalys_CD4060_Schema::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    m_schema->render(&painter, QRectF(rect()));
+}
