@@ -388,7 +388,7 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
         combo->setCompleter(nullptr);                // no inline completion while typing
         combo->setToolTip(toolTips[at]);
         placeInTwips(combo, places[at].x(), places[at].y(), places[at].width(), places[at].height());
-        m_keyFilter->watch(combo->lineEdit());
+        m_keyFilter->watch(combo);
         // Typing and a pick from the list run the handling; the program's own selections do not.
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i] { ResistanceCombo_Change(i); });
         connect(combo, &QComboBox::activated, this, [this, i] { ResistanceCombo_Change(i); });

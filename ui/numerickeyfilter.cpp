@@ -3,6 +3,7 @@
 #include "beep.h"
 #include "keyfilter.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,9 +21,18 @@ void NumericKeyFilter::watch(QLineEdit *field)
     field->setAcceptDrops(false);
 }
 
+// An editable combo box takes the keys itself and hands them to its line edit directly, past
+// any filter of the line edit: it needs the filter too.
+void NumericKeyFilter::watch(QComboBox *editableCombo)
+{
+    editableCombo->installEventFilter(this);
+    watch(editableCombo->lineEdit());
+}
+
 bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *field = qobject_cast<QLineEdit *>(watched);
+    auto *combo = qobject_cast<QComboBox *>(watched);
+    auto *field = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit *>(watched);
     if (field == nullptr)
         return false;
     switch (event->type()) {

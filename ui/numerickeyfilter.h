@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLineEdit;
 
 // The key filter of every numeric field: digits, one "." or "," and backspace only. A key of
@@ -17,6 +18,7 @@ public:
     NumericKeyFilter(std::function<void()> secondSeparator, QObject *parent);
 
     void watch(QLineEdit *field);
+    void watch(QComboBox *editableCombo);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
