@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -133,12 +134,13 @@ TEST(Calculation, OptionsOverrideDefaults)
 
 // The executable itself, as a user runs it: the C locale writes the point. A copy in a folder of
 // its own, so no settings file left in the build tree changes its defaults.
-std::string run(const std::string &arguments, int &status)
+std::string run(const std::string &arguments, int &status, const std::string &environment = {})
 {
     const QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("Chronalys_CD4060"));
     EXPECT_TRUE(QFile::copy(QStringLiteral(CHRONALYS_EXECUTABLE), copy));
-    const std::string command = "env LC_ALL=C.UTF-8 '" + copy.toStdString() + "' " + arguments + " 2>&1";
+    const std::string command =
+        "env " + environment + " LC_ALL=C.UTF-8 '" + copy.toStdString() + "' " + arguments + " 2>&1";
     FILE *pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -166,6 +168,15 @@ TEST(CommandLine, BadArgumentsExitWithStatusTwo)
     const std::string output = run("--calcul 10 abc", status);
     EXPECT_EQ(status, 2);
     EXPECT_NE(output.find("Usage"), std::string::npos);
+}
+
+TEST(CommandLine, WindowWithoutDisplaySaysSoAndPointsToTheCalculation)
+{
+    int status = -1;
+    const std::string output = run("", status, "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("--calcul"), std::string::npos) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
 }
 
 } // namespace
