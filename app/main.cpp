@@ -71,6 +71,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication application(argc, argv);
+    // Ties the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHRONALYS_APP_ID));
     LaunchOptions options;
     options.executablePath = QCoreApplication::applicationFilePath();
     options.commandLine = application.arguments().mid(1).join(QLatin1Char(' '));

@@ -6,6 +6,20 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+
+#include <vector>
+#endif
+
+// Set by the build from the install layout, e.g. "../share/chronalys-cd4060".
+#ifndef CHRONALYS_DATA_FROM_BIN
+#error "CHRONALYS_DATA_FROM_BIN must give the data folder relative to the installed executable"
+#endif
 
 namespace Commun {
 
@@ -20,6 +34,8 @@ struct State {
     QString nomBase;
     QString cheminIni;
     QString cheminAide;
+    QString cheminAlarme;
+    bool iniDansDossierUtilisateur = false; // its folder may not exist yet
     int compteSauve = 0;
     int compteRestaure = 0;
 };
@@ -72,6 +88,51 @@ QString withoutRevisionTag(const QString &name)
     return name.left(open) + name.mid(close + 1);
 }
 
+#ifdef Q_OS_UNIX
+bool inGroup(uint group)
+{
+    if (group == ::getegid())
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    groups.resize(static_cast<std::size_t>(std::max(::getgroups(count, groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+#endif
+
+// Root may write anywhere, so access(2) would call every folder writable: the permission bits
+// say whether the folder is meant to be written, by root as by anyone.
+bool writableByPermission(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    const QFileDevice::Permissions bits = info.permissions();
+    if (info.ownerId() == ::geteuid())
+        return bits.testFlag(QFileDevice::WriteOwner);
+    if (inGroup(info.groupId()))
+        return bits.testFlag(QFileDevice::WriteGroup);
+    return bits.testFlag(QFileDevice::WriteOther);
+#else
+    return info.isWritable();
+#endif
+}
+
+// The first place looked for a side file is beside the executable; an installed program then
+// falls back on its data folder. Neither there: the first place, for the message to name.
+QString sideFile(const QString &besideBase, const QString &dataFolder, const QString &suffix,
+                 const QString &nomBase)
+{
+    const QString beside = besideBase + suffix;
+    if (QFileInfo::exists(beside) || dataFolder.isEmpty())
+        return beside;
+    const QString installed = dataFolder + QLatin1Char('/') + nomBase + suffix;
+    return QFileInfo::exists(installed) ? QDir::toNativeSeparators(installed) : beside;
+}
+
 } // namespace
 
 QString Chemin_Fichier_INI()
@@ -93,9 +154,29 @@ QString Chemin_Fichier_INI(const QString &executablePath, const QString &command
     s.sautLigne = QStringLiteral("\r\n");
     s.modeDiagnostic = diagnosticPosition(commandLine);
     s.nomBase = withoutRevisionTag(executableName(executable.fileName()));
-    s.cheminIni = folder + s.nomBase + QStringLiteral(".INI");
-    s.cheminAide = folder + s.nomBase + QStringLiteral("_Aide.TXT");
-    return folder + s.nomBase;
+    const QString base = folder + s.nomBase;
+
+    // An installed program is recognised by its data folder, where the install put it.
+    const QString executableFolder = executable.path();
+    QString dataFolder = QDir::cleanPath(executableFolder + QLatin1Char('/')
+                                         + QLatin1String(CHRONALYS_DATA_FROM_BIN));
+    if (executablePath.isEmpty() || !QFileInfo(dataFolder).isDir())
+        dataFolder.clear();
+
+    s.cheminAide = sideFile(base, dataFolder, QStringLiteral("_Aide.TXT"), s.nomBase);
+    s.cheminAlarme = sideFile(base, dataFolder, QStringLiteral("_Alarme.TXT"), s.nomBase);
+
+    // A portable copy keeps its settings with it; an installed one must not write into the
+    // system's folders (root could), nor lose them silently where it cannot write.
+    const QString iniBeside = base + QStringLiteral(".INI");
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const bool beside = QFileInfo::exists(iniBeside) || userFolder.isEmpty()
+        || (dataFolder.isEmpty() && writableByPermission(executableFolder));
+    s.iniDansDossierUtilisateur = !beside;
+    s.cheminIni = beside ? iniBeside
+                         : QDir::toNativeSeparators(userFolder + QLatin1Char('/') + s.nomBase
+                                                    + QStringLiteral(".INI"));
+    return base;
 }
 
 QString Saut_Ligne() { return state().sautLigne; }
@@ -103,6 +184,7 @@ int Mode_Diagnostic() { return state().modeDiagnostic; }
 QString Nom_Base() { return state().nomBase; }
 QString Chemin_INI() { return state().cheminIni; }
 QString Chemin_Aide() { return state().cheminAide; }
+QString Chemin_Alarme() { return state().cheminAlarme; }
 int Compte_Sauve() { return state().compteSauve; }
 int Compte_Restaure() { return state().compteRestaure; }
 
@@ -137,6 +219,8 @@ void Ecrire_INI(const QList<EntreeINI> &entries, const QString &file)
         document.setValue(entry.section, entry.key, entry.value);
     if (!document.isModified())
         return;
+    if (state().iniDansDossierUtilisateur && path == state().cheminIni)
+        QDir().mkpath(QFileInfo(path).path()); // a first run: the user folder is made on demand
     QString error;
     if (!saveAtomically(path, document.toBytes(), &error))
         warnWriteFailure(path, error);

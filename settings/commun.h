@@ -9,6 +9,15 @@ namespace Commun {
 // Sets the module state from the running program and returns the base path (folder, separator,
 // Nom_Base). The command line is the arguments after the program name joined by single spaces,
 // as the platform hands it to a program. Needs the QCoreApplication; call it first of all.
+//
+// Where the files are, decided once here:
+// - alarm and help files: beside the executable when there; otherwise in the installed data
+//   folder (share/chronalys-cd4060 next to bin/) when there; otherwise beside the executable,
+//   so that a missing-file message names the first place looked;
+// - settings file: beside the executable when it exists there; otherwise, for an installed
+//   program (its data folder exists), in the user's configuration folder
+//   (QStandardPaths::AppConfigLocation); otherwise beside the executable when the permission
+//   bits let this user write its folder, else in the user's configuration folder.
 QString Chemin_Fichier_INI();
 // Same from any executable path and command line.
 QString Chemin_Fichier_INI(const QString &executablePath, const QString &commandLine);
@@ -20,6 +29,7 @@ int Mode_Diagnostic();  // 1-based position of "BUG" in the upper-cased command 
 QString Nom_Base();     // executable name without extension and without its "_(...)" tag
 QString Chemin_INI();
 QString Chemin_Aide();
+QString Chemin_Alarme();
 int Compte_Sauve();     // Sauve_Position calls so far in this run
 int Compte_Restaure();  // Restaure_Position calls so far in this run
 

@@ -495,8 +495,8 @@ void Chronalys_CD4060::createOutputRows()
 
 void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
 {
-    m_Fichier_Alarme =
-        Commun::Chemin_Fichier_INI(options.executablePath, options.commandLine) + QStringLiteral("_Alarme.TXT");
+    Commun::Chemin_Fichier_INI(options.executablePath, options.commandLine);
+    m_Fichier_Alarme = Commun::Chemin_Alarme();
     m_Lignes_Alarme = chargerAlarmes(m_Fichier_Alarme, Commun::Saut_Ligne());
     if (Commun::Mode_Diagnostic() > 0) {
         m_Command1->show();

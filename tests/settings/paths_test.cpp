@@ -22,8 +22,10 @@ TEST_P(SidePaths, FollowTheExecutableAndTheCommandLine)
     const QString base = QDir::toNativeSeparators(text(c.basePath));
     EXPECT_EQ(Commun::Chemin_Fichier_INI(QDir::toNativeSeparators(text(c.executable)), c.commandLine), base);
     EXPECT_EQ(Commun::Nom_Base(), text(c.nomBase));
-    EXPECT_EQ(Commun::Chemin_INI(), base + QStringLiteral(".INI"));
+    // Which folder holds the settings depends on the folder's state: tests/install.
+    EXPECT_EQ(QFileInfo(Commun::Chemin_INI()).fileName(), text(c.nomBase) + QStringLiteral(".INI"));
     EXPECT_EQ(Commun::Chemin_Aide(), base + QStringLiteral("_Aide.TXT"));
+    EXPECT_EQ(Commun::Chemin_Alarme(), base + QStringLiteral("_Alarme.TXT"));
     EXPECT_EQ(Commun::Mode_Diagnostic(), c.modeDiagnostic);
     EXPECT_EQ(Commun::Saut_Ligne(), QStringLiteral("\r\n"));
 }
