@@ -57,7 +57,9 @@ Conversion convertToSeries(double R2_Theorique, int Motif_Q, std::string_view c2
             best = i;
         }
     }
-    result.fixedSelected = (best - 1) / step;
+    // No finite distance (an infinite R2 from an extreme constant): the first item rather than
+    // a position before the list.
+    result.fixedSelected = best > 0 ? (best - 1) / step : 0;
     result.outputs = realisablePattern(Motif_Q);
     return result;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: normal build, then the sanitizer build.
+# Installs what is missing, builds and runs every test: normal build, then the sanitizer build,
+# then every fuzz target for 10 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -9,3 +10,6 @@ for preset in default asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+# Short, so that the harnesses keep building and running; scripts/fuzz.sh alone runs longer.
+echo "=== fuzz targets ==="
+scripts/fuzz.sh 10

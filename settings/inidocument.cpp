@@ -97,6 +97,10 @@ IniDocument::Parsed IniDocument::parse(qsizetype index) const
     QByteArrayView text = content(index);
     if (const void *nul = std::memchr(text.data(), '\0', std::size_t(text.size())))
         text.truncate(static_cast<const char *>(nul) - text.data());
+    // A lone CR ends the line too: the writer writes one as a space, so a value holding one
+    // would change at the next save ("280\r200" read as 280, written back as 280200).
+    if (const void *cr = std::memchr(text.data(), '\r', std::size_t(text.size())))
+        text.truncate(static_cast<const char *>(cr) - text.data());
     text = trimmed(text);
     Parsed parsed;
     if (text.startsWith('[')) {
@@ -124,8 +128,9 @@ IniDocument::Parsed IniDocument::parse(qsizetype index) const
 bool IniDocument::nameMatches(QByteArrayView name, QStringView wanted) const
 {
     // A UTF-16 unit takes one to three bytes: longer or shorter names cannot match, and are not
-    // decoded, so a line of several megabytes costs nothing here.
-    if (name.size() < wanted.size() || name.size() > 3 * wanted.size())
+    // decoded, so a line of several megabytes costs nothing here. A byte-order mark opening the
+    // name (files joined one after the other) is dropped by the decoding and takes no unit.
+    if (name.size() < wanted.size() || name.size() - byteOrderMarkLength(name) > 3 * wanted.size())
         return false;
     return decode(name, m_encoding).compare(wanted, Qt::CaseInsensitive) == 0;
 }
@@ -178,8 +183,26 @@ IniDocument::Line IniDocument::addLine(QByteArray text, Kind kind)
                 true, kind};
 }
 
+// As a reader of the file written so far sees it: replacing the one line that was not UTF-8
+// makes a UTF-8 file, and the next key must then be written as one, or a grouped save would
+// differ from one save per key. A line break cannot be part of a UTF-8 sequence, so the file
+// is valid UTF-8 exactly when every line is.
+void IniDocument::detectEncodingAgain()
+{
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
+        if (!content(i).isValidUtf8()) {
+            m_encoding = TextEncoding::Windows1252;
+            return;
+        }
+    }
+    m_encoding = TextEncoding::Utf8;
+}
+
 void IniDocument::setValue(QStringView section, QStringView key, QStringView value)
 {
+    if (m_modified && m_encoding == TextEncoding::Windows1252) // UTF-8 written into UTF-8 stays so
+        detectEncodingAgain();
+
     const QString sectionName = oneLine(section).trimmed();
     const QString keyName = oneLine(key).trimmed();
     if (sectionName.isEmpty() || keyName.isEmpty())

@@ -18,8 +18,9 @@ class IniDocument
 {
 public:
     // Settings files are a few hundred bytes: anything beyond this is not one, reads as empty and
-    // is never rewritten. Keeps the memory of a read bounded whatever lies at the path.
-    static constexpr qint64 MaximumSize = 64 * 1024 * 1024;
+    // is never rewritten. Keeps the memory and the time of a read bounded whatever lies at the
+    // path: the start reads the file twice, and a 50 MB file of short lines took seconds.
+    static constexpr qint64 MaximumSize = 8 * 1024 * 1024;
 
     IniDocument() = default;
     explicit IniDocument(QByteArray bytes);
@@ -30,7 +31,8 @@ public:
     static IniDocument load(const QString &path, bool *readable = nullptr);
 
     // The value, blanks around it removed, of the first matching key of the first matching
-    // section; nothing when either is absent. A NUL byte ends the line, as for a C reader.
+    // section; nothing when either is absent. A NUL byte ends the line, as for a C reader, and
+    // so does a CR that is not part of a line break.
     std::optional<QString> value(QStringView section, QStringView key) const;
 
     // Replaces the value in place, or appends the key after the last non-blank line of its
@@ -63,6 +65,7 @@ private:
     qsizetype findKey(qsizetype sectionLine, QStringView key) const;
     qsizetype sectionEnd(qsizetype sectionLine) const;
     Line addLine(QByteArray text, Kind kind);
+    void detectEncodingAgain();
 
     QByteArray m_raw;
     std::vector<QByteArray> m_added;

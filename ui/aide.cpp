@@ -8,36 +8,47 @@
 #include <QApplication>
 #include <QFile>
 
-namespace {
+#include <algorithm>
+#include <cstring>
 
-// Every line followed by LF then CR. A line ends at CR or CR LF, and also at a lone LF so that
-// a file written on Unix shows its lines too.
 QString texteAide(const QByteArray &contenu)
 {
-    const QString decode = Commun::decodeText(contenu);
-    const QString finDeLigne = QStringLiteral("\n\r");
-    QString texte;
-    texte.reserve(decode.size() + decode.size() / 16);
-    qsizetype debut = 0;
-    for (qsizetype i = 0; i < decode.size(); ++i) {
-        const QChar c = decode[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        texte += QStringView(decode).sliced(debut, i - debut);
-        texte += finDeLigne;
-        if (c == QLatin1Char('\r') && i + 1 < decode.size() && decode[i + 1] == QLatin1Char('\n'))
-            ++i;
-        debut = i + 1;
+    // Line ends are single ASCII bytes in both encodings the files come in, so the lines are cut
+    // on the bytes and decoded once: a help file of many megabytes stays quick to show.
+    const QByteArrayView corps = QByteArrayView(contenu).sliced(Commun::byteOrderMarkLength(contenu));
+    const Commun::TextEncoding encodage = Commun::detectEncoding(corps);
+    // UTF-8 decoding drops a byte-order mark that opens the text, so a second one alone is no line.
+    if (encodage == Commun::TextEncoding::Utf8 && corps.size() == Commun::byteOrderMarkLength(corps))
+        return {};
+    QByteArray texte;
+    texte.reserve(corps.size() + corps.size() / 16 + 2);
+    const char *debut = corps.data();
+    const char *const fin = corps.data() + corps.size();
+    // The next CR and the next LF, each searched for again only once passed.
+    auto chercher = [fin](const char *depuis, char c) {
+        const void *trouve = std::memchr(depuis, c, std::size_t(fin - depuis));
+        return trouve ? static_cast<const char *>(trouve) : fin;
+    };
+    const char *cr = chercher(debut, '\r');
+    const char *lf = chercher(debut, '\n');
+    while (debut < fin) {
+        const char *finDeLigne = std::min(cr, lf);
+        if (finDeLigne == fin) {
+            // A last line without its end of line is still a line.
+            texte.append(debut, fin - debut);
+            texte.append("\n\r", 2);
+            break;
+        }
+        texte.append(debut, finDeLigne - debut);
+        texte.append("\n\r", 2);
+        debut = finDeLigne + (finDeLigne == cr && cr + 1 < fin && cr[1] == '\n' ? 2 : 1);
+        if (cr < debut)
+            cr = chercher(debut, '\r');
+        if (lf < debut)
+            lf = chercher(debut, '\n');
     }
-    // A last line without its end of line is still a line.
-    if (debut < decode.size()) {
-        texte += QStringView(decode).sliced(debut);
-        texte += finDeLigne;
-    }
-    return texte;
+    return Commun::decode(texte, encodage);
 }
-
-} // namespace
 
 void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 
@@ -9,6 +10,10 @@ class QWidget;
 // "Aide": reads the help file anew and shows it in `fenetre`, created when null and reused
 // otherwise. A file that cannot be opened gives an error box naming it, and nothing else.
 void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide);
+
+// The help text of the file's bytes: every line followed by LF then CR. A line ends at CR, at
+// CR LF, and at a lone LF too, so that a file written on Unix shows its lines.
+QString texteAide(const QByteArray &contenu);
 
 // "A propos": the revision and the credit line, in an information box.
 void APropos_Afficher(QWidget *parent);

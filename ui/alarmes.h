@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -11,3 +12,6 @@ using LignesAlarme = std::array<QString, 11>;
 // "&&" turned into `sautLigne`; an empty line ends the messages and lines past the eleventh
 // are ignored. A file that cannot be opened puts a message naming it in slots 0 to 9.
 LignesAlarme chargerAlarmes(const QString &fichierAlarme, const QString &sautLigne);
+
+// The same rules on the file's bytes, for callers that already hold them.
+LignesAlarme lignesAlarme(const QByteArray &contenu, const QString &sautLigne);

@@ -1,5 +1,7 @@
 #include "captionlabel.h"
 
+#include <algorithm>
+
 CaptionLabel::CaptionLabel(const QString &caption, QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -9,14 +11,15 @@ CaptionLabel::CaptionLabel(const QString &caption, QWidget *parent) : QLabel(par
 void CaptionLabel::setCaption(const QString &caption)
 {
     m_caption = caption;
-    setText(displayText(caption));
+    setText(displayText(caption, m_displayLimit));
 }
 
-QString CaptionLabel::displayText(const QString &caption)
+QString CaptionLabel::displayText(const QString &caption, qsizetype limit)
 {
+    const qsizetype size = limit < 0 ? caption.size() : std::min(caption.size(), limit);
     QString text;
-    text.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
+    text.reserve(size);
+    for (qsizetype i = 0; i < caption.size() && (limit < 0 || text.size() < limit); ++i) {
         const QChar c = caption[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             // CR LF and LF CR are one break each; the help text ends its lines with LF CR.

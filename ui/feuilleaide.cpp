@@ -22,6 +22,9 @@ FeuilleAide::FeuilleAide(QWidget *parent)
     m_ZoneHelp->setWordWrap(true);
     // A short text starts at the top, as on paper; a long one is clipped at the bottom.
     m_ZoneHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A screenful of the smallest font holds a few thousand characters: a help file of many
+    // megabytes would otherwise be laid out in full, only to be clipped.
+    m_ZoneHelp->setDisplayLimit(20000);
     placeInTwips(m_ZoneHelp, 120, 120, 11415, 4815);
 
     m_Command1->setObjectName(QStringLiteral("Command1"));

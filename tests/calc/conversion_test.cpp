@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -69,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                     SeriesCase{"tie_12_5_keeps_smaller", 12.5, "12", "12"},
                     SeriesCase{"tie_45_keeps_smaller", 45, "43", "47"},
                     SeriesCase{"unequal_distances_25_5", 25.5, "24", "27"},
-                    SeriesCase{"beyond_16_bit_decade", 250000, "240000", "270000"}),
+                    SeriesCase{"beyond_16_bit_decade", 250000, "240000", "270000"},
+                    SeriesCase{"infinite_r2_selects_the_first_item", std::numeric_limits<double>::infinity(), "1", "1"},
+                    SeriesCase{"nan_r2_selects_the_first_item", std::numeric_limits<double>::quiet_NaN(), "1", "1"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Conversion, E24ListsForTheRoadOfOneDesign)

@@ -44,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"default_cut_to_254", std::nullopt, "a", "k", QString(300, QLatin1Char('y')), QString(254, QLatin1Char('y'))},
         ReadCase{"enclosing_quotes_removed", bytesOf("[a]\nk=\" 1 \"\n"), "a", "k", D, QStringLiteral(" 1 ")},
         ReadCase{"nul_ends_the_line", bytesOf("[a]\nk=12\0 34\n"sv), "a", "k", D, QStringLiteral("12")},
+        ReadCase{"lone_cr_ends_the_line", bytesOf("[a]\nk=12\r34\r\n"), "a", "k", D, QStringLiteral("12")},
         ReadCase{"byte_order_mark", bytesOf("\xEF\xBB\xBF[a]\r\nk=1\r\n"), "a", "k", D, QStringLiteral("1")},
+        ReadCase{"byte_order_mark_before_a_later_key", bytesOf("[a]\n\xEF\xBB\xBFk=1\n"), "a", "k", D, QStringLiteral("1")},
         ReadCase{"windows_1252_accents", bytesOf("[a]\r\nk=\xE9t\xE9\r\n"), "a", "k", D, QStringLiteral("été")},
         ReadCase{"utf8_accents", bytesOf("[a]\nk=\xC3\xA9t\xC3\xA9\n"), "a", "k", D, QStringLiteral("été")},
         ReadCase{"binary_file", QByteArray::fromHex("00ff0a5b0d0a8081fe3d0a") + QByteArray(4096, '\xfe'), "a", "k", D, D}),
@@ -97,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
                   bytesOf("[a]\ngarbage\n[b\nk=2\n\0\xFF\n"sv)},
         WriteCase{"line_breaks_in_value", std::nullopt, {entry("a", "k", "1\r\n[b]")}, bytesOf("[a]\r\nk=1  [b]\r\n")},
         WriteCase{"byte_order_mark_kept", bytesOf("\xEF\xBB\xBF[a]\nk=1\n"), {entry("a", "k", "2")}, bytesOf("\xEF\xBB\xBF[a]\nk=2\n")},
+        // The one non-UTF-8 line rewritten: the file is UTF-8 from then on, in a grouped save too.
+        WriteCase{"encoding_follows_the_rewritten_file", bytesOf("[a]\nt=\xC3\xA9\nk=\xFF\n"),
+                  {entry("a", "k", "1"), entry("a", "u", "à")}, bytesOf("[a]\nt=\xC3\xA9\nk=1\nu=\xC3\xA0\n")},
         WriteCase{"several_keys_in_order", std::nullopt, {entry("p", "A", "1"), entry("q", "B", "2"), entry("p", "C", "3"), entry("P", "a", "4")},
                   bytesOf("[p]\r\nA=4\r\nC=3\r\n[q]\r\nB=2\r\n")}),
     rowName<WriteCase>);

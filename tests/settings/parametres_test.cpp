@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"not_numbers", parametres("E12E24=E12\r\nSignificatif=\r\nK4060=abc\r\n"), 1, 0, 2.8e-6},
         ReadCase{"huge_numbers", parametres("E12E24=1e300\r\nSignificatif=-1e300\r\nK4060=1e300\r\n"), 1, 4, 1e292},
         ReadCase{"constant_underflowing_to_zero", parametres("K4060=1e-320\r\n"), 1, 4, 2.8e-6},
-        ReadCase{"empty_period_stays_empty", parametres("Valeur_T=\r\n"), 1, 4, 2.8e-6, QString()}),
+        ReadCase{"empty_period_stays_empty", parametres("Valeur_T=\r\n"), 1, 4, 2.8e-6, QString()},
+        ReadCase{"lone_cr_ends_the_value", parametres("K4060=300\r200\r\nValeur_T=18000\r5\r\n"), 1, 4, 3e-6,
+                 QStringLiteral("18000")}),
     rowName<ReadCase>);
 
 struct WriteBackCase {
@@ -68,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Values, WriteBackK4060,
                                          WriteBackCase{"stored_exponent_form", "2.8e2", NAN, "2.8e2"},
                                          WriteBackCase{"fallback_writes_default", "-5", NAN, "280"},
                                          WriteBackCase{"changed_constant_general_form", "280", 2.755e-6, "275.5"},
-                                         WriteBackCase{"unusable_constant", nullptr, 0.0, "280"}),
+                                         WriteBackCase{"unusable_constant", nullptr, 0.0, "280"},
+                                         WriteBackCase{"lone_cr_in_stored_text", "300\r200", NAN, "300"}),
                          rowName<WriteBackCase>);
 
 } // namespace

@@ -460,6 +460,9 @@ INSTANTIATE_TEST_SUITE_P(
                       {QStringLiteral("   a"), QStringLiteral("   b")}},
         AlarmFileCase{"lf_only_file", "00 a\n01 b\n", {QStringLiteral("   a"), QStringLiteral("   b")}},
         AlarmFileCase{"windows_1252", "00 \xe9t\xe9\r\n", {QStringLiteral("   été")}},
+        // A character beyond the 16-bit plane in the label is blanked whole, never half of it.
+        AlarmFileCase{"astral_character_in_label", "01\xf0\x9f\x98\x80 a\r\n0\xf0\x9f\x98\x80x b\r\n",
+                      {QStringLiteral("    a"), QStringLiteral("    b")}},
         AlarmFileCase{"fifteen_lines", []{ QByteArray b; for (int i = 0; i < 15; ++i) b += "00 " + QByteArray::number(i) + "\r\n"; return b; }(),
                       []{ QStringList l; for (int i = 0; i < 11; ++i) l << QStringLiteral("   %1").arg(i); return l; }()}),
     [](const auto &info) { return std::string(info.param.name); });

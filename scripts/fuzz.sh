@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (in build-fuzz/) and runs each for a fixed
+# time, one after the other, starting from the seed corpus kept in fuzz/corpus/.
+#   scripts/fuzz.sh [SECONDS [TARGET...]]     default: 60 s for every target
+# What a run finds is kept in build-fuzz/corpus/TARGET; a failing input in build-fuzz/artifacts/TARGET.
+# Exits non-zero when a target breaks one of its properties or crashes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+[ $# -gt 0 ] && shift
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(numbertext_fuzz chain_fuzz settings_read_fuzz settings_write_fuzz alarm_fuzz help_fuzz)
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHRONALYS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j2 | { grep -vE '^\[ *[0-9]+%\]|(Entering|Leaving) directory' || true; }
+for target in "${targets[@]}"; do
+    [ -x "build-fuzz/fuzz/$target" ] || { echo "no fuzz target $target" >&2; exit 2; }
+done
+
+# The settings and alarm targets save a file per input: on tmpfs the flush of each save is free.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR=/dev/shm
+fi
+
+failed=()
+for target in "${targets[@]}"; do
+    corpus=build-fuzz/corpus/$target
+    artifacts=build-fuzz/artifacts/$target
+    log=build-fuzz/$target.log
+    mkdir -p "$corpus" "$artifacts"
+    echo "=== $target: $seconds s"
+    if "build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+            -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$artifacts/" \
+            "$corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
+        grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
+    else
+        failed+=("$target")
+        grep -E -A30 'property broken|ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "$log" | head -60
+        ls "$artifacts"
+    fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzz targets with a finding: ${failed[*]} (inputs in build-fuzz/artifacts/)" >&2
+    exit 1
+fi
+echo "fuzz targets: all ${#targets[@]} ran their time without a finding"
