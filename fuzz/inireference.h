@@ -3,14 +3,17 @@
 // A plain reading of the private-profile layout, line by line, to compare the settings module
 // with. Slow and simple on purpose.
 
+#include "check.h"
 #include "textdecoding.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <optional>
+#include <string>
 
 namespace fuzz {
 
@@ -104,6 +107,17 @@ inline std::optional<QString> referenceValue(const IniFile &file, const QString 
         if (entry.sectionIndex == first && sameName(entry.key, key))
             return entry.value;
     return std::nullopt;
+}
+
+inline std::string shown(const QString &text) { return visible(text.toStdString()); }
+inline std::string shown(const QByteArray &bytes) { return visible(bytes.toStdString()); }
+
+// One settings file per fuzzing process, rewritten for every input.
+inline const QString &settingsFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("Chronalys_CD4060.INI"));
+    return path;
 }
 
 } // namespace fuzz

@@ -19,17 +19,9 @@
 
 namespace {
 
+using fuzz::settingsFile;
+using fuzz::shown;
 using fuzz::visible;
-
-std::string shown(const QString &text) { return visible(text.toStdString()); }
-std::string shown(const QByteArray &bytes) { return visible(bytes.toStdString()); }
-
-const QString &settingsFile()
-{
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("Chronalys_CD4060.INI"));
-    return path;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -17,17 +17,9 @@
 
 namespace {
 
+using fuzz::settingsFile;
+using fuzz::shown;
 using fuzz::visible;
-
-std::string shown(const QString &text) { return visible(text.toStdString()); }
-std::string shown(const QByteArray &bytes) { return visible(bytes.toStdString()); }
-
-const QString &settingsFile()
-{
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("Chronalys_CD4060.INI"));
-    return path;
-}
 
 const char *const Sections[] = {"parametres", "Position_0", "PARAMETRES", " parametres ", "Position_1"};
 const char *const Keys[] = {"E12E24", "Valeur_T", "Valeur_T1", "K4060", "Significatif",
