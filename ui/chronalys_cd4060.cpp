@@ -569,6 +569,7 @@ void Chronalys_CD4060::Valeur_Change(int index)
         m_FrequenceOscillateur[1]->setText(QString());
     else if (check.label == calc::EntryCheck::Label::Set)
         m_FrequenceOscillateur[1]->setText(qtext(check.labelText));
+    Q_EMIT realDesignChanged(realDesign());
 }
 
 void Chronalys_CD4060::setOutputMark(QLabel *mark, bool on, bool red)
@@ -648,19 +649,44 @@ void Chronalys_CD4060::Conversion_reelle_Click(int)
     Calcul_RC_vers_F_Click();
 }
 
-void Chronalys_CD4060::Calcul_RC_vers_F_Click()
+int Chronalys_CD4060::markedPattern() const
 {
     int pattern = 0;
     for (std::size_t k = 1; k <= calc::OutputCount; ++k)
-        if (m_QrOnOff[k]->text() == QStringLiteral("On"))
+        if (m_QrOnOff[k] && m_QrOnOff[k]->text() == QStringLiteral("On")) // rows exist after start-up
             pattern |= 1 << (k - 1);
+    return pattern;
+}
+
+void Chronalys_CD4060::Calcul_RC_vers_F_Click()
+{
     const calc::RealTiming timing = calc::realTiming(
         text(m_ResistanceCombo[0]->currentText()), text(m_ResistanceCombo[1]->currentText()),
-        text(m_CondensateurReel->text()), pattern, m_Constante_K4060, m_Mode_Affichage, m_separator);
+        text(m_CondensateurReel->text()), markedPattern(), m_Constante_K4060, m_Mode_Affichage,
+        m_separator);
     m_FrequenceOscillateur[3]->setText(qtext(timing.FrequenceOscillateur));
     m_T_reel->setText(qtext(timing.T_reel));
     m_T1_reel->setText(qtext(timing.T1_reel));
     m_ValeurRs->setText(qtext(timing.ValeurRs));
+    Q_EMIT realDesignChanged(realDesign());
+}
+
+calc::RealDesign Chronalys_CD4060::realDesign() const
+{
+    calc::RealDesign design;
+    design.T = m_Periode_T;
+    design.T1 = m_Pulse_T1;
+    design.talonText = text(m_ResistanceCombo[0]->currentText());
+    design.potentiometerText = text(m_ResistanceCombo[1]->currentText());
+    design.capacitorText = text(m_CondensateurReel->text());
+    design.pattern = markedPattern();
+    design.K = m_Constante_K4060;
+    design.Pas_Serie = m_Pas_Serie;
+    design.Mode_Affichage = m_Mode_Affichage;
+    design.separator = m_separator;
+    design.shown = {text(m_FrequenceOscillateur[3]->text()), text(m_T_reel->text()),
+                    text(m_T1_reel->text()), text(m_ValeurRs->text())};
+    return design;
 }
 
 void Chronalys_CD4060::setResistanceText(int index, const QString &value)

@@ -2,6 +2,7 @@
 
 #include "alarmes.h"
 #include "feuilleaide.h"
+#include "realdesign.h"
 #include "schemawindow.h"
 
 #include <QMainWindow>
@@ -64,6 +65,13 @@ public:
     FeuilleAide *feuilleAide() const { return m_feuilleAide; }
     Chronalys_CD4060_Schema *schema() const { return m_schema; }
 
+    // The real design as the window shows it now.
+    calc::RealDesign realDesign() const;
+
+Q_SIGNALS:
+    // After every real-timing run and every entry of T or T1.
+    void realDesignChanged(const calc::RealDesign &design);
+
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
 
@@ -82,6 +90,7 @@ private:
     void setTabOrder();
 
     void setOutputMark(QLabel *mark, bool on, bool red);
+    int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
 
     // Calculation state; periods in seconds.

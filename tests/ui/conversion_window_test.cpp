@@ -111,10 +111,26 @@ TEST_F(ConversionTest, RoadOfOneDesign)
     // 4. Real timing.
     EXPECT_EQ(timing(), numbers({"0,63 ms", "10,32", "1,290", "560 Kohm"}));
 
-    // 5. A typed fixed resistor.
+    // 5. A typed fixed resistor; the real design given out follows it.
+    calc::RealDesign given;
+    int emitted = 0;
+    QObject::connect(m_window.get(), &Chronalys_CD4060::realDesignChanged, m_window.get(),
+                     [&](const calc::RealDesign &design) { given = design, ++emitted; });
     retypeCombo(0, QStringLiteral("160"));
     EXPECT_EQ(combo(0)->currentText(), QStringLiteral("160"));
     EXPECT_EQ(timing(), numbers({"0,672 ms", "11,01", "1,376", "560 Kohm"}));
+    EXPECT_GE(emitted, 1);
+    EXPECT_EQ(given.T, 10);
+    EXPECT_EQ(given.T1, 1);
+    EXPECT_EQ(given.talonText, "160");
+    EXPECT_EQ(given.capacitorText, "1.5 ");
+    EXPECT_EQ(given.pattern, 2048);
+    EXPECT_DOUBLE_EQ(given.realPeriod(), 16384 * 2.8e-6 * 160 * 1.5);
+    EXPECT_EQ(given.shown.T_reel, "11,01");
+    emitted = 0;
+    typeKeyByKey(QStringLiteral("Valeur(1)"), QStringLiteral("2"));
+    EXPECT_GE(emitted, 1);
+    EXPECT_EQ(given.T1, 2);
 }
 
 TEST_F(ConversionTest, SameDesignInE12)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "realtiming.h"
+
+#include <string>
+
+namespace calc {
+
+// The real design as the window holds it: what zone A asks for, the parts of zone C and the
+// captions zone D shows. The window gives one out after every real-timing run and every entry
+// of T or T1; the tools windows, the command line and the design sheet all work from it.
+struct RealDesign {
+    double T = 0;  // wanted period, seconds, read as zone A reads it
+    double T1 = 0; // wanted pulse, seconds
+    std::string talonText;         // fixed resistor, kilohms, as typed
+    std::string potentiometerText; // potentiometer in series with it, kilohms
+    std::string capacitorText;     // C2, nanofarads
+    int pattern = 0;               // bit k-1: output Qk marked "On" (0 to 8191)
+    double K = 2.8e-6;             // oscillator constant, seconds per (kilohm x nanofarad)
+    int Pas_Serie = 1;             // 1 = E24, 2 = E12
+    int Mode_Affichage = 4;        // 0 raw, 3 to 5 significant digits
+    char separator = '.';          // decimal separator of the running system
+    RealTiming shown;              // zone D's captions for these parts
+
+    // Talon plus potentiometer, kilohms, read with either separator.
+    double resistance() const;
+    // C2, nanofarads.
+    double capacitance() const;
+    // Oscillator period in seconds, in full precision: K x R x C.
+    double oscillatorPeriod() const;
+    // What zone D shows, in full precision (seconds).
+    double realPeriod() const;
+    double realPulse() const;
+    // Nothing to assess before real parts are there: no resistance or no capacitor.
+    bool hasParts() const;
+};
+
+} // namespace calc
