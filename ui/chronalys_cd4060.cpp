@@ -19,6 +19,7 @@
 #include "tables.h"
 #include "titledframe.h"
 #include "twips.h"
+#include "windowfont.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,19 +40,6 @@ QString qtext(const std::string &value) { return QString::fromStdString(value); 
 QString indexed(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// The window's face: MS Sans Serif where it exists, else a sans-serif of similar width.
-QFont windowFont(int pointSize, QFont::Weight weight)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
-    font.setWeight(weight);
-    return font;
 }
 
 QFont boldFont(int pointSize) { return windowFont(pointSize, QFont::Bold); }
