@@ -1,5 +1,9 @@
 #include "calculation.h"
 
+#include "commun.h"
+#include "parametres.h"
+#include "systemlocale.h"
+
 #include "conversion.h"
 #include "design.h"
 #include "entry.h"
@@ -7,7 +11,10 @@
 #include "realtiming.h"
 #include "tables.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
 #include <QRegularExpression>
 
 namespace {
@@ -40,10 +47,11 @@ bool isTypedNumber(const QString &value)
 
 } // namespace
 
-QJsonObject calculate(const QString &periodText, const QString &pulseText,
-                      const CalculationOptions &options)
+Calculation calculateDesign(const QString &periodText, const QString &pulseText,
+                            const CalculationOptions &options)
 {
-    QJsonObject result;
+    Calculation calculation;
+    QJsonObject &result = calculation.result;
     QJsonArray alarms;
     auto raise = [&alarms](const std::vector<int> &numbers) {
         for (int n : numbers)
@@ -52,7 +60,7 @@ QJsonObject calculate(const QString &periodText, const QString &pulseText,
     auto stop = [&](const QString &reason) {
         result.insert(QStringLiteral("alarmes"), alarms);
         result.insert(QStringLiteral("arret"), reason);
-        return result;
+        return calculation;
     };
 
     const std::string period = calc::Zero_non_Significatif(text(periodText));
@@ -92,10 +100,22 @@ QJsonObject calculate(const QString &periodText, const QString &pulseText,
         realOn[static_cast<std::size_t>(n)] = (conversion.outputs.pattern & (1 << (n - 1))) != 0;
     result.insert(QStringLiteral("QrOnOff"), outputCaptions(realOn));
 
-    const calc::RealTiming timing = calc::realTiming(
-        conversion.fixedItems[static_cast<std::size_t>(conversion.fixedSelected)],
-        conversion.potItems.front(), conversion.capacitorText, conversion.outputs.pattern,
-        options.Constante_K4060, options.Mode_Affichage, options.separator);
+    calc::RealDesign &real = calculation.design;
+    real.T = entry.Periode_T;
+    real.T1 = entry.Pulse_T1;
+    real.talonText = conversion.fixedItems[static_cast<std::size_t>(conversion.fixedSelected)];
+    real.potentiometerText = conversion.potItems.front();
+    real.capacitorText = conversion.capacitorText;
+    real.pattern = conversion.outputs.pattern;
+    real.K = options.Constante_K4060;
+    real.Pas_Serie = options.Pas_Serie;
+    real.Mode_Affichage = options.Mode_Affichage;
+    real.separator = options.separator;
+    const calc::RealTiming timing =
+        calc::realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern,
+                         real.K, real.Mode_Affichage, real.separator);
+    real.shown = timing;
+    calculation.converted = true;
     result.insert(QStringLiteral("FrequenceOscillateur(3)"), qtext(timing.FrequenceOscillateur));
     result.insert(QStringLiteral("T_reel"), qtext(timing.T_reel));
     result.insert(QStringLiteral("T1_reel"), qtext(timing.T1_reel));
@@ -107,7 +127,7 @@ QJsonObject calculate(const QString &periodText, const QString &pulseText,
         if (n.toInt() >= 0)
             shown.append(n);
     result.insert(QStringLiteral("alarmes"), shown);
-    return result;
+    return calculation;
 }
 
 namespace {
@@ -236,4 +256,32 @@ QString calculationUsage()
         "Les valeurs par défaut sont celles du fichier de réglages placé à côté du programme\n"
         "(section « parametres »), quand il existe ; le calcul ne l'écrit jamais.\n"
         "Sans --calcul, le programme ouvre sa fenêtre.\n");
+}
+
+int runCalculation(const QStringList &arguments, const SheetWriter &)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CalculationOptions defaults;
+    defaults.separator = Commun::systemDecimalSeparator();
+    // A constant calibrated in the settings file applies here as in the window; options given
+    // on the command line still win. Only read: the file is the window's to write.
+    Commun::Chemin_Fichier_INI();
+    if (QFileInfo::exists(Commun::Chemin_INI())) {
+        const Commun::Parametres stored = Commun::Lire_Parametres();
+        defaults.Pas_Serie = stored.Pas_Serie;
+        defaults.Mode_Affichage = stored.Mode_Affichage;
+        defaults.Constante_K4060 = stored.Constante_K4060;
+    }
+    const ParsedCalculation parsed = parseCalculation(arguments, defaults);
+    if (!parsed.ok) {
+        err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
+        return 2;
+    }
+    const QJsonObject result = calculate(parsed.periodText, parsed.pulseText, parsed.options);
+    if (parsed.options.json)
+        out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
+    else
+        out << calculationReport(result, parsed.options);
+    return 0;
 }

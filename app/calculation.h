@@ -1,8 +1,12 @@
 #pragma once
 
+#include "realdesign.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // The whole road of one design (entry, design, conversion, real timing) without a window.
 struct CalculationOptions {
@@ -13,10 +17,24 @@ struct CalculationOptions {
     bool json = false;
 };
 
-// Runs the chain on the field texts and returns what each control would show, keyed by
-// control name. A chain that stops early has the key "arret" and no later keys.
-QJsonObject calculate(const QString &periodText, const QString &pulseText,
-                      const CalculationOptions &options);
+struct Calculation {
+    // What each control would show, keyed by control name. A chain that stops early has the
+    // key "arret" and no later keys.
+    QJsonObject result;
+    // The real design of the conversion (selected talon, potentiometer 0, converted C2 and
+    // outputs); meaningful only when `converted`.
+    calc::RealDesign design;
+    bool converted = false;
+};
+
+// Runs the chain on the field texts, as the window would.
+Calculation calculateDesign(const QString &periodText, const QString &pulseText,
+                            const CalculationOptions &options);
+inline QJsonObject calculate(const QString &periodText, const QString &pulseText,
+                             const CalculationOptions &options)
+{
+    return calculateDesign(periodText, pulseText, options).result;
+}
 
 // French report of the same result, one zone after the other.
 QString calculationReport(const QJsonObject &result, const CalculationOptions &options);
@@ -34,3 +52,12 @@ struct ParsedCalculation {
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults);
 
 QString calculationUsage();
+
+// Writes the design sheet of a real design to `path`; returns an empty text on success, else a
+// French message that names the file. Only the windowed program can draw one.
+using SheetWriter = std::function<QString(const calc::RealDesign &design, const QString &path)>;
+
+// The whole command line after the program name ("--calcul T T1 ..."): reads the defaults from
+// the settings file, prints the report or the JSON, returns the exit status. `writeSheet` may be
+// empty where no drawing is linked.
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet);

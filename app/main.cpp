@@ -1,45 +1,13 @@
 #include "calculation.h"
 #include "chronalys_cd4060.h"
 #include "commun.h"
-#include "parametres.h"
 #include "systemlocale.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QTextStream>
 
 #include <cstdio>
 
 namespace {
-
-int runCalculation(const QStringList &arguments)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    CalculationOptions defaults;
-    defaults.separator = Commun::systemDecimalSeparator();
-    // A constant calibrated in the settings file applies here as in the window; options given
-    // on the command line still win. Only read: the file is the window's to write.
-    Commun::Chemin_Fichier_INI();
-    if (QFileInfo::exists(Commun::Chemin_INI())) {
-        const Commun::Parametres stored = Commun::Lire_Parametres();
-        defaults.Pas_Serie = stored.Pas_Serie;
-        defaults.Mode_Affichage = stored.Mode_Affichage;
-        defaults.Constante_K4060 = stored.Constante_K4060;
-    }
-    const ParsedCalculation parsed = parseCalculation(arguments, defaults);
-    if (!parsed.ok) {
-        err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
-        return 2;
-    }
-    const QJsonObject result = calculate(parsed.periodText, parsed.pulseText, parsed.options);
-    if (parsed.options.json)
-        out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
-    else
-        out << calculationReport(result, parsed.options);
-    return 0;
-}
 
 // The window needs a display; without one Qt would abort, so say so and point to the
 // calculation that needs none.
@@ -61,7 +29,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--calcul") == 0) {
             QCoreApplication application(argc, argv);
-            return runCalculation(application.arguments().mid(1));
+            return runCalculation(application.arguments().mid(1), {});
         }
     }
     if (!displayAvailable(argc, argv)) {

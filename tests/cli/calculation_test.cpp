@@ -53,8 +53,15 @@ TEST(Calculation, RoadOfOneDesignWithComma)
 {
     CalculationOptions options;
     options.separator = ',';
-    const QJsonObject r = calculate(QStringLiteral("10"), QStringLiteral("1"), options);
+    const Calculation c = calculateDesign(QStringLiteral("10"), QStringLiteral("1"), options);
+    const QJsonObject &r = c.result;
     expectRoadOfOneDesign(r, QStringLiteral("150"));
+    ASSERT_TRUE(c.converted);
+    EXPECT_EQ(c.design.talonText, "150");
+    EXPECT_EQ(c.design.potentiometerText, "0");
+    EXPECT_EQ(c.design.pattern, 2048);
+    EXPECT_DOUBLE_EQ(c.design.realPeriod(), 10.32192);
+    EXPECT_EQ(c.design.shown.T_reel, "10,32");
     EXPECT_EQ(r[QStringLiteral("CondensateurCalcul(1)")].toString(), QStringLiteral("1,5 nF"));
     EXPECT_EQ(r[QStringLiteral("ResistanceCalcul(1)")].toString(), QStringLiteral("145,32 Kohm"));
     EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1,5 "));
