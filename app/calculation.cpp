@@ -253,8 +253,8 @@ QString calculationUsage()
         "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
         "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
         "  --json          un objet JSON au lieu du compte rendu\n"
-        "Les valeurs par défaut sont celles du fichier de réglages placé à côté du programme\n"
-        "(section « parametres »), quand il existe ; le calcul ne l'écrit jamais.\n"
+        "Les valeurs par défaut sont celles du fichier de réglages (section « parametres »),\n"
+        "quand il existe ; le calcul ne l'écrit jamais.\n"
         "Sans --calcul, le programme ouvre sa fenêtre.\n");
 }
 

@@ -5,9 +5,40 @@
 
 #include <QApplication>
 
+#include <QTextStream>
+
 #include <cstdio>
 
 namespace {
+
+bool hasArgument(int argc, char *argv[], const char *wanted)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], wanted) == 0)
+            return true;
+    return false;
+}
+
+// The settings file named is the one this copy uses: beside it, or in the user's folder.
+QString helpText()
+{
+    Commun::Chemin_Fichier_INI();
+    return QStringLiteral(
+               "Chronalys CD4060 " CHRONALYS_VERSION " : calcul d'une temporisation longue période "
+               "autour d'un CD4060.\n"
+               "\n"
+               "Chronalys_CD4060              ouvre la fenêtre du calcul\n"
+               "Chronalys_CD4060 --calcul …   calcule sans fenêtre (voir ci-dessous)\n"
+               "Chronalys_CD4060 --help       affiche cette aide\n"
+               "Chronalys_CD4060 --version    affiche le nom et la version\n"
+               "\n")
+        + calculationUsage()
+        + QStringLiteral("\nFichier de réglages : %1\n"
+                         "  écrit par « Fichier » > « Quitter » ; supprimé, les valeurs d'origine "
+                         "reviennent.\n"
+                         "Page de manuel : man Chronalys_CD4060\n")
+              .arg(Commun::Chemin_INI());
+}
 
 // The window needs a display; without one Qt would abort, so say so and point to the
 // calculation that needs none.
@@ -26,6 +57,16 @@ bool displayAvailable(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // Both answer without a display, before anything else reads the command line.
+    if (hasArgument(argc, argv, "--help")) {
+        QCoreApplication application(argc, argv);
+        QTextStream(stdout) << helpText();
+        return 0;
+    }
+    if (hasArgument(argc, argv, "--version")) {
+        std::fputs("Chronalys CD4060 " CHRONALYS_VERSION "\n", stdout);
+        return 0;
+    }
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--calcul") == 0) {
             QCoreApplication application(argc, argv);

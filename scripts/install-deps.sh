@@ -1,14 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when they are missing.
+# Installs the Debian packages that are missing, in two groups:
+#   scripts/install-deps.sh           what building and running the program needs
+#   scripts/install-deps.sh --tests   the same, plus what the tests, the package and the fuzzing add
 set -euo pipefail
-# locales: the tests generate a French C locale with localedef.
-packages=(cmake g++ libgtest-dev qt6-base-dev qt6-svg-dev locales xvfb xauth)
+
+# --- Building and running ----------------------------------------------------------------------
+build_run=(cmake g++ qt6-base-dev qt6-svg-dev)
+# fonts-liberation2: Liberation Sans has Arial's widths, the face the window asks for first.
+build_run+=(fonts-liberation2)
+
+# --- Testing adds --------------------------------------------------------------------------------
+# libgtest-dev: the test suites; locales: they generate a French C locale with localedef.
+tests=(libgtest-dev locales)
 # desktop-file-utils, appstream: the install tests validate the launcher and the metainfo.
-packages+=(desktop-file-utils appstream)
-# dpkg-dev, file: cpack's DEB generator finds the package's dependencies with dpkg-shlibdeps.
-packages+=(dpkg-dev file)
+tests+=(desktop-file-utils appstream)
+# dpkg-dev, file: cpack's DEB generator finds the package's dependencies with dpkg-shlibdeps;
+# lintian: the package test checks the .deb with it.
+tests+=(dpkg-dev file lintian)
 # clang, libclang-rt-14-dev: the fuzz targets are built by clang and linked with its libFuzzer runtime.
-packages+=(clang libclang-rt-14-dev)
+tests+=(clang libclang-rt-14-dev)
+# xvfb, xauth: a virtual display to look at the windows (xvfb-run); hyperfine: the benchmarks.
+tests+=(xvfb xauth hyperfine)
+
+packages=("${build_run[@]}")
+case "${1:-}" in
+    "") ;;
+    --tests) packages+=("${tests[@]}") ;;
+    *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

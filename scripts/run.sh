@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the program. Arguments go to the program.
+# Installs what building and running need when missing, builds and starts the program.
+# Arguments go to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

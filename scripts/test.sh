@@ -3,7 +3,7 @@
 # then every fuzz target for 10 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 for preset in default asan; do
     echo "=== $preset build ==="
     cmake --preset "$preset" >/dev/null

@@ -186,4 +186,18 @@ TEST(CommandLine, WindowWithoutDisplaySaysSoAndPointsToTheCalculation)
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
 }
 
+// Both answer with status 0 where no window could open, and never open one.
+TEST(CommandLine, HelpAndVersionNeedNoDisplay)
+{
+    const std::string noDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+    int status = -1;
+    EXPECT_EQ(run("--version", status, noDisplay), "Chronalys CD4060 " CHRONALYS_VERSION "\n");
+    EXPECT_EQ(status, 0);
+    // Anywhere on the line, as after a mistyped calculation.
+    const std::string help = run("--calcul 10 --help", status, noDisplay);
+    EXPECT_EQ(status, 0) << help;
+    for (const char *part : {"--calcul T T1", "--version", "Fichier de réglages : "})
+        EXPECT_NE(help.find(part), std::string::npos) << part << " missing from\n" << help;
+}
+
 } // namespace

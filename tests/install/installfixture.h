@@ -73,6 +73,9 @@ inline QStringList expectedInstalledFiles()
         icons + QStringLiteral("scalable/apps/") + AppId + QStringLiteral(".svg"),
         icons + QStringLiteral("48x48/apps/") + AppId + QStringLiteral(".png"),
         icons + QStringLiteral("256x256/apps/") + AppId + QStringLiteral(".png"),
+        DataRootDir + QStringLiteral("/man/man1/") + Executable + QStringLiteral(".1.gz"),
+        DataRootDir + QStringLiteral("/doc/chronalys-cd4060/changelog.gz"),
+        DataRootDir + QStringLiteral("/doc/chronalys-cd4060/copyright"),
     };
 }
 

@@ -103,6 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("data/Chronalys_CD4060_Alarme.TXT")},
                     CopiedFile{"help_text", DataDir + QStringLiteral("/Chronalys_CD4060_Aide.TXT"),
                                QStringLiteral("data/Chronalys_CD4060_Aide.TXT")},
+                    CopiedFile{"copyright",
+                               DataRootDir + QStringLiteral("/doc/chronalys-cd4060/copyright"),
+                               QStringLiteral("dist/copyright")},
                     CopiedFile{"scalable_icon",
                                DataRootDir + QStringLiteral("/icons/hicolor/scalable/apps/") + AppId
                                    + QStringLiteral(".svg"),

@@ -1,5 +1,6 @@
 #include "installfixture.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -54,10 +55,28 @@ TEST_F(DebianPackage, DeclaresTheQtRuntime)
     QStringList declared;
     for (const QString &dependency : field("Depends").split(QLatin1Char(','), Qt::SkipEmptyParts))
         declared << dependency.trimmed().section(QLatin1Char(' '), 0, 0);
-    for (const char *needed :
-         {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libstdc++6", "libc6"})
+    for (const char *needed : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6",
+                               "libstdc++6", "libc6", "fonts-liberation2"})
         EXPECT_TRUE(declared.contains(QString::fromLatin1(needed)))
             << needed << " missing from " << field("Depends").toStdString();
+    EXPECT_EQ(declared.removeDuplicates(), 0) << field("Depends").toStdString();
+}
+
+// Debian's own checker, as strict as it goes: no error, no warning. Where it is not installed
+// (it comes with scripts/install-deps.sh --tests) the check is skipped, not passed.
+TEST_F(DebianPackage, LintianFindsNoErrorOrWarning)
+{
+    const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+    if (lintian.isEmpty())
+        GTEST_SKIP() << "lintian is not installed";
+    const Ran ran = run(lintian, {QStringLiteral("--pedantic"), s_package});
+    QStringList faults;
+    for (const QByteArray &line : ran.standardOutput.split('\n'))
+        if (line.startsWith("E:") || line.startsWith("W:"))
+            faults << QString::fromUtf8(line);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+    // Its status is 2 when it could not check the package at all.
+    EXPECT_LT(ran.exitCode, 2) << ran.output.toStdString();
 }
 
 TEST_F(DebianPackage, HoldsTheInstalledFilesUnderUsr)
