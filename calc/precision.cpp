@@ -33,10 +33,12 @@ double powerOfTen(int exponent)
     return exponent < 0 ? 1 / value : value;
 }
 
-// mantissa x 10^exponent, dividing for negative exponents so 4.7 x 10^-1 reads as 0.47.
+// mantissa x 10^exponent for a mantissa of one decimal, as the nearest double to the decimal
+// value: 8.2 x 10^2 gives 820, not 819.9999999999999.
 double scaled(double mantissa, int exponent)
 {
-    return exponent < 0 ? mantissa / powerOfTen(-exponent) : mantissa * powerOfTen(exponent);
+    const double tenths = std::round(mantissa * 10);
+    return exponent >= 1 ? tenths * powerOfTen(exponent - 1) : tenths / powerOfTen(1 - exponent);
 }
 
 std::optional<double> percentError(double real, double wanted)
@@ -141,8 +143,8 @@ std::vector<Solution> otherSolutions(const RealDesign &design)
                     const double talon = scaled(talonMantissa, talonDecade);
                     if (!rangeOk(talon) || !startsOk(talon) || !seriesResistorOk(talon))
                         continue;
-                    const double T = CountsPerPeriod * design.K *
-                                     scaled(capacitorMantissa * talonMantissa, capacitorDecade + talonDecade);
+                    // The order of zone D's products, so an applied solution shows this T.
+                    const double T = C2 * talon * design.K * CountsPerPeriod;
                     const std::optional<double> error = percentError(T, design.T);
                     if (error)
                         found.push_back({C2, talon, T, *error});
@@ -231,6 +233,22 @@ std::vector<int> outputsOf(int n)
         if (n & (1 << (output - 1)))
             outputs.push_back(output);
     return outputs;
+}
+
+std::string formatPercent(double percent, char separator)
+{
+    return (percent > 0 ? "+" : "") + formatPattern(percent, "0.0#", separator) + " %";
+}
+
+std::string formatSeconds(double seconds, int modeAffichage, char separator)
+{
+    return Valeur_Significatif(formatGeneral(seconds, separator), modeAffichage);
+}
+
+// To the ohm: typed back into zone C, enough for zone D to show T within its rounding.
+std::string formatKilohms(double kilohms, char separator)
+{
+    return formatGeneral(std::round(kilohms * 1000) / 1000, separator);
 }
 
 double fourSignificantDigits(double value)

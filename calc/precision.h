@@ -90,6 +90,12 @@ std::vector<int> outputsOf(int n);
 // equal `measuredT` seconds; none when the measure or the design cannot give one.
 std::optional<double> calibratedK4060(const RealDesign &design, double measuredT);
 
+// Texts of the window and the report. Percent signed, two decimals at most ("+7.81 %"); seconds
+// as zone D shows them (display rule of `modeAffichage`); kilohms to the ohm.
+std::string formatPercent(double percent, char separator);
+std::string formatSeconds(double seconds, int modeAffichage, char separator);
+std::string formatKilohms(double kilohms, char separator);
+
 // Four significant digits, rounded half away from zero.
 double fourSignificantDigits(double value);
 

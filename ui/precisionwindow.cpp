@@ -385,25 +385,17 @@ void PrecisionWindow::Calibrer_Click()
 
 void PrecisionWindow::showMessage(const QString &text) { m_message->setText(text); }
 
-// As zone D shows times: the display rule on the general number form.
 QString PrecisionWindow::seconds(double value) const
 {
-    return qtext(calc::Valeur_Significatif(calc::formatGeneral(value, m_design.separator), m_design.Mode_Affichage));
+    return qtext(calc::formatSeconds(value, m_design.Mode_Affichage, m_design.separator));
 }
 
 QString PrecisionWindow::percent(const std::optional<double> &value) const
 {
-    if (!value)
-        return Dash;
-    const QString sign = *value > 0 ? QStringLiteral("+") : QString();
-    return sign + qtext(calc::formatPattern(*value, "0.0#", m_design.separator)) + QStringLiteral(" %");
+    return value ? qtext(calc::formatPercent(*value, m_design.separator)) : Dash;
 }
 
-// To the ohm: enough for zone D to show T within its rounding.
-QString PrecisionWindow::kilohms(double value) const
-{
-    return general(std::round(value * 1000) / 1000);
-}
+QString PrecisionWindow::kilohms(double value) const { return qtext(calc::formatKilohms(value, m_design.separator)); }
 
 QString PrecisionWindow::general(double value) const { return qtext(calc::formatGeneral(value, m_design.separator)); }
 
