@@ -3,6 +3,8 @@
 set -euo pipefail
 # locales: the tests generate a French C locale with localedef.
 packages=(cmake g++ libgtest-dev qt6-base-dev qt6-svg-dev locales xvfb xauth)
+# libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.
+packages+=(libbenchmark-dev)
 # desktop-file-utils, appstream: the install tests validate the launcher and the metainfo.
 packages+=(desktop-file-utils appstream)
 # dpkg-dev, file: cpack's DEB generator finds the package's dependencies with dpkg-shlibdeps.

@@ -179,12 +179,17 @@ void PrecisionWindow::createSolutions(QWidget *column)
         header->setFont(windowFont(8, QFont::Bold));
         layout->addWidget(header, 0, j, Qt::AlignRight);
     }
+    // Columns as wide as their usual widest cell, so a new design seldom moves the table.
+    const std::array<QString, 4> widest = {QStringLiteral("1000 nF"), QStringLiteral("9100 kΩ"),
+                                           QStringLiteral("99999 s"), QStringLiteral("+999.99 %")};
     for (int i = 0; i < 5; ++i) {
         const auto at = static_cast<std::size_t>(i);
         for (int j = 0; j < 4; ++j) {
             QLabel *cell = makeLabel(QStringLiteral("Solution(%1,%2)").arg(i).arg(j));
+            cell->setMinimumWidth(fontMetrics().horizontalAdvance(widest[static_cast<std::size_t>(j)]));
+            cell->setAlignment(Qt::AlignRight);
             m_Solution[at][static_cast<std::size_t>(j)] = cell;
-            layout->addWidget(cell, i + 1, j, Qt::AlignRight);
+            layout->addWidget(cell, i + 1, j);
         }
         m_AppliquerSolution[at] = makeApplyButton(indexed("AppliquerSolution", i));
         layout->addWidget(m_AppliquerSolution[at], i + 1, 4);
