@@ -792,8 +792,15 @@ void Chronalys_CD4060::Outils_Click(int index)
 
 void Chronalys_CD4060::Appliquer_Resistances(const QString &talon, const QString &potentiometre)
 {
-    setResistanceText(0, talon);
-    setResistanceText(1, potentiometre);
+    // Between the two changes the sum is new talon + old potentiometer, or the reverse: take the
+    // smaller, so no passing sum raises alarm 1 that the final parts would not.
+    const double newTalon = calc::readNumber(text(talon));
+    const double newPot = calc::readNumber(text(potentiometre));
+    const double oldTalon = calc::readNumber(text(m_ResistanceCombo[0]->currentText()));
+    const double oldPot = calc::readNumber(text(m_ResistanceCombo[1]->currentText()));
+    const bool talonFirst = newTalon + oldPot <= oldTalon + newPot;
+    setResistanceText(talonFirst ? 0 : 1, talonFirst ? talon : potentiometre);
+    setResistanceText(talonFirst ? 1 : 0, talonFirst ? potentiometre : talon);
 }
 
 void Chronalys_CD4060::Appliquer_Condensateur(const QString &condensateur)

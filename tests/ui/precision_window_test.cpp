@@ -13,6 +13,8 @@ class PrecisionTest : public WindowTest {
 protected:
     void SetUp() override
     {
+        writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), "00 zero\r\n01 un\r\n02 deux\r\n03 trois\r\n"
+                                                                "04 quatre\r\n05 cinq\r\n06 six\r\n07 sept\r\n08 huit\r\n");
         start();
         retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("3600"));
         retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("2"));
@@ -34,6 +36,11 @@ protected:
     QString toolText(const QString &name) const { return tool(name)->text(); }
     void press(const QString &name) { QTest::mouseClick(tool<QPushButton>(name), Qt::LeftButton); }
     double realPeriod() const { return calc::readNumber(caption(QStringLiteral("T_reel")).toStdString()); }
+    void letAlarmGoDown()
+    {
+        for (int tick = 0; tick <= 40; ++tick)
+            m_window->Timer1_Timer();
+    }
 
     PrecisionWindow *m_precision = nullptr;
 };
@@ -69,6 +76,16 @@ TEST_F(PrecisionTest, AppliquerGoesThroughTheMainWindowHandlers)
     press(QStringLiteral("AppliquerPulse(1)"));
     for (int n = 1; n <= 13; ++n)
         EXPECT_EQ(caption(QStringLiteral("QrOnOff(%1)").arg(n)), n == 5 ? QStringLiteral("On") : QString()) << n;
+
+    // From 120 + 450 kilohms (alarm 1) to 820 nF with 100 + 0: the potentiometer goes first, so no
+    // passing 100 + 450 raises alarm 1 again.
+    combo(1)->setEditText(QStringLiteral("450"));
+    m_window->ResistanceCombo_Change(1);
+    EXPECT_TRUE(alarmCaption().endsWith(QStringLiteral(" un"))) << alarmCaption().toStdString();
+    letAlarmGoDown();
+    press(QStringLiteral("AppliquerSolution(1)"));
+    EXPECT_FALSE(alarmShown()) << alarmCaption().toStdString();
+    EXPECT_EQ(combo(0)->currentText(), QStringLiteral("100"));
 
     // Best other solution: 680 nF with 120 kilohms, potentiometer 0: 3743.416... s.
     press(QStringLiteral("AppliquerSolution(0)"));
