@@ -7,5 +7,6 @@ cmake --preset default >/dev/null
 
 # --- Precision window: one update and its computation, against one real-timing run ---
 cmake --build --preset default --target precision_bench
-build/bench/precision_bench --benchmark_min_time=0.2 "$@"
+build/bench/precision_bench --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true "$@"
 # --- end of the precision window section ---

@@ -52,6 +52,8 @@ QGroupBox *makeGroup(QWidget *column, const QString &title)
 
 void setColour(QLabel *label, const QColor &colour)
 {
+    if (label->palette().color(QPalette::WindowText) == colour)
+        return; // a new palette repaints the label even when nothing changes
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
