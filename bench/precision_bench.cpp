@@ -13,7 +13,7 @@
 
 namespace {
 
-// The example (3600 s, 2 s, E12 gives 180 kilohms and 470 nF) and a neighbour, so every
+// A one-hour timer (3600 s, 2 s, E12 gives 180 kilohms and 470 nF) and a neighbour, so every
 // update changes the captions and no text is left as it was.
 std::array<calc::RealDesign, 2> designs()
 {

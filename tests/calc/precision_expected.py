@@ -69,7 +69,7 @@ def assess(name, T, T1, talon, pot, C, pattern, e12, K, tol=(5, 10, 10, 20)):
     print(name, out)
 
 
-assess("issue_example_E12", 3600, 2, 180, 0, 470, 8, True, "2.8e-6")
+assess("one_hour_E12", 3600, 2, 180, 0, 470, 8, True, "2.8e-6")
 assess("road_example_E24", 10, 1, 150, 0, 1.5, 2048, False, "2.8e-6")
 assess("small_R_with_pot", 100, 5, "4.7", "0.5", 1000, 24, False, "2.8e-6")
 assess("large_talon_small_C", 60, 3, 820, 0, "0.047", 4096 + 512, True, "2.2e-6", (1, 2, 10, 10))

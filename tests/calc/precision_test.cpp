@@ -84,7 +84,7 @@ const calc::Tolerances Defaults;
 INSTANTIATE_TEST_SUITE_P(
     Designs, Precision,
     testing::Values(
-        PrecisionCase{"issue_example_E12", 3600, 2, "180", "0", "470", 8, 2, 2.8e-6, Defaults,
+        PrecisionCase{"one_hour_E12", 3600, 2, "180", "0", "470", 8, 2, 2.8e-6, Defaults,
                       7.80672, -5.248, {2986.46175744, 4930.86375936}, {3298.885632, 4463.198208},
                       Verdict::Found, 120, 220, 46.96547302431611, 21.34794228378005,
                       {2587.36128, 7330.85696}, {8, 16},

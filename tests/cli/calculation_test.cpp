@@ -174,7 +174,7 @@ TEST(CommandLine, JsonOfTheRoadOfOneDesign)
     EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1.5 "));
 }
 
-// Expected figures from tests/calc/precision_expected.py (issue_example_E12), tolerance c = 2 %.
+// Expected figures from tests/calc/precision_expected.py (one_hour_E12), tolerance c = 2 %.
 TEST(CommandLine, JsonOfThePrecision)
 {
     int status = -1;

@@ -7,7 +7,7 @@
 
 namespace {
 
-// The example: 3600 s and 2 s in E12 convert to a talon of 180 kilohms and 470 nF,
+// A one-hour timer: 3600 s and 2 s in E12 convert to a talon of 180 kilohms and 470 nF,
 // T_reel = 16384 x 2.8e-6 x 180 x 470 = 3881.04192 s.
 class PrecisionTest : public WindowTest {
 protected:
