@@ -120,6 +120,8 @@ Calculation calculateDesign(const QString &periodText, const QString &pulseText,
     result.insert(QStringLiteral("T_reel"), qtext(timing.T_reel));
     result.insert(QStringLiteral("T1_reel"), qtext(timing.T1_reel));
     result.insert(QStringLiteral("ValeurRs"), qtext(timing.ValeurRs));
+    if (options.precision)
+        result.insert(QStringLiteral("precision"), precisionJson(real, options));
 
     // Negative numbers mean "nothing to show" and are left out.
     QJsonArray shown;
@@ -181,6 +183,8 @@ QString calculationReport(const QJsonObject &result, const CalculationOptions &o
               << QStringLiteral("    Durée du pulse \"T1\" = %1 s").arg(value("T1_reel"))
               << QStringLiteral("    Résistance \"Rs\" = %1").arg(value("ValeurRs"));
     }
+    if (result.contains(QStringLiteral("precision")))
+        lines << precisionReport(result[QStringLiteral("precision")].toObject(), options);
     if (result.contains(QStringLiteral("arret")))
         lines << QStringLiteral("Calcul arrêté : %1.").arg(value("arret"));
     QStringList alarms;
@@ -189,6 +193,150 @@ QString calculationReport(const QJsonObject &result, const CalculationOptions &o
     lines << QStringLiteral("Alarmes : %1")
                  .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// The precision of the converted design: "--precision" and its options, key "precision",
+// section "E - Précision".
+namespace {
+
+QJsonValue number(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+// Empty when the option is not one of these; an empty text when taken; else the French error.
+std::optional<QString> parsePrecisionOption(const QString &option, const QString &value,
+                                            CalculationOptions &options)
+{
+    const std::array<std::pair<QString, double calc::Tolerances::*>, 4> tolerances = {
+        std::pair{QStringLiteral("--tolerance-r"), &calc::Tolerances::r},
+        std::pair{QStringLiteral("--tolerance-c"), &calc::Tolerances::c},
+        std::pair{QStringLiteral("--dispersion-k"), &calc::Tolerances::k},
+        std::pair{QStringLiteral("--tolerance-ajustable"), &calc::Tolerances::p}};
+    const double read = calc::readNumber(text(value));
+    for (const auto &[name, member] : tolerances) {
+        if (option != name)
+            continue;
+        if (!isTypedNumber(value) || !calc::isTolerance(read))
+            return QStringLiteral("%1 attend un pourcentage de 0 à 50, pas « %2 »").arg(option, value);
+        options.tolerances.*member = read;
+        options.precision = true;
+        return QString();
+    }
+    if (option != QStringLiteral("--mesure"))
+        return std::nullopt;
+    if (!isTypedNumber(value) || !(read > 0))
+        return QStringLiteral("--mesure attend une période positive en secondes, pas « %1 »").arg(value);
+    options.measuredT = read;
+    options.precision = true;
+    return QString();
+}
+
+} // namespace
+
+QJsonObject precisionJson(const calc::RealDesign &design, const CalculationOptions &options)
+{
+    const calc::Precision p = calc::assessPrecision(design, options.tolerances);
+    if (!p.assessable)
+        return {};
+    const bool found = p.trimmer.verdict == calc::TrimmerAdvice::Verdict::Found;
+    auto trimmer = [found](double value) { return found ? QJsonValue(value) : QJsonValue(QJsonValue::Null); };
+    QJsonObject json{{QStringLiteral("ecart_T"), number(p.errorT)},
+                     {QStringLiteral("ecart_T1"), number(p.errorT1)},
+                     {QStringLiteral("T_min"), p.worstT.low},
+                     {QStringLiteral("T_max"), p.worstT.high},
+                     {QStringLiteral("T1_min"), p.worstT1.low},
+                     {QStringLiteral("T1_max"), p.worstT1.high},
+                     {QStringLiteral("T_stat_min"), p.statisticalT.low},
+                     {QStringLiteral("T_stat_max"), p.statisticalT.high},
+                     {QStringLiteral("talon"), trimmer(p.trimmer.talon)},
+                     {QStringLiteral("ajustable"), trimmer(p.trimmer.trimmer)},
+                     {QStringLiteral("reglage"), trimmer(p.trimmer.setting)},
+                     {QStringLiteral("course"), trimmer(p.trimmer.travel)},
+                     {QStringLiteral("T_reglable_min"), trimmer(p.trimmer.sweep.low)},
+                     {QStringLiteral("T_reglable_max"), trimmer(p.trimmer.sweep.high)}};
+    QJsonArray pulses;
+    for (const calc::PulseChoice &pulse : p.pulses) {
+        QJsonArray outputs;
+        for (int output : calc::outputsOf(pulse.n))
+            outputs.append(output);
+        const bool exists = pulse.n > 0;
+        pulses.append(QJsonObject{{QStringLiteral("n"), exists ? QJsonValue(pulse.n) : QJsonValue()},
+                                  {QStringLiteral("sorties"), outputs},
+                                  {QStringLiteral("T1"), exists ? QJsonValue(pulse.T1) : QJsonValue()},
+                                  {QStringLiteral("ecart"), number(pulse.error)}});
+    }
+    json.insert(QStringLiteral("T1_proches"), pulses);
+    QJsonArray solutions;
+    for (const calc::Solution &s : p.solutions)
+        solutions.append(QJsonObject{{QStringLiteral("C2"), s.C2}, {QStringLiteral("talon"), s.talon},
+                                     {QStringLiteral("T"), s.T}, {QStringLiteral("ecart"), s.error}});
+    json.insert(QStringLiteral("solutions"), solutions);
+    QJsonArray rules;
+    for (const calc::Rule &rule : p.rules)
+        rules.append(QJsonObject{{QStringLiteral("regle"), qtext(calc::ruleCaption(rule.id, options.separator))},
+                                 {QStringLiteral("respectee"), rule.met}});
+    json.insert(QStringLiteral("regles"), rules);
+    if (options.measuredT)
+        json.insert(QStringLiteral("K4060_calibre"), number(calc::calibratedK4060(design, *options.measuredT)));
+    return json;
+}
+
+QStringList precisionReport(const QJsonObject &precision, const CalculationOptions &options)
+{
+    const char sep = options.separator;
+    auto seconds = [&](const QJsonValue &v) {
+        return qtext(calc::formatSeconds(v.toDouble(), options.Mode_Affichage, sep));
+    };
+    auto percent = [&](const QJsonValue &v) {
+        return v.isDouble() ? qtext(calc::formatPercent(v.toDouble(), sep)) : QStringLiteral("—");
+    };
+    auto general = [&](const QJsonValue &v) { return qtext(calc::formatGeneral(v.toDouble(), sep)); };
+    auto at = [&precision](const char *key) { return precision[QLatin1String(key)]; };
+    QStringList lines{QStringLiteral("E - Précision")};
+    if (precision.isEmpty())
+        return lines << QStringLiteral("    Rien à évaluer : pas de condensateur ou de résistance.");
+    lines << QStringLiteral("    Écart de T = %1 ; écart de T1 = %2").arg(percent(at("ecart_T")), percent(at("ecart_T1")))
+          << QStringLiteral("    Pire cas : T de %1 à %2 s ; T1 de %3 à %4 s")
+                 .arg(seconds(at("T_min")), seconds(at("T_max")), seconds(at("T1_min")), seconds(at("T1_max")))
+          << QStringLiteral("    Statistique : T de %1 à %2 s").arg(seconds(at("T_stat_min")), seconds(at("T_stat_max")));
+    if (at("talon").isNull())
+        lines << QStringLiteral("    Ajustable conseillé : aucun ne convient");
+    else
+        lines << QStringLiteral("    Ajustable conseillé : talon %1 kΩ + ajustable %2 kΩ réglé à %3 kΩ (%4 % de la course), "
+                                "T de %5 à %6 s")
+                     .arg(general(at("talon")), general(at("ajustable")),
+                          qtext(calc::formatKilohms(at("reglage").toDouble(), sep)),
+                          qtext(calc::formatPattern(at("course").toDouble(), "0.0", sep)),
+                          seconds(at("T_reglable_min")), seconds(at("T_reglable_max")));
+    for (const auto &value : at("T1_proches").toArray()) {
+        const QJsonObject pulse = value.toObject();
+        if (pulse[QStringLiteral("n")].isNull())
+            continue;
+        QStringList outputs;
+        for (const auto &output : pulse[QStringLiteral("sorties")].toArray())
+            outputs << QStringLiteral("Q%1").arg(output.toInt());
+        lines << QStringLiteral("    Pulse réalisable : n = %1 (%2), T1 = %3 s, %4")
+                     .arg(QString::number(pulse[QStringLiteral("n")].toInt()), outputs.join(QStringLiteral(", ")),
+                          seconds(pulse[QStringLiteral("T1")]), percent(pulse[QStringLiteral("ecart")]));
+    }
+    for (const auto &value : at("solutions").toArray()) {
+        const QJsonObject s = value.toObject();
+        lines << QStringLiteral("    Autre solution : C2 = %1 nF, talon %2 kΩ, T = %3 s, %4")
+                     .arg(general(s[QStringLiteral("C2")]), general(s[QStringLiteral("talon")]),
+                          seconds(s[QStringLiteral("T")]), percent(s[QStringLiteral("ecart")]));
+    }
+    for (const auto &value : at("regles").toArray()) {
+        const QJsonObject rule = value.toObject();
+        lines << QStringLiteral("    %1 : %2").arg(rule[QStringLiteral("regle")].toString(),
+                                                   rule[QStringLiteral("respectee")].toBool()
+                                                       ? QStringLiteral("respectée")
+                                                       : QStringLiteral("non respectée"));
+    }
+    if (precision.contains(QStringLiteral("K4060_calibre")))
+        lines << QStringLiteral("    K4060 calibré = %1")
+                     .arg(at("K4060_calibre").isNull() ? QStringLiteral("—") : general(at("K4060_calibre")));
+    return lines;
 }
 
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults)
@@ -214,6 +362,10 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             parsed.options.json = true;
             continue;
         }
+        if (option == QStringLiteral("--precision")) {
+            parsed.options.precision = true;
+            continue;
+        }
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("option « %1 » inconnue ou sans valeur").arg(option));
         const QString value = arguments[++i];
@@ -235,6 +387,9 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             if (!isTypedNumber(value) || !(k > 0))
                 return fail(QStringLiteral("--k4060 attend un nombre positif, pas « %1 »").arg(value));
             parsed.options.Constante_K4060 = k / 1e8;
+        } else if (const std::optional<QString> error = parsePrecisionOption(option, value, parsed.options)) {
+            if (!error->isEmpty())
+                return fail(*error);
         } else {
             return fail(QStringLiteral("option « %1 » inconnue").arg(option));
         }
@@ -248,13 +403,19 @@ QString calculationUsage()
     return QStringLiteral(
         "Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] "
         "[--k4060 N] [--json]\n"
+        "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
+        "[--tolerance-ajustable P] [--mesure T]\n"
         "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
         "  --serie         série des résistances réelles (E24 par défaut)\n"
         "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
         "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
         "  --json          un objet JSON au lieu du compte rendu\n"
-        "Les valeurs par défaut sont celles du fichier de réglages (section « parametres »),\n"
-        "quand il existe ; le calcul ne l'écrit jamais.\n"
+        "  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)\n"
+        "  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
+        "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)\n"
+        "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
+        "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
+        "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
         "Sans --calcul, le programme ouvre sa fenêtre.\n");
 }
 
@@ -272,6 +433,7 @@ int runCalculation(const QStringList &arguments, const SheetWriter &)
         defaults.Pas_Serie = stored.Pas_Serie;
         defaults.Mode_Affichage = stored.Mode_Affichage;
         defaults.Constante_K4060 = stored.Constante_K4060;
+        defaults.tolerances = Commun::Lire_Precision();
     }
     const ParsedCalculation parsed = parseCalculation(arguments, defaults);
     if (!parsed.ok) {

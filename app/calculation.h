@@ -1,5 +1,6 @@
 #pragma once
 
+#include "precision.h"
 #include "realdesign.h"
 
 #include <QJsonObject>
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The whole road of one design (entry, design, conversion, real timing) without a window.
 struct CalculationOptions {
@@ -15,6 +17,10 @@ struct CalculationOptions {
     double Constante_K4060 = 2.8e-6; // seconds per (kilohm x nanofarad), finite and positive
     char separator = '.';           // decimal separator of the running system
     bool json = false;
+    // "--precision" and its options: what the precision window shows, for the converted design.
+    bool precision = false;
+    calc::Tolerances tolerances;       // percent
+    std::optional<double> measuredT;   // seconds, "--mesure": calibrates K4060
 };
 
 struct Calculation {
@@ -47,7 +53,13 @@ struct ParsedCalculation {
     CalculationOptions options;
 };
 
-// Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]"
+// Key "precision" of the result, JSON numbers (null where there is none), for a converted design.
+QJsonObject precisionJson(const calc::RealDesign &design, const CalculationOptions &options);
+// Section "E - Précision" of the report, from that key.
+QStringList precisionReport(const QJsonObject &precision, const CalculationOptions &options);
+
+// Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
+// [--precision] [--tolerance-r|-c|--dispersion-k|--tolerance-ajustable P] [--mesure T_MESURE]"
 // (program name excluded); `defaults` holds the values options do not give.
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults);
 

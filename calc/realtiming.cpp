@@ -4,25 +4,34 @@
 #include "numbertext.h"
 
 #include <cmath>
+#include <iterator>
+#include <limits>
 
 namespace calc {
 
 namespace {
 
-const char *seriesResistor(double totalKilohms)
+// Upper bound of each step (kilohms, exclusive) and its series resistor.
+struct SeriesStep {
+    double below;
+    double kilohms;
+    const char *caption;
+};
+constexpr SeriesStep SeriesSteps[] = {{25, 100, "100 Kohm"},  {50, 270, "270 Kohm"},
+                                      {100, 390, "390 Kohm"}, {200, 560, "560 Kohm"},
+                                      {std::numeric_limits<double>::infinity(), 1000, "1 Mo"}};
+
+const SeriesStep &seriesStep(double totalKilohms)
 {
-    if (totalKilohms < 25)
-        return "100 Kohm";
-    if (totalKilohms < 50)
-        return "270 Kohm";
-    if (totalKilohms < 100)
-        return "390 Kohm";
-    if (totalKilohms < 200)
-        return "560 Kohm";
-    return "1 Mo";
+    for (const SeriesStep &step : SeriesSteps)
+        if (totalKilohms < step.below)
+            return step;
+    return SeriesSteps[std::size(SeriesSteps) - 1];
 }
 
 } // namespace
+
+double seriesResistor(double totalKilohms) { return seriesStep(totalKilohms).kilohms; }
 
 RealTiming realTiming(std::string_view r2Text, std::string_view potText,
                       std::string_view capacitorText, int pattern, double constanteK4060,
@@ -44,7 +53,7 @@ RealTiming realTiming(std::string_view r2Text, std::string_view potText,
         shown(milliseconds, formatPattern(milliseconds, "0.######", separator)) + " ms";
     timing.T_reel = shown(period, formatPattern(period, "0.###", separator));
     timing.T1_reel = shown(pulse, formatGeneral(pulse, separator));
-    timing.ValeurRs = seriesResistor(total);
+    timing.ValeurRs = seriesStep(total).caption;
     return timing;
 }
 

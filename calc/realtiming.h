@@ -20,6 +20,9 @@ RealTiming realTiming(std::string_view r2Text, std::string_view potText,
                       std::string_view capacitorText, int pattern, double constanteK4060,
                       int modeAffichage, char separator);
 
+// Series resistor Rs (kilohms) the real timing suggests for a total resistance in kilohms.
+double seriesResistor(double totalKilohms);
+
 // Alarm 0 when the capacitor text reads above 2200 nF, else -1.
 int capacitorWarning(std::string_view capacitorText);
 // Alarm 1 when fixed resistor plus potentiometer read above 500 kilohms, else -1.

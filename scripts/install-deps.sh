@@ -21,6 +21,8 @@ tests+=(dpkg-dev file lintian)
 tests+=(clang libclang-rt-14-dev)
 # xvfb, xauth: a virtual display to look at the windows (xvfb-run); hyperfine: the benchmarks.
 tests+=(xvfb xauth hyperfine)
+# libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.
+tests+=(libbenchmark-dev)
 
 packages=("${build_run[@]}")
 case "${1:-}" in

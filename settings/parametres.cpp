@@ -3,6 +3,7 @@
 #include "commun_p.h"
 #include "numbertext.h"
 
+#include <array>
 #include <cmath>
 
 namespace Commun {
@@ -83,6 +84,49 @@ QList<EntreeINI> Entrees_Parametres(const Parametres &p)
             {Section, QStringLiteral("Valeur_T1"), p.Valeur_T1},
             {Section, QStringLiteral("K4060"), k4060},
             {Section, QStringLiteral("Significatif"), QString::number(p.Mode_Affichage)}};
+}
+
+namespace {
+
+const QString PrecisionSection = QStringLiteral("precision");
+
+// The keys of the four tolerances, each with its member.
+struct ToleranceKey {
+    const char *key;
+    double calc::Tolerances::*member;
+};
+constexpr std::array<ToleranceKey, 4> ToleranceKeys = {
+    ToleranceKey{"Tolerance_R", &calc::Tolerances::r}, ToleranceKey{"Tolerance_C", &calc::Tolerances::c},
+    ToleranceKey{"Dispersion_K", &calc::Tolerances::k},
+    ToleranceKey{"Tolerance_Ajustable", &calc::Tolerances::p}};
+
+QString general(double value) { return QString::fromStdString(calc::formatGeneral(value, '.')); }
+
+} // namespace
+
+calc::Tolerances Lire_Precision(const QString &file)
+{
+    const IniDocument document = IniDocument::load(detail::settingsPath(file));
+    const calc::Tolerances defaults;
+    calc::Tolerances tolerances;
+    for (const ToleranceKey &key : ToleranceKeys) {
+        const double value = number(detail::readValue(document, PrecisionSection, QLatin1String(key.key),
+                                                      general(defaults.*key.member)));
+        tolerances.*key.member = calc::isTolerance(value) ? value : defaults.*key.member;
+    }
+    return tolerances;
+}
+
+QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances)
+{
+    const calc::Tolerances defaults;
+    QList<EntreeINI> entries;
+    for (const ToleranceKey &key : ToleranceKeys) {
+        const double value = tolerances.*key.member;
+        entries.append({PrecisionSection, QLatin1String(key.key),
+                        general(calc::isTolerance(value) ? value : defaults.*key.member)});
+    }
+    return entries;
 }
 
 void Ecrire_Parametres(const Parametres &parametres, const QString &file)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commun.h"
+#include "precision.h"
 
 #include <QList>
 #include <QString>
@@ -26,6 +27,12 @@ Parametres Lire_Parametres(const QString &file = {});
 // "E12E24", "Valeur_T", "Valeur_T1", "K4060", "Significatif" in that order, ready for
 // Ecrire_INI; to be joined with Entrees_Sauve_Position for a single save on "Quitter".
 QList<EntreeINI> Entrees_Parametres(const Parametres &parametres);
+
+// Section "precision": "Tolerance_R", "Tolerance_C", "Dispersion_K", "Tolerance_Ajustable", in
+// percent. Leading-number rule; a value outside 0 to 50 reads as the default.
+calc::Tolerances Lire_Precision(const QString &file = {});
+// The four keys in that order, written in general number form, for the same single save.
+QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances);
 
 void Ecrire_Parametres(const Parametres &parametres, const QString &file = {});
 

@@ -30,6 +30,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 const QColor Rouge(255, 0, 0);
@@ -167,6 +169,7 @@ Chronalys_CD4060::~Chronalys_CD4060()
 {
     delete m_schema.data();
     delete m_feuilleAide.data();
+    delete m_precision.data();
 }
 
 void Chronalys_CD4060::createMenus()
@@ -196,6 +199,10 @@ void Chronalys_CD4060::createMenus()
     visuSchema->setObjectName(QStringLiteral("VisuSchema"));
     connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
 
+    QMenu *outils = menuBar()->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("OO"));
+    m_Outils[0] = outils->addAction(QStringLiteral("&Précision du montage…"));
+
     QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
     aide->setObjectName(QStringLiteral("AA"));
     m_Aide[0] = aide->addAction(QStringLiteral("Aide"));
@@ -219,6 +226,7 @@ void Chronalys_CD4060::createMenus()
     wire(m_E12E24, "E12E24", &Chronalys_CD4060::E12E24_Click, true);
     wire(m_Affichage, "Affichage", &Chronalys_CD4060::Affichage_Click, true);
     wire(m_Aide, "Aide", &Chronalys_CD4060::Aide_Click, false);
+    wire(m_Outils, "Outils", &Chronalys_CD4060::Outils_Click, false);
 }
 
 void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
@@ -499,6 +507,8 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     m_Valeur[0]->setText(parametres.Valeur_T);
     m_Constante_K4060 = parametres.Constante_K4060;
     m_texteK4060 = parametres.texteK4060;
+    m_K4060_Reglages = m_Constante_K4060;
+    m_tolerances = Commun::Lire_Precision();
     Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
 
     createOutputRows();
@@ -520,13 +530,15 @@ void Chronalys_CD4060::Termine()
     parametres.texteK4060 = m_texteK4060;
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
-    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Sauve_Position(this));
+    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Precision(m_tolerances) +
+                       Commun::Entrees_Sauve_Position(this));
 }
 
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
 {
     delete m_schema.data();
     delete m_feuilleAide.data();
+    delete m_precision.data();
     event->accept();
 }
 
@@ -754,4 +766,60 @@ void Chronalys_CD4060::VisuSchema_Click()
     if (m_schema.isNull())
         m_schema = new Chronalys_CD4060_Schema();
     m_schema->show();
+}
+
+void Chronalys_CD4060::Outils_Click(int index)
+{
+    if (index != 0)
+        return;
+    if (m_precision.isNull()) {
+        m_precision = new PrecisionWindow(realDesign(), m_tolerances, m_K4060_Reglages);
+        PrecisionWindow *window = m_precision;
+        connect(this, &Chronalys_CD4060::realDesignChanged, window, &PrecisionWindow::setDesign);
+        connect(window, &PrecisionWindow::tolerancesChanged, this,
+                [this](const calc::Tolerances &tolerances) { m_tolerances = tolerances; });
+        connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
+        connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);
+        connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
+            Appliquer_Condensateur(capacitor);
+            Appliquer_Resistances(talon, QStringLiteral("0"));
+        });
+        connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+    }
+    m_precision->show();
+    m_precision->raise();
+}
+
+void Chronalys_CD4060::Appliquer_Resistances(const QString &talon, const QString &potentiometre)
+{
+    // Between the two changes the sum is new talon + old potentiometer, or the reverse: take the
+    // smaller, so no passing sum raises alarm 1 that the final parts would not.
+    const double newTalon = calc::readNumber(text(talon));
+    const double newPot = calc::readNumber(text(potentiometre));
+    const double oldTalon = calc::readNumber(text(m_ResistanceCombo[0]->currentText()));
+    const double oldPot = calc::readNumber(text(m_ResistanceCombo[1]->currentText()));
+    const bool talonFirst = newTalon + oldPot <= oldTalon + newPot;
+    setResistanceText(talonFirst ? 0 : 1, talonFirst ? talon : potentiometre);
+    setResistanceText(talonFirst ? 1 : 0, talonFirst ? potentiometre : talon);
+}
+
+void Chronalys_CD4060::Appliquer_Condensateur(const QString &condensateur)
+{
+    m_CondensateurReel->setText(condensateur); // its change handling runs
+}
+
+void Chronalys_CD4060::Appliquer_Motif(int motif)
+{
+    for (int k = 1; k <= calc::OutputCount; ++k)
+        if (((motif >> (k - 1)) & 1) != ((markedPattern() >> (k - 1)) & 1))
+            QrOnOff_Click(k);
+}
+
+void Chronalys_CD4060::setConstante_K4060(double constante)
+{
+    if (!(constante > 0) || !std::isfinite(constante))
+        return;
+    m_Constante_K4060 = constante;
+    m_texteK4060 = qtext(calc::formatGeneral(constante * 1e8, '.'));
+    Calcul_RC_vers_F_Click();
 }

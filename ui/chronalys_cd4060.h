@@ -2,6 +2,8 @@
 
 #include "alarmes.h"
 #include "feuilleaide.h"
+#include "precision.h"
+#include "precisionwindow.h"
 #include "realdesign.h"
 #include "schemawindow.h"
 
@@ -55,6 +57,14 @@ public:
     void Command1_Click();
     void Aide_Click(int index);
     void VisuSchema_Click();
+    void Outils_Click(int index);
+
+    // What the tools windows' "Appliquer" buttons call: the same change handling as typing.
+    void Appliquer_Resistances(const QString &talon, const QString &potentiometre); // kilohms
+    void Appliquer_Condensateur(const QString &condensateur);                       // nanofarads
+    void Appliquer_Motif(int motif); // toggles the marks of zone C that differ
+    // The constant for this run: zone D at once, zone B at the next "Calcul", K4060 on "Quitter".
+    void setConstante_K4060(double constante);
 
     // How "Quitter" and "Fin" end the program; tests replace it to stay alive.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -64,6 +74,8 @@ public:
     const LignesAlarme &Lignes_Alarme() const { return m_Lignes_Alarme; }
     FeuilleAide *feuilleAide() const { return m_feuilleAide; }
     Chronalys_CD4060_Schema *schema() const { return m_schema; }
+    PrecisionWindow *precision() const { return m_precision; }
+    const calc::Tolerances &tolerances() const { return m_tolerances; }
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
@@ -98,7 +110,9 @@ private:
     double m_Pulse_T1 = 0;
     double m_Periode_Oscillateur = 0;
     double m_Constante_K4060 = 2.8e-6; // seconds per (kilohm x nanofarad)
-    QString m_texteK4060;              // "K4060" as stored, written back unchanged
+    QString m_texteK4060;              // "K4060" as stored, written back unchanged until changed
+    double m_K4060_Reglages = 2.8e-6;  // the constant read at start-up
+    calc::Tolerances m_tolerances;     // section "precision"
     int m_Motif_Q = 0;                 // bit n-1: output Qn takes a diode
     double m_R2_Theorique = 0;         // kilohms
     int m_Pas_Serie = 1;               // 1 = E24, 2 = E12
@@ -116,6 +130,7 @@ private:
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};
+    std::array<QAction *, 1> m_Outils{};
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
@@ -155,4 +170,5 @@ private:
 
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
+    QPointer<PrecisionWindow> m_precision;
 };

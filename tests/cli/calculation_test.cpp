@@ -124,7 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"hidden_mode", ARGS(S("--calcul"), S("10"), S("1"), S("--significatif"), S("2")), false},
         ArgumentCase{"zero_constant", ARGS(S("--calcul"), S("10"), S("1"), S("--k4060"), S("0")), false},
         ArgumentCase{"option_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--serie")), false},
-        ArgumentCase{"unknown_option", ARGS(S("--calcul"), S("10"), S("1"), S("--vite"), S("1")), false}),
+        ArgumentCase{"unknown_option", ARGS(S("--calcul"), S("10"), S("1"), S("--vite"), S("1")), false},
+        ArgumentCase{"precision_options", ARGS(S("--calcul"), S("10"), S("1"), S("--precision"), S("--tolerance-r"), S("2,5"), S("--dispersion-k"), S("50"), S("--tolerance-ajustable"), S("0"), S("--mesure"), S("9.5")), true},
+        ArgumentCase{"tolerance_over_50", ARGS(S("--calcul"), S("10"), S("1"), S("--tolerance-c"), S("50.5")), false},
+        ArgumentCase{"tolerance_not_a_number", ARGS(S("--calcul"), S("10"), S("1"), S("--tolerance-r"), S("5%")), false},
+        ArgumentCase{"measure_zero", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure"), S("0")), false},
+        ArgumentCase{"measure_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure")), false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Calculation, OptionsOverrideDefaults)
@@ -167,6 +172,36 @@ TEST(CommandLine, JsonOfTheRoadOfOneDesign)
     EXPECT_EQ(r[QStringLiteral("CondensateurCalcul(1)")].toString(), QStringLiteral("1.5 nF"));
     EXPECT_EQ(r[QStringLiteral("ResistanceCalcul(1)")].toString(), QStringLiteral("145.32 Kohm"));
     EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1.5 "));
+}
+
+// Expected figures from tests/calc/precision_expected.py (one_hour_E12), tolerance c = 2 %.
+TEST(CommandLine, JsonOfThePrecision)
+{
+    int status = -1;
+    const std::string output =
+        run("--calcul 3600 2 --serie E12 --json --tolerance-c 2 --mesure 3600", status);
+    ASSERT_EQ(status, 0) << output;
+    for (const char *bad : {"nan", "inf"})
+        EXPECT_EQ(output.find(bad), std::string::npos) << bad;
+    const QJsonObject p = QJsonDocument::fromJson(QByteArray::fromStdString(output))
+                              .object()[QStringLiteral("precision")]
+                              .toObject();
+    auto at = [&p](const char *key) { return p[QLatin1String(key)].toDouble(); };
+    EXPECT_NEAR(at("ecart_T"), 7.80672, 1e-9);
+    EXPECT_NEAR(at("ecart_T1"), -5.248, 1e-9);
+    EXPECT_NEAR(at("T_min"), 3251.925024768, 1e-9);
+    EXPECT_NEAR(at("T_max"), 4572.255485952, 1e-9);
+    EXPECT_TRUE(p[QStringLiteral("talon")].isDouble());
+    EXPECT_EQ(p[QStringLiteral("T1_proches")].toArray()[1].toObject()[QStringLiteral("sorties")].toArray(),
+              QJsonArray{5});
+    const QJsonObject best = p[QStringLiteral("solutions")].toArray()[0].toObject();
+    EXPECT_EQ(best, (QJsonObject{{S("C2"), 680}, {S("talon"), 120}, {S("T"), best[S("T")]}, {S("ecart"), best[S("ecart")]}}));
+    EXPECT_NEAR(best[S("T")].toDouble(), 3743.41632, 1e-9);
+    EXPECT_EQ(p[QStringLiteral("regles")].toArray().size(), 4);
+    EXPECT_EQ(at("K4060_calibre"), 259.7);
+
+    const std::string report = run("--calcul 3600 2 --serie E12 --precision", status);
+    EXPECT_NE(report.find("E - Précision"), std::string::npos) << report;
 }
 
 TEST(CommandLine, BadArgumentsExitWithStatusTwo)

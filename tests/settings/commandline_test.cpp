@@ -12,6 +12,7 @@ struct CommandLineCase {
     QStringList options;                // after "--calcul 10 1 --json"
     int Pas_Serie, Mode_Affichage;
     double Constante_K4060;
+    std::optional<calc::Tolerances> precision = std::nullopt; // with --precision: the tolerances used
 };
 
 class CalculationSettings : public SettingsFixture<CommandLineCase> {};
@@ -37,6 +38,8 @@ TEST_P(CalculationSettings, TakenFromTheFileBesideTheExecutable)
     expected.Pas_Serie = c.Pas_Serie;
     expected.Mode_Affichage = c.Mode_Affichage;
     expected.Constante_K4060 = c.Constante_K4060;
+    expected.precision = c.precision.has_value();
+    expected.tolerances = c.precision.value_or(calc::Tolerances{});
     EXPECT_EQ(result, calculate(text("10"), text("1"), expected));
     if (c.Pas_Serie != 1 || c.Mode_Affichage != 4 || c.Constante_K4060 != 2.8e-6) { // the row shows a change
         EXPECT_NE(result, calculate(text("10"), text("1"), CalculationOptions()));
@@ -55,7 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"command_line_wins", Calibrated,
                         {text("--serie"), text("E24"), text("--significatif"), text("3"), text("--k4060"), text("280")}, 1, 3, 2.8e-6},
         CommandLineCase{"fallbacks", bytesOf("[parametres]\r\nK4060=-1\r\nE12E24=7\r\nSignificatif=9\r\n"), {}, 1, 4, 2.8e-6},
-        CommandLineCase{"no_settings_file", std::nullopt, {}, 1, 4, 2.8e-6}),
+        CommandLineCase{"no_settings_file", std::nullopt, {}, 1, 4, 2.8e-6},
+        CommandLineCase{"precision_tolerances_from_file",
+                        bytesOf("[precision]\r\nTolerance_R=1\r\nTolerance_C=60\r\nDispersion_K=0\r\n"),
+                        {text("--precision")}, 1, 4, 2.8e-6, calc::Tolerances{1, 10, 0, 20}},
+        CommandLineCase{"precision_option_wins", bytesOf("[precision]\r\nTolerance_R=1\r\n"),
+                        {text("--tolerance-r"), text("2")}, 1, 4, 2.8e-6, calc::Tolerances{2, 10, 10, 20}}),
     rowName<CommandLineCase>);
 
 } // namespace

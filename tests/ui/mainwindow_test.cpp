@@ -118,15 +118,18 @@ TEST_F(WindowTest, QuitterWritesNineKeysThenRestartShowsThemBack)
 
     const QStringList lines = QString::fromUtf8(readFile(QStringLiteral("Chronalys_CD4060.INI")))
                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 11) << lines.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(lines.size(), 16) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(lines.mid(0, 6), (QStringList{QStringLiteral("[parametres]"), QStringLiteral("E12E24=2"),
                                             QStringLiteral("Valeur_T=3,5"), QStringLiteral("Valeur_T1=1"),
                                             QStringLiteral("K4060=280"), QStringLiteral("Significatif=3")}));
-    EXPECT_EQ(lines[6], QStringLiteral("[Position_0]"));
+    EXPECT_EQ(lines.mid(6, 5), (QStringList{QStringLiteral("[precision]"), QStringLiteral("Tolerance_R=5"),
+                                            QStringLiteral("Tolerance_C=10"), QStringLiteral("Dispersion_K=10"),
+                                            QStringLiteral("Tolerance_Ajustable=20")}));
+    EXPECT_EQ(lines[11], QStringLiteral("[Position_0]"));
     const QStringList keys = {QStringLiteral("Haut="), QStringLiteral("Droite="), QStringLiteral("Hauteur="),
                               QStringLiteral("Largeur=")};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(lines[7 + i].startsWith(keys[i])) << lines[7 + i].toStdString();
+        EXPECT_TRUE(lines[12 + i].startsWith(keys[i])) << lines[12 + i].toStdString();
 
     start();
     EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("3.5"));

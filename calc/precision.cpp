@@ -1,0 +1,275 @@
+#include "precision.h"
+
+#include "conversion.h"
+#include "entry.h"
+#include "numbertext.h"
+#include "realtiming.h"
+#include "tables.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace calc {
+
+namespace {
+
+constexpr std::array<double, 10> Trimmers = {1, 2.2, 4.7, 10, 22, 47, 100, 220, 470, 1000}; // kilohms
+constexpr int TalonDecades = 4;   // talons from 1 kilohm to 9.1 megohms
+constexpr int CapacitorDecades = 5; // capacitors from 0.1 to 820 nF, then 1000 nF
+constexpr double SmallestCapacitor = 0.47; // nanofarads
+constexpr double LargestCapacitor = 1000;
+constexpr std::size_t SolutionCount = 5;
+// Weights of the outputs with a pin: Q4 to Q10, Q12, Q13.
+constexpr std::array<int, 9> PinnedWeights = {8, 16, 32, 64, 128, 256, 512, 2048, 4096};
+// Periods beyond this are nonsense: refusing them keeps every product below finite.
+constexpr double LargestPeriod = 1e200;
+
+// 10^exponent, exact for the small exponents used here.
+double powerOfTen(int exponent)
+{
+    double value = 1;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        value *= 10;
+    return exponent < 0 ? 1 / value : value;
+}
+
+// mantissa x 10^exponent for a mantissa of one decimal, as the nearest double to the decimal
+// value: 8.2 x 10^2 gives 820, not 819.9999999999999.
+double scaled(double mantissa, int exponent)
+{
+    const double tenths = std::round(mantissa * 10);
+    return exponent >= 1 ? tenths * powerOfTen(exponent - 1) : tenths / powerOfTen(1 - exponent);
+}
+
+std::optional<double> percentError(double real, double wanted)
+{
+    if (!(wanted > 0))
+        return std::nullopt;
+    const double error = 100 * (real - wanted) / wanted;
+    return std::isfinite(error) ? std::optional(error) : std::nullopt;
+}
+
+// Mantissas of the series: E24 every slot, E12 every other one.
+std::vector<double> seriesMantissas(int pasSerie)
+{
+    const int step = pasSerie == PasE12 ? PasE12 : PasE24;
+    std::vector<double> mantissas;
+    for (std::size_t i = 1; i < Table_E24.size() && Table_E24[i] > 0; i += static_cast<std::size_t>(step))
+        mantissas.push_back(Table_E24[i]);
+    return mantissas;
+}
+
+bool rangeOk(double R) { return R >= 10 && R <= 1000; }
+bool startsOk(double R) { return R >= 1; }
+bool capacitorOk(double C) { return C > 0.05; }
+bool seriesResistorOk(double R) { return seriesResistor(R) >= 2 * R; }
+
+TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &t, double C)
+{
+    TrimmerAdvice advice;
+    if (!(design.T > 0))
+        return advice;
+    const double r = t.r / 100, c = t.c / 100, k = t.k / 100, p = t.p / 100;
+    const double perKilohm = CountsPerPeriod * design.K * C; // seconds of T per kilohm
+    advice.wanted = design.T / perKilohm;
+    const double low = advice.wanted / ((1 + c) * (1 + k));
+    const double high = advice.wanted / ((1 - c) * (1 - k));
+
+    advice.verdict = TrimmerAdvice::Verdict::NoTalon;
+    for (int decade = 0; decade < TalonDecades; ++decade)
+        for (double mantissa : seriesMantissas(design.Pas_Serie)) {
+            const double talon = scaled(mantissa, decade);
+            if (talon * (1 + r) <= low) {
+                advice.talon = talon;
+                advice.verdict = TrimmerAdvice::Verdict::NoTrimmer;
+            }
+        }
+    if (advice.verdict == TrimmerAdvice::Verdict::NoTalon)
+        return advice;
+    for (double trimmer : Trimmers)
+        if (advice.talon * (1 - r) + trimmer * (1 - p) >= high) {
+            advice.verdict = TrimmerAdvice::Verdict::Found;
+            advice.trimmer = trimmer;
+            advice.setting = advice.wanted - advice.talon;
+            advice.travel = 100 * advice.setting / trimmer;
+            advice.sweep = {perKilohm * advice.talon, perKilohm * (advice.talon + trimmer)};
+            return advice;
+        }
+    return advice;
+}
+
+std::array<PulseChoice, 2> nearestPulses(const RealDesign &design, double oscillator)
+{
+    const double wanted = design.T1 / oscillator; // oscillator periods
+    int below = 0, above = 0;
+    for (unsigned subset = 1; subset < (1u << PinnedWeights.size()); ++subset) {
+        int n = 0;
+        for (std::size_t bit = 0; bit < PinnedWeights.size(); ++bit)
+            if (subset & (1u << bit))
+                n += PinnedWeights[bit];
+        if (n <= wanted && n > below)
+            below = n;
+        if (n > wanted && (above == 0 || n < above))
+            above = n;
+    }
+    std::array<PulseChoice, 2> pulses;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const int n = i == 0 ? below : above;
+        if (n == 0)
+            continue;
+        pulses[i].n = n;
+        pulses[i].T1 = static_cast<double>(n) * oscillator;
+        pulses[i].error = percentError(pulses[i].T1, design.T1);
+    }
+    return pulses;
+}
+
+// Every (C2, talon) pair that meets the data-sheet rules, five best. T depends on the product
+// talon x C2 only; ties fall to the smaller capacitor, then the smaller talon.
+std::vector<Solution> otherSolutions(const RealDesign &design)
+{
+    std::vector<Solution> found;
+    if (!(design.T > 0))
+        return found;
+    const std::vector<double> talons = seriesMantissas(design.Pas_Serie);
+    for (int capacitorDecade = -1; capacitorDecade < CapacitorDecades - 1; ++capacitorDecade)
+        for (std::size_t i = 1; i < Table_Condensateurs.size() && Table_Condensateurs[i] > 0; ++i) {
+            const double capacitorMantissa = Table_Condensateurs[i];
+            const double C2 = scaled(capacitorMantissa, capacitorDecade);
+            if (C2 < SmallestCapacitor || C2 > LargestCapacitor || !capacitorOk(C2))
+                continue;
+            for (int talonDecade = 0; talonDecade < TalonDecades; ++talonDecade)
+                for (double talonMantissa : talons) {
+                    const double talon = scaled(talonMantissa, talonDecade);
+                    if (!rangeOk(talon) || !startsOk(talon) || !seriesResistorOk(talon))
+                        continue;
+                    // The order of zone D's products, so an applied solution shows this T.
+                    const double T = C2 * talon * design.K * CountsPerPeriod;
+                    const std::optional<double> error = percentError(T, design.T);
+                    if (error)
+                        found.push_back({C2, talon, T, *error});
+                }
+        }
+    // Products equal on paper may differ in the last bit (3.3 x 1.0 and 1.5 x 2.2): distinct
+    // products lie far more than 1e-9 apart, so closer errors count as a tie.
+    auto better = [](const Solution &a, const Solution &b) {
+        const double x = std::fabs(a.error), y = std::fabs(b.error);
+        if (std::fabs(x - y) > 1e-9 * std::max({x, y, 1e-9}))
+            return x < y;
+        if (a.C2 != b.C2)
+            return a.C2 < b.C2;
+        return a.talon < b.talon;
+    };
+    const std::size_t kept = std::min(SolutionCount, found.size());
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end(), better);
+    found.resize(kept);
+    return found;
+}
+
+Spread spread(double value, double lowFactor, double highFactor)
+{
+    return {value * lowFactor, value * highFactor};
+}
+
+} // namespace
+
+bool isTolerance(double percent) { return percent >= 0 && percent <= MaxTolerance; }
+
+std::string ruleCaption(RuleId id, char separator)
+{
+    switch (id) {
+    case RuleId::ResistanceRange:
+        return "10 kΩ ≤ R ≤ 1 MΩ";
+    case RuleId::OscillatorStarts:
+        return "R ≥ 1 kΩ (sinon l'oscillateur risque de ne pas démarrer)";
+    case RuleId::CapacitorMinimum:
+        return "C > " + formatGeneral(0.05, separator) + " nF (50 pF)";
+    case RuleId::SeriesResistor:
+        return "Rs ≥ 2 × R";
+    }
+    return {};
+}
+
+Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances)
+{
+    Precision result;
+    const double R = design.resistance();
+    const double C = design.capacitance();
+    const double oscillator = design.oscillatorPeriod();
+    result.T_reel = design.realPeriod();
+    result.T1_reel = design.realPulse();
+    result.assessable = R > 0 && C > 0 && design.K > 0 && oscillator > 0 &&
+                        result.T_reel <= LargestPeriod && result.T1_reel <= LargestPeriod;
+    if (!result.assessable)
+        return result;
+    Tolerances t = tolerances;
+    for (double *percent : {&t.r, &t.c, &t.k, &t.p})
+        if (!isTolerance(*percent))
+            *percent = 0;
+
+    result.errorT = percentError(result.T_reel, design.T);
+    result.errorT1 = percentError(result.T1_reel, design.T1);
+    const double r = t.r / 100, c = t.c / 100, k = t.k / 100;
+    const double worstLow = (1 - r) * (1 - c) * (1 - k), worstHigh = (1 + r) * (1 + c) * (1 + k);
+    const double statistical = std::sqrt(r * r + c * c + k * k);
+    result.worstT = spread(result.T_reel, worstLow, worstHigh);
+    result.worstT1 = spread(result.T1_reel, worstLow, worstHigh);
+    result.statisticalT = spread(result.T_reel, 1 - statistical, 1 + statistical);
+    result.statisticalT1 = spread(result.T1_reel, 1 - statistical, 1 + statistical);
+
+    result.trimmer = adviseTrimmer(design, t, C);
+    result.pulses = nearestPulses(design, oscillator);
+    result.solutions = otherSolutions(design);
+    result.rules = {Rule{RuleId::ResistanceRange, rangeOk(R)}, Rule{RuleId::OscillatorStarts, startsOk(R)},
+                    Rule{RuleId::CapacitorMinimum, capacitorOk(C)},
+                    Rule{RuleId::SeriesResistor, seriesResistorOk(R)}};
+    return result;
+}
+
+std::vector<int> outputsOf(int n)
+{
+    std::vector<int> outputs;
+    for (int output = 1; output <= OutputCount; ++output)
+        if (n & (1 << (output - 1)))
+            outputs.push_back(output);
+    return outputs;
+}
+
+std::string formatPercent(double percent, char separator)
+{
+    return (percent > 0 ? "+" : "") + formatPattern(percent, "0.0#", separator) + " %";
+}
+
+std::string formatSeconds(double seconds, int modeAffichage, char separator)
+{
+    return Valeur_Significatif(formatGeneral(seconds, separator), modeAffichage);
+}
+
+// To the ohm: typed back into zone C, enough for zone D to show T within its rounding.
+std::string formatKilohms(double kilohms, char separator)
+{
+    return formatGeneral(std::round(kilohms * 1000) / 1000, separator);
+}
+
+double fourSignificantDigits(double value)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return value;
+    const int shift = 3 - static_cast<int>(std::floor(std::log10(value)));
+    const double rounded = shift >= 0 ? std::round(value * powerOfTen(shift)) / powerOfTen(shift)
+                                      : std::round(value / powerOfTen(-shift)) * powerOfTen(-shift);
+    return std::isfinite(rounded) ? rounded : value; // subnormals: the scale overflows
+}
+
+std::optional<double> calibratedK4060(const RealDesign &design, double measuredT)
+{
+    const double real = design.realPeriod();
+    if (!(measuredT > 0) || !std::isfinite(measuredT) || !(real > 0) || !std::isfinite(real))
+        return std::nullopt;
+    const double k4060 = fourSignificantDigits(design.K * 1e8 * (measuredT / real));
+    if (!(k4060 > 0) || !std::isfinite(k4060))
+        return std::nullopt;
+    return k4060;
+}
+
+} // namespace calc

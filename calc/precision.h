@@ -1,0 +1,111 @@
+#pragma once
+
+#include "realdesign.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace calc {
+
+// Tolerances in percent, each from 0 to MaxTolerance.
+struct Tolerances {
+    double r = 5;  // resistors
+    double c = 10; // capacitor
+    double k = 10; // spread of the oscillator constant from one chip to the next
+    double p = 20; // trimmer
+};
+inline constexpr double MaxTolerance = 50;
+bool isTolerance(double percent);
+
+struct Spread {
+    double low = 0; // seconds
+    double high = 0;
+};
+
+struct TrimmerAdvice {
+    enum class Verdict {
+        Found,
+        NoPeriod,  // no wanted period T to aim at
+        NoTalon,   // even the smallest series value is too large
+        NoTrimmer, // no trimmer up to 1000 kilohms covers the spread
+    } verdict = Verdict::NoPeriod;
+    double wanted = 0;  // R_voulu, kilohms
+    double talon = 0;   // kilohms
+    double trimmer = 0; // nominal value P, kilohms
+    double setting = 0; // kilohms of the trimmer to dial
+    double travel = 0;  // percent of the trimmer's travel
+    Spread sweep;       // T with the trimmer from 0 to P
+};
+
+// A pulse the pinned outputs can make: n oscillator periods, n the sum of the outputs' weights,
+// which is also the pattern of their marks.
+struct PulseChoice {
+    int n = 0; // 0: no such pulse
+    double T1 = 0;               // seconds
+    std::optional<double> error; // percent of the wanted T1
+};
+
+struct Solution {
+    double C2 = 0;    // nanofarads
+    double talon = 0; // kilohms, potentiometer 0
+    double T = 0;     // seconds
+    double error = 0; // percent of the wanted T
+};
+
+enum class RuleId { ResistanceRange, OscillatorStarts, CapacitorMinimum, SeriesResistor };
+inline constexpr std::array<RuleId, 4> AllRules = {RuleId::ResistanceRange, RuleId::OscillatorStarts,
+                                                   RuleId::CapacitorMinimum, RuleId::SeriesResistor};
+
+struct Rule {
+    RuleId id = RuleId::ResistanceRange;
+    bool met = false;
+};
+
+// French caption of a data-sheet rule, numbers written with `separator`.
+std::string ruleCaption(RuleId id, char separator);
+
+struct Precision {
+    bool assessable = false; // false: no parts yet (R or C zero); nothing below is meaningful
+    double T_reel = 0;       // seconds, full precision
+    double T1_reel = 0;
+    std::optional<double> errorT;  // percent; none without a wanted T
+    std::optional<double> errorT1; // percent; none without a wanted T1
+    Spread worstT, worstT1;        // worst case of the three tolerances r, c, k
+    Spread statisticalT, statisticalT1;
+    TrimmerAdvice trimmer;
+    std::array<PulseChoice, 2> pulses; // [0] nearest below (or at) the wanted T1, [1] above
+    std::vector<Solution> solutions;   // up to five, smallest |error| first
+    std::array<Rule, 4> rules;         // for the design as it stands, in AllRules order
+};
+
+// Everything the precision window shows, from the real design and the tolerances.
+Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances);
+
+// Output numbers (4 to 13) whose weights add up to `n`.
+std::vector<int> outputsOf(int n);
+
+// The "K4060" value (K x 10^8, four significant digits) that makes the design's real period
+// equal `measuredT` seconds; none when the measure or the design cannot give one.
+std::optional<double> calibratedK4060(const RealDesign &design, double measuredT);
+
+// Texts of the window and the report. Percent signed, two decimals at most ("+7.81 %"); seconds
+// as zone D shows them (display rule of `modeAffichage`); kilohms to the ohm.
+std::string formatPercent(double percent, char separator);
+std::string formatSeconds(double seconds, int modeAffichage, char separator);
+std::string formatKilohms(double kilohms, char separator);
+
+// Four significant digits, rounded half away from zero.
+double fourSignificantDigits(double value);
+
+// The chips whose constant the window offers; each caption gives K x 10^6.
+struct ChipConstant {
+    const char *name;
+    double K; // seconds per (kilohm x nanofarad)
+};
+inline constexpr std::array<ChipConstant, 3> ChipConstants = {
+    ChipConstant{"CD4060B (2,2)", 2.2e-6}, ChipConstant{"HEF4060B / MC14060B (2,3)", 2.3e-6},
+    ChipConstant{"74HC4060 (2,5)", 2.5e-6}};
+
+} // namespace calc

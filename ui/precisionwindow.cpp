@@ -1,0 +1,415 @@
+#include "precisionwindow.h"
+
+#include "numerickeyfilter.h"
+#include "numbertext.h"
+#include "windowfont.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString Dash = QStringLiteral("—");
+
+QString qtext(const std::string &value) { return QString::fromStdString(value); }
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel *makeLabel(const QString &name, const QString &caption = {})
+{
+    auto *label = new QLabel(caption);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *makeApplyButton(const QString &name)
+{
+    auto *button = new QPushButton(QStringLiteral("Appliquer"));
+    button->setObjectName(name);
+    button->setEnabled(false);
+    return button;
+}
+
+QGroupBox *makeGroup(QWidget *column, const QString &title)
+{
+    auto *group = new QGroupBox(title, column);
+    column->layout()->addWidget(group);
+    return group;
+}
+
+void setColour(QLabel *label, const QColor &colour)
+{
+    if (label->palette().color(QPalette::WindowText) == colour)
+        return; // a new palette repaints the label even when nothing changes
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+// Tolerance fields, in the order of calc::Tolerances.
+constexpr std::array<double calc::Tolerances::*, 4> ToleranceMembers = {
+    &calc::Tolerances::r, &calc::Tolerances::c, &calc::Tolerances::k, &calc::Tolerances::p};
+
+} // namespace
+
+PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tolerances &tolerances,
+                                 double settingsK, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_design(design), m_tolerances(tolerances), m_settingsK(settingsK)
+{
+    setObjectName(QStringLiteral("Precision"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Précision du montage"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
+    setFont(windowFont(8, QFont::Normal));
+    m_keyFilter = new NumericKeyFilter(
+        [this] { showMessage(QStringLiteral("Un nombre n'a qu'un seul séparateur décimal.")); }, this);
+
+    auto *whole = new QVBoxLayout(this);
+    m_nothing = makeLabel(QStringLiteral("RienAEvaluer"),
+                          QStringLiteral("Rien à évaluer pour l'instant : il faut d'abord un condensateur et "
+                                         "une résistance (zone C)."));
+    whole->addWidget(m_nothing);
+    auto *columns = new QHBoxLayout;
+    whole->addLayout(columns);
+    std::array<QWidget *, 2> column{};
+    for (QWidget *&c : column) {
+        c = new QWidget(this);
+        auto *layout = new QVBoxLayout(c);
+        layout->setContentsMargins(0, 0, 0, 0);
+        columns->addWidget(c, 0, Qt::AlignTop);
+    }
+    createDeviation(column[0]);
+    createTolerances(column[0]);
+    createTrimmer(column[0]);
+    createPulses(column[0]);
+    createSolutions(column[1]);
+    createRules(column[1]);
+    createConstant(column[1]);
+    m_message = makeLabel(QStringLiteral("Message"));
+    setColour(m_message, Qt::red);
+    whole->addWidget(m_message);
+    recompute();
+}
+
+void PrecisionWindow::createDeviation(QWidget *column)
+{
+    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Écart")));
+    for (int i = 0; i < 2; ++i) {
+        m_Ecart[static_cast<std::size_t>(i)] = makeLabel(indexed("Ecart", i));
+        layout->addWidget(m_Ecart[static_cast<std::size_t>(i)]);
+    }
+}
+
+void PrecisionWindow::createTolerances(QWidget *column)
+{
+    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Tolérances")));
+    const std::array<QString, 4> captions = {
+        QStringLiteral("Résistances r"), QStringLiteral("Condensateur c"),
+        QStringLiteral("Constante K d'un circuit à l'autre k"), QStringLiteral("Ajustable p")};
+    for (int i = 0; i < 4; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        auto *field = new QLineEdit(general(m_tolerances.*ToleranceMembers[at]));
+        field->setObjectName(indexed("Tolerance", i));
+        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+        m_keyFilter->watch(field);
+        m_toleranceTexts[at] = field->text();
+        m_Tolerance[at] = field;
+        connect(field, &QLineEdit::textChanged, this, [this, i] { toleranceEdited(i); });
+        connect(field, &QLineEdit::editingFinished, this, [this, i] { toleranceFinished(i); });
+        layout->addWidget(makeLabel(indexed("LabelTolerance", i), captions[at]), i, 0);
+        layout->addWidget(field, i, 1);
+        layout->addWidget(new QLabel(QStringLiteral("%")), i, 2);
+    }
+    const std::array<const char *, 3> names = {"PireCasT", "PireCasT1", "Statistique"};
+    for (int i = 0; i < 3; ++i) {
+        m_Dispersion[static_cast<std::size_t>(i)] = makeLabel(QLatin1String(names[static_cast<std::size_t>(i)]));
+        layout->addWidget(m_Dispersion[static_cast<std::size_t>(i)], 4 + i, 0, 1, 3);
+    }
+}
+
+void PrecisionWindow::createTrimmer(QWidget *column)
+{
+    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Ajustable conseillé")));
+    for (int i = 0; i < 4; ++i) {
+        m_Ajustable[static_cast<std::size_t>(i)] = makeLabel(indexed("Ajustable", i));
+        m_Ajustable[static_cast<std::size_t>(i)]->setWordWrap(true);
+        layout->addWidget(m_Ajustable[static_cast<std::size_t>(i)]);
+    }
+    m_AppliquerAjustable = makeApplyButton(QStringLiteral("AppliquerAjustable"));
+    layout->addWidget(m_AppliquerAjustable, 0, Qt::AlignRight);
+    connect(m_AppliquerAjustable, &QPushButton::clicked, this, [this] {
+        const calc::TrimmerAdvice advice = m_precision.trimmer; // the design changes on the way
+        Q_EMIT resistancesApplied(general(advice.talon), kilohms(advice.setting));
+    });
+}
+
+void PrecisionWindow::createPulses(QWidget *column)
+{
+    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Pulse réalisable le plus proche")));
+    for (int i = 0; i < 2; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        m_Pulse[at] = makeLabel(indexed("Pulse", i));
+        m_AppliquerPulse[at] = makeApplyButton(indexed("AppliquerPulse", i));
+        layout->addWidget(m_Pulse[at], i, 0);
+        layout->addWidget(m_AppliquerPulse[at], i, 1);
+        connect(m_AppliquerPulse[at], &QPushButton::clicked, this,
+                [this, at] { Q_EMIT patternApplied(m_precision.pulses[at].n); });
+    }
+    layout->setColumnStretch(0, 1);
+}
+
+void PrecisionWindow::createSolutions(QWidget *column)
+{
+    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Autres solutions")));
+    const std::array<QString, 4> headers = {QStringLiteral("C2"), QStringLiteral("Talon"), QStringLiteral("T"),
+                                            QStringLiteral("Écart")};
+    for (int j = 0; j < 4; ++j) {
+        QLabel *header = makeLabel(indexed("EnteteSolution", j), headers[static_cast<std::size_t>(j)]);
+        header->setFont(windowFont(8, QFont::Bold));
+        layout->addWidget(header, 0, j, Qt::AlignRight);
+    }
+    // Columns as wide as their usual widest cell, so a new design seldom moves the table.
+    const std::array<QString, 4> widest = {QStringLiteral("1000 nF"), QStringLiteral("9100 kΩ"),
+                                           QStringLiteral("99999 s"), QStringLiteral("+999.99 %")};
+    for (int i = 0; i < 5; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        for (int j = 0; j < 4; ++j) {
+            QLabel *cell = makeLabel(QStringLiteral("Solution(%1,%2)").arg(i).arg(j));
+            cell->setMinimumWidth(fontMetrics().horizontalAdvance(widest[static_cast<std::size_t>(j)]));
+            cell->setAlignment(Qt::AlignRight);
+            m_Solution[at][static_cast<std::size_t>(j)] = cell;
+            layout->addWidget(cell, i + 1, j);
+        }
+        m_AppliquerSolution[at] = makeApplyButton(indexed("AppliquerSolution", i));
+        layout->addWidget(m_AppliquerSolution[at], i + 1, 4);
+        connect(m_AppliquerSolution[at], &QPushButton::clicked, this, [this, at] {
+            const calc::Solution solution = m_precision.solutions.at(at);
+            Q_EMIT partsApplied(general(solution.C2), general(solution.talon));
+        });
+    }
+}
+
+void PrecisionWindow::createRules(QWidget *column)
+{
+    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Règles des fiches techniques")));
+    for (int i = 0; i < 4; ++i) {
+        m_Regle[static_cast<std::size_t>(i)] = makeLabel(indexed("Regle", i));
+        layout->addWidget(m_Regle[static_cast<std::size_t>(i)]);
+    }
+}
+
+void PrecisionWindow::createConstant(QWidget *column)
+{
+    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Constante du circuit")));
+    m_Puce = new QComboBox;
+    m_Puce->setObjectName(QStringLiteral("Puce"));
+    for (const calc::ChipConstant &chip : calc::ChipConstants)
+        m_Puce->addItem(QString::fromUtf8(chip.name));
+    m_Puce->addItem(QStringLiteral("Valeur des réglages"));
+    connect(m_Puce, &QComboBox::activated, this, &PrecisionWindow::chipChosen);
+    m_ConstanteUtilisee = makeLabel(QStringLiteral("ConstanteUtilisee"));
+    m_MesureT = new QLineEdit;
+    m_MesureT->setObjectName(QStringLiteral("MesureT"));
+    m_keyFilter->watch(m_MesureT);
+    auto *calibrer = new QPushButton(QStringLiteral("Calibrer"));
+    calibrer->setObjectName(QStringLiteral("Calibrer"));
+    connect(calibrer, &QPushButton::clicked, this, &PrecisionWindow::Calibrer_Click);
+    connect(m_MesureT, &QLineEdit::returnPressed, this, &PrecisionWindow::Calibrer_Click);
+    m_Calibrage = makeLabel(QStringLiteral("Calibrage"));
+    layout->addWidget(makeLabel(QStringLiteral("LabelPuce"), QStringLiteral("Circuit")), 0, 0);
+    layout->addWidget(m_Puce, 0, 1, 1, 2);
+    layout->addWidget(m_ConstanteUtilisee, 1, 0, 1, 3);
+    layout->addWidget(makeLabel(QStringLiteral("LabelMesureT"), QStringLiteral("Période T mesurée (s)")), 2, 0);
+    layout->addWidget(m_MesureT, 2, 1);
+    layout->addWidget(calibrer, 2, 2);
+    layout->addWidget(m_Calibrage, 3, 0, 1, 3);
+}
+
+void PrecisionWindow::setDesign(const calc::RealDesign &design)
+{
+    m_design = design;
+    recompute();
+}
+
+void PrecisionWindow::recompute()
+{
+    m_precision = calc::assessPrecision(m_design, m_tolerances);
+    const calc::Precision &p = m_precision;
+    const bool ok = p.assessable;
+    m_nothing->setVisible(!ok);
+    selectChip();
+    m_ConstanteUtilisee->setText(QStringLiteral("Constante utilisée : K4060 = %1").arg(general(m_design.K * 1e8)));
+
+    m_Ecart[0]->setText(QStringLiteral("Période T : %1").arg(ok ? percent(p.errorT) : Dash));
+    m_Ecart[1]->setText(QStringLiteral("Pulse T1 : %1").arg(ok ? percent(p.errorT1) : Dash));
+    auto range = [this, ok](const char *what, const calc::Spread &spread) {
+        return QLatin1String(what) +
+               (ok ? QStringLiteral("de %1 à %2 s").arg(seconds(spread.low), seconds(spread.high)) : Dash);
+    };
+    m_Dispersion[0]->setText(range("Pire cas, T : ", p.worstT));
+    m_Dispersion[1]->setText(range("Pire cas, T1 : ", p.worstT1));
+    m_Dispersion[2]->setText(range("Statistique, T : ", p.statisticalT) +
+                             (ok ? range(" ; T1 : ", p.statisticalT1) : QString()));
+
+    showTrimmer(ok ? p.trimmer : calc::TrimmerAdvice{});
+    for (std::size_t i = 0; i < 2; ++i) {
+        const calc::PulseChoice &pulse = p.pulses[i];
+        const QString side = i == 0 ? QStringLiteral("En dessous") : QStringLiteral("Au-dessus");
+        const bool exists = ok && pulse.n > 0;
+        m_Pulse[i]->setText(exists ? QStringLiteral("%1 : n = %2 (%3), T1 = %4 s, %5")
+                                         .arg(side)
+                                         .arg(pulse.n)
+                                         .arg(outputs(pulse.n), seconds(pulse.T1), percent(pulse.error))
+                                   : QStringLiteral("%1 : aucun").arg(side));
+        m_AppliquerPulse[i]->setEnabled(exists);
+    }
+    for (std::size_t i = 0; i < m_Solution.size(); ++i) {
+        const bool exists = ok && i < p.solutions.size();
+        const calc::Solution s = exists ? p.solutions[i] : calc::Solution{};
+        m_Solution[i][0]->setText(exists ? general(s.C2) + QStringLiteral(" nF") : QString());
+        m_Solution[i][1]->setText(exists ? general(s.talon) + QStringLiteral(" kΩ") : QString());
+        m_Solution[i][2]->setText(exists ? seconds(s.T) + QStringLiteral(" s") : QString());
+        m_Solution[i][3]->setText(exists ? percent(s.error) : QString());
+        m_AppliquerSolution[i]->setEnabled(exists);
+    }
+    for (std::size_t i = 0; i < m_Regle.size(); ++i) {
+        const QString caption = qtext(calc::ruleCaption(calc::AllRules[i], m_design.separator));
+        m_Regle[i]->setText(caption + QStringLiteral(" : ") +
+                            (!ok ? Dash : p.rules[i].met ? QStringLiteral("respectée") : QStringLiteral("non respectée")));
+        setColour(m_Regle[i], ok && !p.rules[i].met ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    }
+}
+
+void PrecisionWindow::showTrimmer(const calc::TrimmerAdvice &advice)
+{
+    using Verdict = calc::TrimmerAdvice::Verdict;
+    const bool found = advice.verdict == Verdict::Found;
+    m_AppliquerAjustable->setEnabled(found && m_precision.assessable);
+    if (!m_precision.assessable) {
+        m_Ajustable[0]->setText(Dash);
+        for (std::size_t i = 1; i < m_Ajustable.size(); ++i)
+            m_Ajustable[i]->clear();
+        return;
+    }
+    if (!found) {
+        const QString reason =
+            advice.verdict == Verdict::NoPeriod
+                ? QStringLiteral("Aucune période T n'est demandée : il n'y a rien à ajuster.")
+            : advice.verdict == Verdict::NoTalon
+                ? QStringLiteral("Aucune résistance talon ne convient : la résistance voulue (%1 kΩ) est trop faible.")
+                      .arg(kilohms(advice.wanted))
+                : QStringLiteral("Aucun ajustable jusqu'à 1000 kΩ ne couvre les tolérances avec le talon de %1 kΩ.")
+                      .arg(general(advice.talon));
+        m_Ajustable[0]->setText(reason);
+        for (std::size_t i = 1; i < m_Ajustable.size(); ++i)
+            m_Ajustable[i]->clear();
+        return;
+    }
+    m_Ajustable[0]->setText(QStringLiteral("Talon : %1 kΩ (résistance voulue : %2 kΩ)")
+                                .arg(general(advice.talon), kilohms(advice.wanted)));
+    m_Ajustable[1]->setText(QStringLiteral("Ajustable : %1 kΩ").arg(general(advice.trimmer)));
+    m_Ajustable[2]->setText(QStringLiteral("Réglage : %1 kΩ, soit %2 % de la course")
+                                .arg(kilohms(advice.setting), qtext(calc::formatPattern(advice.travel, "0.0", m_design.separator))));
+    m_Ajustable[3]->setText(QStringLiteral("T réglable de %1 à %2 s")
+                                .arg(seconds(advice.sweep.low), seconds(advice.sweep.high)));
+}
+
+void PrecisionWindow::toleranceEdited(int index)
+{
+    const auto at = static_cast<std::size_t>(index);
+    QLineEdit *field = m_Tolerance[at];
+    if (field->text().isEmpty())
+        return; // being retyped: the previous value stays in force
+    const double value = calc::readNumber(field->text().toStdString());
+    if (!calc::isTolerance(value)) {
+        showMessage(QStringLiteral("Une tolérance est comprise entre 0 et 50 % : valeur refusée."));
+        const QSignalBlocker blocker(field);
+        field->setText(m_toleranceTexts[at]);
+        return;
+    }
+    m_toleranceTexts[at] = field->text();
+    m_tolerances.*ToleranceMembers[at] = value;
+    m_message->clear();
+    Q_EMIT tolerancesChanged(m_tolerances);
+    recompute();
+}
+
+void PrecisionWindow::toleranceFinished(int index)
+{
+    const auto at = static_cast<std::size_t>(index);
+    if (m_Tolerance[at]->text().isEmpty())
+        m_Tolerance[at]->setText(m_toleranceTexts[at]);
+}
+
+void PrecisionWindow::selectChip()
+{
+    const QSignalBlocker blocker(m_Puce);
+    for (std::size_t i = 0; i < calc::ChipConstants.size(); ++i)
+        if (m_design.K == calc::ChipConstants[i].K) {
+            m_Puce->setCurrentIndex(static_cast<int>(i));
+            return;
+        }
+    if (m_design.K == m_settingsK)
+        m_Puce->setCurrentIndex(static_cast<int>(calc::ChipConstants.size()));
+}
+
+void PrecisionWindow::chipChosen(int index)
+{
+    m_message->clear();
+    const auto at = static_cast<std::size_t>(index);
+    Q_EMIT constantChosen(at < calc::ChipConstants.size() ? calc::ChipConstants[at].K : m_settingsK);
+}
+
+void PrecisionWindow::Calibrer_Click()
+{
+    if (!m_precision.assessable) {
+        showMessage(QStringLiteral("Rien à calibrer : il faut d'abord un condensateur et une résistance."));
+        return;
+    }
+    const double measured = calc::readNumber(m_MesureT->text().toStdString());
+    const std::optional<double> k4060 = calc::calibratedK4060(m_design, measured);
+    if (!k4060) {
+        showMessage(QStringLiteral("La période mesurée doit être un nombre de secondes plus grand que 0."));
+        return;
+    }
+    m_message->clear();
+    m_Calibrage->setText(QStringLiteral("K4060 calibré = %1").arg(general(*k4060)));
+    Q_EMIT constantChosen(*k4060 / 1e8);
+}
+
+void PrecisionWindow::showMessage(const QString &text) { m_message->setText(text); }
+
+QString PrecisionWindow::seconds(double value) const
+{
+    return qtext(calc::formatSeconds(value, m_design.Mode_Affichage, m_design.separator));
+}
+
+QString PrecisionWindow::percent(const std::optional<double> &value) const
+{
+    return value ? qtext(calc::formatPercent(*value, m_design.separator)) : Dash;
+}
+
+QString PrecisionWindow::kilohms(double value) const { return qtext(calc::formatKilohms(value, m_design.separator)); }
+
+QString PrecisionWindow::general(double value) const { return qtext(calc::formatGeneral(value, m_design.separator)); }
+
+QString PrecisionWindow::outputs(int n) const
+{
+    QStringList names;
+    for (int output : calc::outputsOf(n))
+        names << QStringLiteral("Q%1").arg(output);
+    return names.join(QStringLiteral(", "));
+}

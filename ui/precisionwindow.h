@@ -1,0 +1,87 @@
+#pragma once
+
+#include "precision.h"
+#include "realdesign.h"
+
+#include <QWidget>
+
+#include <array>
+
+class NumericKeyFilter;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Précision du montage": how far the real design strays from T and T1, what tolerances make of
+// it, which trimmer sets it right, nearby pulses, other parts, the data-sheet rules and the
+// oscillator constant. It recomputes from the last design received and asks for changes through
+// its signals, which the main window turns into its own handlers.
+class PrecisionWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `settingsK`: the constant read at start-up, offered as "Valeur des réglages".
+    PrecisionWindow(const calc::RealDesign &design, const calc::Tolerances &tolerances, double settingsK,
+                    QWidget *parent = nullptr);
+
+    void setDesign(const calc::RealDesign &design);
+    const calc::Tolerances &tolerances() const { return m_tolerances; }
+
+Q_SIGNALS:
+    void tolerancesChanged(const calc::Tolerances &tolerances);
+    // Texts in kilohms and nanofarads, written with the design's separator.
+    void resistancesApplied(const QString &talon, const QString &potentiometer);
+    void patternApplied(int pattern);
+    void partsApplied(const QString &capacitor, const QString &talon);
+    void constantChosen(double K); // seconds per (kilohm x nanofarad)
+
+private:
+    void createDeviation(QWidget *column);
+    void createTolerances(QWidget *column);
+    void createTrimmer(QWidget *column);
+    void createPulses(QWidget *column);
+    void createSolutions(QWidget *column);
+    void createRules(QWidget *column);
+    void createConstant(QWidget *column);
+
+    void recompute();
+    void showTrimmer(const calc::TrimmerAdvice &advice);
+    void toleranceEdited(int index);
+    void toleranceFinished(int index);
+    void chipChosen(int index);
+    void Calibrer_Click();
+    void showMessage(const QString &text);
+    void selectChip();
+
+    QString seconds(double value) const;
+    QString percent(const std::optional<double> &value) const;
+    QString kilohms(double value) const;
+    QString general(double value) const;
+    QString outputs(int n) const;
+
+    calc::RealDesign m_design;
+    calc::Precision m_precision;
+    calc::Tolerances m_tolerances;
+    std::array<QString, 4> m_toleranceTexts; // last accepted texts, put back on a refusal
+    double m_settingsK;
+    NumericKeyFilter *m_keyFilter = nullptr;
+
+    QLabel *m_nothing = nullptr; // "nothing to assess yet"
+    QLabel *m_message = nullptr; // refusals, in red
+    std::array<QLabel *, 2> m_Ecart{};
+    std::array<QLineEdit *, 4> m_Tolerance{};
+    std::array<QLabel *, 3> m_Dispersion{}; // worst case T, worst case T1, statistical
+    std::array<QLabel *, 4> m_Ajustable{};  // talon, trimmer, setting and travel, sweep of T
+    QPushButton *m_AppliquerAjustable = nullptr;
+    std::array<QLabel *, 2> m_Pulse{};
+    std::array<QPushButton *, 2> m_AppliquerPulse{};
+    std::array<std::array<QLabel *, 4>, 5> m_Solution{}; // C2, talon, T, error
+    std::array<QPushButton *, 5> m_AppliquerSolution{};
+    std::array<QLabel *, 4> m_Regle{};
+    QComboBox *m_Puce = nullptr;
+    QLabel *m_ConstanteUtilisee = nullptr;
+    QLineEdit *m_MesureT = nullptr;
+    QLabel *m_Calibrage = nullptr;
+};
