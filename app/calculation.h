@@ -2,6 +2,7 @@
 
 #include "realdesign.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -45,10 +46,12 @@ struct ParsedCalculation {
     QString periodText;
     QString pulseText;
     CalculationOptions options;
+    QString sheetPath;         // --feuille: .svg, .pdf or .png; empty: no sheet
+    bool nomenclature = false; // --nomenclature: the parts list joins the report
 };
 
-// Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]"
-// (program name excluded); `defaults` holds the values options do not give.
+// Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
+// [--feuille FICHIER] [--nomenclature]" (program name excluded); `defaults` holds the values options do not give.
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults);
 
 QString calculationUsage();
@@ -61,3 +64,7 @@ using SheetWriter = std::function<QString(const calc::RealDesign &design, const 
 // the settings file, prints the report or the JSON, returns the exit status. `writeSheet` may be
 // empty where no drawing is linked.
 int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet);
+
+// The parts list of a design: its JSON under the key "nomenclature" and its French report.
+QJsonArray nomenclatureJson(const calc::RealDesign &design);
+QString nomenclatureReport(const calc::RealDesign &design);
