@@ -318,6 +318,11 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
+        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
+                              "qui seul sait dessiner la feuille de montage.\n");
+        return 2;
+    }
     CalculationOptions defaults;
     defaults.separator = Commun::systemDecimalSeparator();
     // A constant calibrated in the settings file applies here as in the window; options given
@@ -332,11 +337,6 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
     const ParsedCalculation parsed = parseCalculation(arguments, defaults);
     if (!parsed.ok) {
         err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
-        return 2;
-    }
-    if (!parsed.sheetPath.isEmpty() && !writeSheet) {
-        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
-                              "qui seul sait dessiner la feuille de montage.\n");
         return 2;
     }
     const Calculation calculation = calculateDesign(parsed.periodText, parsed.pulseText, parsed.options);

@@ -2,6 +2,7 @@
 
 #include "aide.h"
 #include "beep.h"
+#include "calculation.h"
 #include "captionlabel.h"
 #include "clickablelabel.h"
 #include "commun.h"
@@ -22,7 +23,10 @@
 #include "windowfont.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +170,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
 Chronalys_CD4060::~Chronalys_CD4060()
 {
     delete m_schema.data();
+    delete m_feuilleMontage.data();
     delete m_feuilleAide.data();
 }
 
@@ -195,6 +200,16 @@ void Chronalys_CD4060::createMenus()
     QAction *visuSchema = menuBar()->addAction(QStringLiteral("Schéma"));
     visuSchema->setObjectName(QStringLiteral("VisuSchema"));
     connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
+
+    QMenu *outils = menuBar()->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("OO"));
+    m_Outils[1] = outils->addAction(QStringLiteral("&Feuille de montage…"));
+    m_Outils[2] = outils->addAction(QStringLiteral("&Copier le résultat"));
+    for (int i = 1; i <= 2; ++i) {
+        QAction *action = m_Outils[static_cast<std::size_t>(i)];
+        action->setObjectName(indexed("Outils", i));
+        connect(action, &QAction::triggered, this, [this, i] { Outils_Click(i); });
+    }
 
     QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
     aide->setObjectName(QStringLiteral("AA"));
@@ -526,6 +541,7 @@ void Chronalys_CD4060::Termine()
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
 {
     delete m_schema.data();
+    delete m_feuilleMontage.data();
     delete m_feuilleAide.data();
     event->accept();
 }
@@ -754,4 +770,55 @@ void Chronalys_CD4060::VisuSchema_Click()
     if (m_schema.isNull())
         m_schema = new Chronalys_CD4060_Schema();
     m_schema->show();
+}
+
+void Chronalys_CD4060::Outils_Click(int index)
+{
+    if (index == 1) {
+        if (m_feuilleMontage.isNull()) {
+            m_feuilleMontage = new FeuilleMontage(realDesign());
+            connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
+                    &FeuilleMontage::setDesign);
+        }
+        m_feuilleMontage->show();
+        m_feuilleMontage->raise();
+        m_feuilleMontage->activateWindow();
+    } else if (index == 2) {
+        CalculationOptions options;
+        options.Pas_Serie = m_Pas_Serie;
+        QGuiApplication::clipboard()->setText(calculationReport(resultObject(), options));
+    }
+}
+
+QJsonObject Chronalys_CD4060::resultObject() const
+{
+    auto captions = [](const auto &marks) {
+        QJsonArray list;
+        for (std::size_t n = 1; n <= calc::OutputCount; ++n)
+            list.append(marks[n]->text());
+        return list;
+    };
+    // An editable list may show a text it does not hold: the report wants what is shown.
+    auto shown = [](const QComboBox *combo) {
+        return QJsonObject{{QStringLiteral("items"), QJsonArray{combo->currentText()}},
+                           {QStringLiteral("selected"), 0}};
+    };
+    QJsonObject result{{QStringLiteral("FrequenceOscillateur(1)"), m_FrequenceOscillateur[1]->text()}};
+    if (m_Conversion_reelle[0]->isEnabled()) { // a design completed
+        result.insert(QStringLiteral("Motif_Q"), m_Motif_Q);
+        result.insert(QStringLiteral("QcOnOff"), captions(m_QcOnOff));
+        result.insert(QStringLiteral("CondensateurCalcul(1)"), m_CondensateurCalcul[1]->text());
+        result.insert(QStringLiteral("ResistanceCalcul(1)"), m_ResistanceCalcul[1]->text());
+    }
+    if (m_Calcul_RC_vers_F->isEnabled()) { // converted into real parts
+        result.insert(QStringLiteral("CondensateurReel"), m_CondensateurReel->text());
+        result.insert(QStringLiteral("ResistanceCombo(0)"), shown(m_ResistanceCombo[0]));
+        result.insert(QStringLiteral("ResistanceCombo(1)"), shown(m_ResistanceCombo[1]));
+        result.insert(QStringLiteral("QrOnOff"), captions(m_QrOnOff));
+        result.insert(QStringLiteral("FrequenceOscillateur(3)"), m_FrequenceOscillateur[3]->text());
+        result.insert(QStringLiteral("T_reel"), m_T_reel->text());
+        result.insert(QStringLiteral("T1_reel"), m_T1_reel->text());
+        result.insert(QStringLiteral("ValeurRs"), m_ValeurRs->text());
+    }
+    return result;
 }

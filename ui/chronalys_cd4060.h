@@ -2,6 +2,7 @@
 
 #include "alarmes.h"
 #include "feuilleaide.h"
+#include "feuillemontage.h"
 #include "realdesign.h"
 #include "schemawindow.h"
 
@@ -18,6 +19,7 @@ class Picture;
 class PictureButton;
 class QAction;
 class QComboBox;
+class QJsonObject;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +57,7 @@ public:
     void Command1_Click();
     void Aide_Click(int index);
     void VisuSchema_Click();
+    void Outils_Click(int index);
 
     // How "Quitter" and "Fin" end the program; tests replace it to stay alive.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -64,6 +67,7 @@ public:
     const LignesAlarme &Lignes_Alarme() const { return m_Lignes_Alarme; }
     FeuilleAide *feuilleAide() const { return m_feuilleAide; }
     Chronalys_CD4060_Schema *schema() const { return m_schema; }
+    FeuilleMontage *feuilleMontage() const { return m_feuilleMontage; }
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
@@ -92,6 +96,8 @@ private:
     void setOutputMark(QLabel *mark, bool on, bool red);
     int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
+    // What the controls show, with the keys of the command-line calculation.
+    QJsonObject resultObject() const;
 
     // Calculation state; periods in seconds.
     double m_Periode_T = 0;
@@ -116,6 +122,7 @@ private:
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};
+    std::array<QAction *, 3> m_Outils{};
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
@@ -155,4 +162,5 @@ private:
 
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
+    QPointer<FeuilleMontage> m_feuilleMontage;
 };
