@@ -69,7 +69,10 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     m_nomenclature->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_nomenclature->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_nomenclature->verticalHeader()->hide();
+    m_nomenclature->verticalHeader()->setDefaultSectionSize(m_nomenclature->fontMetrics().height() + 6);
     m_nomenclature->horizontalHeader()->setStretchLastSection(true);
+    // A value typed with hundreds of digits stays in its column, cut; its cell keeps it whole.
+    m_nomenclature->horizontalHeader()->setMaximumSectionSize(220);
     auto *copy = new QAction(m_nomenclature);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
@@ -102,8 +105,8 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     side->addWidget(m_notes);
     side->addLayout(buttons);
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_dessin, 3);
-    layout->addLayout(side, 2);
+    layout->addWidget(m_dessin, 2);
+    layout->addLayout(side, 1);
     resize(1280, 600);
 
     setDesign(design);

@@ -177,7 +177,7 @@ constexpr std::array<std::pair<int, int>, 10> Outputs{
 constexpr double FirstOutputY = 78;
 constexpr double OutputStep = 17;
 constexpr double DiodeLineX = 440;
-constexpr double ResetInputY = 150; // R of the flip-flop, fed by the diode line
+constexpr double ResetInputY = 155; // R of the flip-flop, fed by the diode line, between two rows
 
 void SheetPainter::schematic()
 {
@@ -223,8 +223,8 @@ void SheetPainter::oscillator()
     wire({{180, 125}, {260, 125}});
     wire({{134, 136}, {179, 117}});
     filled({{186, 114}, {177.5, 121.8}, {175.2, 115.5}}, Ink);
-    label(85, 112, QStringLiteral("R2 talon"), 9, Caption, 0, true);
-    label(160, 112, QStringLiteral("P1 potentiomètre"), 9, Caption, 0, true);
+    label(85, 108, QStringLiteral("R2 talon"), 9, Caption, 0, true);
+    label(160, 108, QStringLiteral("P1 potentiomètre"), 9, Caption, 0, true);
     label(85, 146, partValue("R2"), 10, Caption, 0, false, 72);
     label(170, 146, partValue("P1"), 10, Caption, 0, false, 72);
 
@@ -337,12 +337,12 @@ void SheetPainter::flipFlop()
     label(570, 91, QStringLiteral("RAZ"), 10, ResetNet, 0, true);
     label(576, 106, QStringLiteral("6"), 9, PinNumber);
     label(520, 122, QStringLiteral("5"), 9, PinNumber, 0);
-    label(520, 147, QStringLiteral("4"), 9, PinNumber, 0);
+    label(520, 152, QStringLiteral("4"), 9, PinNumber, 0);
     label(520, 177, QStringLiteral("3"), 9, PinNumber, 0);
     label(620, 122, QStringLiteral("1"), 9, PinNumber, 0);
     label(620, 177, QStringLiteral("2"), 9, PinNumber, 0);
     label(535, 129, QStringLiteral("D"), 10, Ink);
-    label(535, 154, QStringLiteral("R"), 10, Ink);
+    label(535, 159, QStringLiteral("R"), 10, Ink);
     label(541, 184, QStringLiteral("CLK"), 10, Ink);
     label(570, 124, QStringLiteral("S"), 10, Ink, 0);
     label(605, 129, QStringLiteral("Q"), 10, Ink, 1);
