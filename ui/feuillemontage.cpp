@@ -76,6 +76,7 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     auto *copy = new QAction(m_nomenclature);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
+    copy->setObjectName(QStringLiteral("CopierSelection"));
     m_nomenclature->addAction(copy);
     connect(copy, &QAction::triggered, this, &FeuilleMontage::copySelection);
 
