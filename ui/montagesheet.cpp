@@ -60,7 +60,7 @@ QString wanted(double seconds, char separator)
 class SheetPainter {
 public:
     SheetPainter(QPainter &painter, const Sheet &sheet)
-        : p(painter), design(sheet.design), parts(calc::nomenclature(sheet.design)), sheet(sheet)
+        : p(painter), parts(calc::nomenclature(sheet.design)), sheet(sheet)
     {
         scale = std::min(SchematicArea.width() / SchematicBounds.width(),
                          SchematicArea.height() / SchematicBounds.height());
@@ -147,7 +147,6 @@ private:
         p.restore();
     }
 
-    QString value(std::size_t line) const { return qtext(parts.lines[line].value); }
     QString partValue(const char *reference) const
     {
         for (const auto &line : parts.lines)
@@ -164,7 +163,6 @@ private:
     void output();
 
     QPainter &p;
-    const calc::RealDesign &design;
     const calc::Nomenclature parts;
     const Sheet &sheet;
     double scale = 1;
