@@ -7,6 +7,7 @@
 #include "conversion.h"
 #include "design.h"
 #include "entry.h"
+#include "nomenclature.h"
 #include "numbertext.h"
 #include "realtiming.h"
 #include "tables.h"
@@ -43,6 +44,14 @@ bool isTypedNumber(const QString &value)
 {
     static const QRegularExpression pattern(QStringLiteral("^[0-9]*[.,]?[0-9]*$"));
     return value.contains(QRegularExpression(QStringLiteral("[0-9]"))) && pattern.match(value).hasMatch();
+}
+
+// The formats the sheet writer knows, by extension in any case.
+bool isSheetPath(const QString &path)
+{
+    static const QRegularExpression formats(QStringLiteral("\\.(svg|pdf|png)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return formats.match(path).hasMatch();
 }
 
 } // namespace
@@ -187,11 +196,13 @@ QString calculationReport(const QJsonObject &result, const CalculationOptions &o
         lines << precisionReport(result[QStringLiteral("precision")].toObject(), options);
     if (result.contains(QStringLiteral("arret")))
         lines << QStringLiteral("Calcul arrêté : %1.").arg(value("arret"));
+    // The window keeps no list of the alarms it showed: its report has none.
     QStringList alarms;
     for (const auto &n : result[QStringLiteral("alarmes")].toArray())
         alarms << QString::number(n.toInt());
-    lines << QStringLiteral("Alarmes : %1")
-                 .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
+    if (result.contains(QStringLiteral("alarmes")))
+        lines << QStringLiteral("Alarmes : %1")
+                     .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -366,6 +377,10 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             parsed.options.precision = true;
             continue;
         }
+        if (option == QStringLiteral("--nomenclature")) {
+            parsed.nomenclature = true;
+            continue;
+        }
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("option « %1 » inconnue ou sans valeur").arg(option));
         const QString value = arguments[++i];
@@ -390,6 +405,10 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
         } else if (const std::optional<QString> error = parsePrecisionOption(option, value, parsed.options)) {
             if (!error->isEmpty())
                 return fail(*error);
+        } else if (option == QStringLiteral("--feuille")) {
+            if (!isSheetPath(value))
+                return fail(QStringLiteral("--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »").arg(value));
+            parsed.sheetPath = value;
         } else {
             return fail(QStringLiteral("option « %1 » inconnue").arg(option));
         }
@@ -405,6 +424,7 @@ QString calculationUsage()
         "[--k4060 N] [--json]\n"
         "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
         "[--tolerance-ajustable P] [--mesure T]\n"
+        "        [--feuille FICHIER] [--nomenclature]\n"
         "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
         "  --serie         série des résistances réelles (E24 par défaut)\n"
         "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
@@ -414,15 +434,56 @@ QString calculationUsage()
         "  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
         "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)\n"
         "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
+        "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
+        "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)\n"
+        "  --nomenclature  ajoute la liste des composants au compte rendu\n"
         "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
         "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
         "Sans --calcul, le programme ouvre sa fenêtre.\n");
 }
 
-int runCalculation(const QStringList &arguments, const SheetWriter &)
+QJsonArray nomenclatureJson(const calc::RealDesign &design)
+{
+    QJsonArray list;
+    for (const calc::NomenclatureLine &line : calc::nomenclature(design).lines)
+        list.append(QJsonObject{{QStringLiteral("reference"), qtext(line.reference)},
+                                {QStringLiteral("quantite"), line.quantity},
+                                {QStringLiteral("valeur"), qtext(line.value)},
+                                {QStringLiteral("role"), qtext(line.role)}});
+    return list;
+}
+
+QString nomenclatureReport(const calc::RealDesign &design)
+{
+    return QStringLiteral("Nomenclature\n") + qtext(calc::nomenclatureText(calc::nomenclature(design), "    "));
+}
+
+namespace {
+
+// The design a sheet shows: the conversion's, or none when the chain stopped before it.
+calc::RealDesign sheetDesign(const Calculation &calculation, const CalculationOptions &options)
+{
+    if (calculation.converted)
+        return calculation.design;
+    calc::RealDesign none;
+    none.K = options.Constante_K4060;
+    none.Pas_Serie = options.Pas_Serie;
+    none.Mode_Affichage = options.Mode_Affichage;
+    none.separator = options.separator;
+    return none;
+}
+
+} // namespace
+
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
+        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
+                              "qui seul sait dessiner la feuille de montage.\n");
+        return 2;
+    }
     CalculationOptions defaults;
     defaults.separator = Commun::systemDecimalSeparator();
     // A constant calibrated in the settings file applies here as in the window; options given
@@ -440,10 +501,23 @@ int runCalculation(const QStringList &arguments, const SheetWriter &)
         err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
         return 2;
     }
-    const QJsonObject result = calculate(parsed.periodText, parsed.pulseText, parsed.options);
+    const Calculation calculation = calculateDesign(parsed.periodText, parsed.pulseText, parsed.options);
+    const calc::RealDesign design = sheetDesign(calculation, parsed.options);
+    QJsonObject result = calculation.result;
+    if (parsed.nomenclature)
+        result.insert(QStringLiteral("nomenclature"), nomenclatureJson(design));
     if (parsed.options.json)
         out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
     else
-        out << calculationReport(result, parsed.options);
+        out << calculationReport(result, parsed.options)
+            << (parsed.nomenclature ? nomenclatureReport(design) : QString());
+    out.flush();
+    if (!parsed.sheetPath.isEmpty()) {
+        const QString failure = writeSheet(design, parsed.sheetPath);
+        if (!failure.isEmpty()) {
+            err << QStringLiteral("Chronalys_CD4060 : ") << failure << '\n';
+            return 1;
+        }
+    }
     return 0;
 }

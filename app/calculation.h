@@ -3,6 +3,7 @@
 #include "precision.h"
 #include "realdesign.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,8 @@ struct ParsedCalculation {
     QString periodText;
     QString pulseText;
     CalculationOptions options;
+    QString sheetPath;         // --feuille: .svg, .pdf or .png; empty: no sheet
+    bool nomenclature = false; // --nomenclature: the parts list joins the report
 };
 
 // Key "precision" of the result, JSON numbers (null where there is none), for a converted design.
@@ -73,3 +76,7 @@ using SheetWriter = std::function<QString(const calc::RealDesign &design, const 
 // the settings file, prints the report or the JSON, returns the exit status. `writeSheet` may be
 // empty where no drawing is linked.
 int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet);
+
+// The parts list of a design: its JSON under the key "nomenclature" and its French report.
+QJsonArray nomenclatureJson(const calc::RealDesign &design);
+QString nomenclatureReport(const calc::RealDesign &design);

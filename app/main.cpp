@@ -1,10 +1,11 @@
 #include "calculation.h"
 #include "chronalys_cd4060.h"
 #include "commun.h"
+#include "sheetfile.h"
 #include "systemlocale.h"
 
 #include <QApplication>
-
+#include <QDate>
 #include <QTextStream>
 
 #include <cstdio>
@@ -53,6 +54,11 @@ bool displayAvailable(int argc, char *argv[])
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+QString writeSheet(const calc::RealDesign &design, const QString &path)
+{
+    return writeSheetFile({design, QDate::currentDate()}, path);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,11 +73,16 @@ int main(int argc, char *argv[])
         std::fputs("Chronalys CD4060 " CHRONALYS_VERSION "\n", stdout);
         return 0;
     }
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--calcul") == 0) {
+    if (hasArgument(argc, argv, "--calcul")) {
+        if (!hasArgument(argc, argv, "--feuille")) {
             QCoreApplication application(argc, argv);
-            return runCalculation(application.arguments().mid(1), {});
+            return runCalculation(application.arguments().mid(1), writeSheet);
         }
+        // Drawing needs fonts, not a screen: without one, the offscreen platform serves.
+        if (!displayAvailable(argc, argv))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(argc, argv);
+        return runCalculation(application.arguments().mid(1), writeSheet);
     }
     if (!displayAvailable(argc, argv)) {
         std::fputs("Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "

@@ -2,6 +2,7 @@
 
 #include "aide.h"
 #include "beep.h"
+#include "calculation.h"
 #include "captionlabel.h"
 #include "clickablelabel.h"
 #include "commun.h"
@@ -22,7 +23,10 @@
 #include "windowfont.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +172,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
 Chronalys_CD4060::~Chronalys_CD4060()
 {
     delete m_schema.data();
+    delete m_feuilleMontage.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
 }
@@ -202,6 +207,8 @@ void Chronalys_CD4060::createMenus()
     QMenu *outils = menuBar()->addMenu(QStringLiteral("&Outils"));
     outils->setObjectName(QStringLiteral("OO"));
     m_Outils[0] = outils->addAction(QStringLiteral("&Précision du montage…"));
+    m_Outils[1] = outils->addAction(QStringLiteral("&Feuille de montage…"));
+    m_Outils[2] = outils->addAction(QStringLiteral("&Copier le résultat"));
 
     QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
     aide->setObjectName(QStringLiteral("AA"));
@@ -537,6 +544,7 @@ void Chronalys_CD4060::Termine()
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
 {
     delete m_schema.data();
+    delete m_feuilleMontage.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
     event->accept();
@@ -770,24 +778,70 @@ void Chronalys_CD4060::VisuSchema_Click()
 
 void Chronalys_CD4060::Outils_Click(int index)
 {
-    if (index != 0)
-        return;
-    if (m_precision.isNull()) {
-        m_precision = new PrecisionWindow(realDesign(), m_tolerances, m_K4060_Reglages);
-        PrecisionWindow *window = m_precision;
-        connect(this, &Chronalys_CD4060::realDesignChanged, window, &PrecisionWindow::setDesign);
-        connect(window, &PrecisionWindow::tolerancesChanged, this,
-                [this](const calc::Tolerances &tolerances) { m_tolerances = tolerances; });
-        connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
-        connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);
-        connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
-            Appliquer_Condensateur(capacitor);
-            Appliquer_Resistances(talon, QStringLiteral("0"));
-        });
-        connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+    if (index == 0) {
+        if (m_precision.isNull()) {
+            m_precision = new PrecisionWindow(realDesign(), m_tolerances, m_K4060_Reglages);
+            PrecisionWindow *window = m_precision;
+            connect(this, &Chronalys_CD4060::realDesignChanged, window, &PrecisionWindow::setDesign);
+            connect(window, &PrecisionWindow::tolerancesChanged, this,
+                    [this](const calc::Tolerances &tolerances) { m_tolerances = tolerances; });
+            connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
+            connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);
+            connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
+                Appliquer_Condensateur(capacitor);
+                Appliquer_Resistances(talon, QStringLiteral("0"));
+            });
+            connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+        }
+        m_precision->show();
+        m_precision->raise();
+    } else if (index == 1) {
+        if (m_feuilleMontage.isNull()) {
+            m_feuilleMontage = new FeuilleMontage(realDesign());
+            connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
+                    &FeuilleMontage::setDesign);
+        }
+        m_feuilleMontage->show();
+        m_feuilleMontage->raise();
+        m_feuilleMontage->activateWindow();
+    } else if (index == 2) {
+        CalculationOptions options;
+        options.Pas_Serie = m_Pas_Serie;
+        QGuiApplication::clipboard()->setText(calculationReport(resultObject(), options));
     }
-    m_precision->show();
-    m_precision->raise();
+}
+
+QJsonObject Chronalys_CD4060::resultObject() const
+{
+    auto captions = [](const auto &marks) {
+        QJsonArray list;
+        for (std::size_t n = 1; n <= calc::OutputCount; ++n)
+            list.append(marks[n]->text());
+        return list;
+    };
+    // An editable list may show a text it does not hold: the report wants what is shown.
+    auto shown = [](const QComboBox *combo) {
+        return QJsonObject{{QStringLiteral("items"), QJsonArray{combo->currentText()}},
+                           {QStringLiteral("selected"), 0}};
+    };
+    QJsonObject result{{QStringLiteral("FrequenceOscillateur(1)"), m_FrequenceOscillateur[1]->text()}};
+    if (m_Conversion_reelle[0]->isEnabled()) { // a design completed
+        result.insert(QStringLiteral("Motif_Q"), m_Motif_Q);
+        result.insert(QStringLiteral("QcOnOff"), captions(m_QcOnOff));
+        result.insert(QStringLiteral("CondensateurCalcul(1)"), m_CondensateurCalcul[1]->text());
+        result.insert(QStringLiteral("ResistanceCalcul(1)"), m_ResistanceCalcul[1]->text());
+    }
+    if (m_Calcul_RC_vers_F->isEnabled()) { // converted into real parts
+        result.insert(QStringLiteral("CondensateurReel"), m_CondensateurReel->text());
+        result.insert(QStringLiteral("ResistanceCombo(0)"), shown(m_ResistanceCombo[0]));
+        result.insert(QStringLiteral("ResistanceCombo(1)"), shown(m_ResistanceCombo[1]));
+        result.insert(QStringLiteral("QrOnOff"), captions(m_QrOnOff));
+        result.insert(QStringLiteral("FrequenceOscillateur(3)"), m_FrequenceOscillateur[3]->text());
+        result.insert(QStringLiteral("T_reel"), m_T_reel->text());
+        result.insert(QStringLiteral("T1_reel"), m_T1_reel->text());
+        result.insert(QStringLiteral("ValeurRs"), m_ValeurRs->text());
+    }
+    return result;
 }
 
 void Chronalys_CD4060::Appliquer_Resistances(const QString &talon, const QString &potentiometre)

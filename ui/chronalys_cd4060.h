@@ -2,6 +2,7 @@
 
 #include "alarmes.h"
 #include "feuilleaide.h"
+#include "feuillemontage.h"
 #include "precision.h"
 #include "precisionwindow.h"
 #include "realdesign.h"
@@ -20,6 +21,7 @@ class Picture;
 class PictureButton;
 class QAction;
 class QComboBox;
+class QJsonObject;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -76,6 +78,7 @@ public:
     Chronalys_CD4060_Schema *schema() const { return m_schema; }
     PrecisionWindow *precision() const { return m_precision; }
     const calc::Tolerances &tolerances() const { return m_tolerances; }
+    FeuilleMontage *feuilleMontage() const { return m_feuilleMontage; }
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
@@ -104,6 +107,8 @@ private:
     void setOutputMark(QLabel *mark, bool on, bool red);
     int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
+    // What the controls show, with the keys of the command-line calculation.
+    QJsonObject resultObject() const;
 
     // Calculation state; periods in seconds.
     double m_Periode_T = 0;
@@ -130,7 +135,7 @@ private:
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};
-    std::array<QAction *, 1> m_Outils{};
+    std::array<QAction *, 3> m_Outils{};
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
@@ -171,4 +176,5 @@ private:
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
     QPointer<PrecisionWindow> m_precision;
+    QPointer<FeuilleMontage> m_feuilleMontage;
 };

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cstdio>
@@ -129,7 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"tolerance_over_50", ARGS(S("--calcul"), S("10"), S("1"), S("--tolerance-c"), S("50.5")), false},
         ArgumentCase{"tolerance_not_a_number", ARGS(S("--calcul"), S("10"), S("1"), S("--tolerance-r"), S("5%")), false},
         ArgumentCase{"measure_zero", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure"), S("0")), false},
-        ArgumentCase{"measure_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure")), false}),
+        ArgumentCase{"measure_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure")), false},
+        ArgumentCase{"sheet_and_parts", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("a b/f.PDF"), S("--nomenclature")), true},
+        ArgumentCase{"sheet_unknown_extension", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.jpg")), false},
+        ArgumentCase{"sheet_extension_only_in_folder", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg/x")), false},
+        ArgumentCase{"sheet_without_path", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille")), false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Calculation, OptionsOverrideDefaults)
@@ -221,18 +228,131 @@ TEST(CommandLine, WindowWithoutDisplaySaysSoAndPointsToTheCalculation)
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
 }
 
+// As CI runs the program: no display at all.
+const std::string NoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+
 // Both answer with status 0 where no window could open, and never open one.
 TEST(CommandLine, HelpAndVersionNeedNoDisplay)
 {
-    const std::string noDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
     int status = -1;
-    EXPECT_EQ(run("--version", status, noDisplay), "Chronalys CD4060 " CHRONALYS_VERSION "\n");
+    EXPECT_EQ(run("--version", status, NoDisplay), "Chronalys CD4060 " CHRONALYS_VERSION "\n");
     EXPECT_EQ(status, 0);
     // Anywhere on the line, as after a mistyped calculation.
-    const std::string help = run("--calcul 10 --help", status, noDisplay);
+    const std::string help = run("--calcul 10 --help", status, NoDisplay);
     EXPECT_EQ(status, 0) << help;
     for (const char *part : {"--calcul T T1", "--version", "Fichier de réglages : "})
         EXPECT_NE(help.find(part), std::string::npos) << part << " missing from\n" << help;
+}
+
+// The design sheet, written without a display.
+
+QJsonObject jsonIn(const std::string &output)
+{
+    const auto first = output.find('{');
+    const auto last = output.rfind('}');
+    return first == std::string::npos || last == std::string::npos
+        ? QJsonObject()
+        : QJsonDocument::fromJson(QByteArray::fromStdString(output.substr(first, last - first + 1))).object();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SheetFile : public testing::TestWithParam<const char *> {};
+
+TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("feuille de montage.%1").arg(QLatin1String(GetParam())));
+    int status = -1;
+    const std::string output =
+        run("--calcul 10 1 --serie E12 --json --nomenclature --feuille '" + path.toStdString() + "'", status, NoDisplay);
+    ASSERT_EQ(status, 0) << output;
+    const QJsonObject r = jsonIn(output);
+    const QByteArray bytes = fileBytes(path);
+    ASSERT_FALSE(bytes.isEmpty()) << output;
+
+    // The parts list under --json: the diodes sit exactly on the outputs the conversion marked.
+    QStringList marked;
+    const QJsonArray marks = r[QStringLiteral("QrOnOff")].toArray();
+    for (qsizetype n = 1; n <= marks.size(); ++n)
+        if (marks[n - 1].toString() == QStringLiteral("On"))
+            marked << QStringLiteral("Q%1").arg(n);
+    const QJsonArray parts = r[QStringLiteral("nomenclature")].toArray();
+    ASSERT_FALSE(parts.isEmpty()) << output;
+    QJsonObject diodes;
+    for (const auto &part : parts)
+        if (part[QStringLiteral("valeur")].toString() == QStringLiteral("1N4148"))
+            diodes = part.toObject();
+    EXPECT_EQ(diodes[QStringLiteral("quantite")].toInt(), marked.size());
+    EXPECT_TRUE(diodes[QStringLiteral("role")].toString().endsWith(marked.join(QStringLiteral(", "))));
+
+    if (QLatin1String(GetParam()) == QLatin1String("svg")) {
+        // Qt writes a run of another script (the Greek Ω) as a text element of its own.
+        QString text;
+        QXmlStreamReader reader(bytes);
+        while (!reader.atEnd())
+            if (reader.readNext() == QXmlStreamReader::Characters && !reader.isWhitespace())
+                text += reader.text();
+        ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+        const QJsonObject fixed = r[QStringLiteral("ResistanceCombo(0)")].toObject();
+        const QString talon = fixed[QStringLiteral("items")].toArray()[fixed[QStringLiteral("selected")].toInt()].toString();
+        for (const QString &value :
+             {talon + QStringLiteral(" kΩ"), r[QStringLiteral("CondensateurReel")].toString().trimmed() + QStringLiteral(" nF"),
+              r[QStringLiteral("ValeurRs")].toString(), r[QStringLiteral("T_reel")].toString() + QStringLiteral(" s"),
+              r[QStringLiteral("T1_reel")].toString() + QStringLiteral(" s"), QStringLiteral("E12"),
+              QStringLiteral("Multivibrateur longue période")})
+            EXPECT_TRUE(text.contains(value)) << value.toStdString();
+    } else if (QLatin1String(GetParam()) == QLatin1String("pdf")) {
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+        EXPECT_EQ(QString::fromLatin1(bytes).count(page), 1);
+    } else {
+        // PNG signature, then the IHDR chunk: width and height, big-endian.
+        ASSERT_TRUE(bytes.startsWith("\x89PNG\r\n\x1a\n"));
+        auto be32 = [&bytes](int at) {
+            return (static_cast<quint8>(bytes[at]) << 24) | (static_cast<quint8>(bytes[at + 1]) << 16) |
+                   (static_cast<quint8>(bytes[at + 2]) << 8) | static_cast<quint8>(bytes[at + 3]);
+        };
+        EXPECT_EQ(be32(16), 3508); // A4 landscape at 300 dpi
+        EXPECT_EQ(be32(20), 2480);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, SheetFile, testing::Values("svg", "pdf", "png"),
+                         [](const auto &info) { return std::string(info.param); });
+
+struct SheetFailure {
+    const char *name;
+    const char *file; // inside a fresh temporary folder
+    int status;
+};
+
+class SheetFailures : public testing::TestWithParam<SheetFailure> {};
+
+TEST_P(SheetFailures, FrenchMessageNamingTheFileAndNothingLeft)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromUtf8(GetParam().file));
+    int status = -1;
+    const std::string output = run("--calcul 10 1 --feuille '" + path.toStdString() + "'", status, NoDisplay);
+    EXPECT_EQ(status, GetParam().status) << output;
+    EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output;
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SheetFailures,
+    testing::Values(SheetFailure{"unknown_extension", "feuille.txt", 2},
+                    SheetFailure{"missing_folder", "absent/feuille.pdf", 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CommandLine, SheetNeedsTheProgramThatDrawsIt)
+{
+    EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg")}, {}), 2);
 }
 
 } // namespace

@@ -1,0 +1,102 @@
+#include "nomenclature.h"
+
+#include "tables.h"
+
+namespace calc {
+
+namespace {
+
+const std::string Dash = "—";
+
+std::string trimmed(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A component text as typed, with its unit; an empty text reads as 0, as zone D reads it.
+std::string typed(const std::string &text, const char *unit)
+{
+    const std::string value = trimmed(text);
+    return (value.empty() ? std::string("0") : value) + " " + unit;
+}
+
+std::string diodeReferences(std::size_t count)
+{
+    if (count == 1)
+        return "D1";
+    const std::string last = "D" + std::to_string(count);
+    return count == 2 ? "D1 et D2" : "D1 à " + last;
+}
+
+} // namespace
+
+std::string outputNames(const std::vector<int> &outputs)
+{
+    if (outputs.empty())
+        return {};
+    std::string names = outputs.size() == 1 ? "sortie " : "sorties ";
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        names += (i ? ", Q" : "Q") + std::to_string(outputs[i]);
+    return names;
+}
+
+Nomenclature nomenclature(const RealDesign &design)
+{
+    Nomenclature parts;
+    for (int n = 1; n <= OutputCount; ++n)
+        if (design.pattern & (1 << (n - 1)))
+            (isPinless(n) ? parts.unwired : parts.diodeOutputs).push_back(n);
+    parts.designed = design.hasParts();
+    const bool d = parts.designed;
+
+    auto add = [&parts](std::string reference, int quantity, std::string value, std::string role) {
+        parts.lines.push_back({std::move(reference), quantity, std::move(value), std::move(role)});
+    };
+    add("U1", 1, "CD4060", "compteur à 14 étages et son oscillateur");
+    add("U2", 1, "CD4013", "bascule D (une des deux)");
+    add("R2", 1, d ? typed(design.talonText, "kΩ") : Dash, "talon de l'oscillateur");
+    add("P1", 1, d ? typed(design.potentiometerText, "kΩ") : Dash,
+        "potentiomètre en série avec le talon");
+    add("C2", 1, d ? typed(design.capacitorText, "nF") : Dash, "condensateur de l'oscillateur");
+    add("Rs", 1, d ? trimmed(design.shown.ValeurRs) : Dash, "résistance série de l'oscillateur");
+    add("C3", 1, "100 nF", "remise à zéro à la mise sous tension");
+    add("R6", 1, "100 kΩ", "remise à zéro à la mise sous tension");
+    if (!parts.diodeOutputs.empty())
+        add(diodeReferences(parts.diodeOutputs.size()), static_cast<int>(parts.diodeOutputs.size()),
+            "1N4148", outputNames(parts.diodeOutputs));
+    add("R3", 1, "100 kΩ", "rappel de la ligne de diodes");
+    add("R4", 1, "10 kΩ", "base du transistor");
+    add("T1", 1, "BC547", "commande de la LED");
+    add("R5", 1, "1 kΩ", "limite le courant de la LED");
+    add("LED", 1, "LED", "témoin du pulse");
+    return parts;
+}
+
+std::vector<std::string> nomenclatureNotes(const Nomenclature &parts)
+{
+    std::vector<std::string> notes;
+    if (!parts.designed)
+        notes.push_back("Montage non calculé : les valeurs « — » viendront du calcul et de la "
+                        "conversion E24/E12 de la fenêtre principale.");
+    if (!parts.unwired.empty())
+        notes.push_back("Non câblées, faute de broche sur le CD4060 : " + outputNames(parts.unwired) + ".");
+    if (parts.diodeOutputs.empty())
+        notes.push_back("Aucune sortie à diode : la bascule reste à zéro et la LED éteinte.");
+    return notes;
+}
+
+std::string nomenclatureText(const Nomenclature &parts, std::string_view indent)
+{
+    std::string text;
+    for (const NomenclatureLine &line : parts.lines)
+        text.append(indent).append(line.reference + " — " + std::to_string(line.quantity) + " — " +
+                                   line.value + " — " + line.role + "\n");
+    for (const std::string &note : nomenclatureNotes(parts))
+        text.append(indent).append(note + "\n");
+    return text;
+}
+
+} // namespace calc

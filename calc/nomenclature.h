@@ -1,0 +1,40 @@
+#pragma once
+
+#include "realdesign.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace calc {
+
+// One line of the parts list; every text is French and ready to show.
+struct NomenclatureLine {
+    std::string reference; // "R2", or "D1 à D4" for the diodes
+    int quantity = 1;
+    std::string value;     // "150 kΩ", "1.5 nF", "—" before any design
+    std::string role;
+};
+
+struct Nomenclature {
+    std::vector<int> diodeOutputs; // outputs marked "On" that have a pin, increasing
+    std::vector<int> unwired;      // outputs marked "On" that have no pin (Q1, Q2, Q3, Q11)
+    bool designed = false;         // the design has parts (RealDesign::hasParts)
+    std::vector<NomenclatureLine> lines;
+};
+
+// The parts of the circuit for this real design: the component texts as typed, Rs as zone D
+// shows it, one line for all the diodes.
+Nomenclature nomenclature(const RealDesign &design);
+
+// "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output.
+std::string outputNames(const std::vector<int> &outputs);
+
+// The sheet's notes: outputs that could not be wired, no diode at all, a design not done.
+std::vector<std::string> nomenclatureNotes(const Nomenclature &parts);
+
+// One line of text per part ("R2 — 1 — 150 kΩ — talon de l'oscillateur"), then the notes on
+// outputs that could not be wired and on a design not done; each line ends with '\n'.
+std::string nomenclatureText(const Nomenclature &parts, std::string_view indent = {});
+
+} // namespace calc

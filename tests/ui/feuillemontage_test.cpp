@@ -1,0 +1,93 @@
+#include "windowfixture.h"
+
+#include "calculation.h"
+#include "feuillemontage.h"
+#include "messagebox.h"
+
+#include <QClipboard>
+#include <QTableWidget>
+
+namespace {
+
+class FeuilleMontageTest : public WindowTest {
+protected:
+    void convert(const QString &T, const QString &T1)
+    {
+        retype(field(QStringLiteral("Valeur(0)")), T);
+        retype(field(QStringLiteral("Valeur(1)")), T1);
+        click(QStringLiteral("Calcul_F_vers_RC"));
+        click(QStringLiteral("Conversion_reelle(24)"));
+    }
+
+    FeuilleMontage *openSheet()
+    {
+        action(QStringLiteral("Outils(1)"))->trigger();
+        return m_window->feuilleMontage();
+    }
+
+    static QString partValue(FeuilleMontage *sheet, const QString &reference)
+    {
+        const auto *table = sheet->findChild<QTableWidget *>(QStringLiteral("Nomenclature"));
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 0)->text() == reference)
+                return table->item(row, 2)->text();
+        return {};
+    }
+};
+
+TEST_F(FeuilleMontageTest, FollowsTheMainWindowLive)
+{
+    start();
+    FeuilleMontage *sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->objectName(), QStringLiteral("FeuilleMontage"));
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Feuille de montage"));
+    EXPECT_EQ(partValue(sheet, QStringLiteral("R2")), QStringLiteral("—"));
+
+    convert(QStringLiteral("10"), QStringLiteral("1"));
+    EXPECT_EQ(partValue(sheet, QStringLiteral("R2")), combo(0)->currentText() + QStringLiteral(" kΩ"));
+    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), caption(QStringLiteral("ValeurRs")));
+    retype(combo(0)->lineEdit(), QStringLiteral("160"));
+    EXPECT_EQ(sheet->sheet().design.talonText, "160");
+
+    // A pinless output marked by hand is named, not drawn.
+    click(QStringLiteral("QrOnOff(11)"));
+    EXPECT_TRUE(sheet->findChild<QLabel *>(QStringLiteral("Notes"))->text().contains(QStringLiteral("Q11")));
+    EXPECT_EQ(sheet->sheet().design.pattern & (1 << 10), 1 << 10);
+
+    // Opened again, the same window.
+    EXPECT_EQ(openSheet(), sheet);
+}
+
+// The report the command line prints for the same entry, but for the alarms the window keeps no
+// list of.
+TEST_F(FeuilleMontageTest, CopierLeResultatIsTheCommandLineReport)
+{
+    start();
+    for (const char *T1 : {"1", "3"}) {
+        convert(QStringLiteral("10"), QString::fromLatin1(T1));
+        action(QStringLiteral("Outils(2)"))->trigger();
+        QString expected = calculationReport(calculate(QStringLiteral("10"), QString::fromLatin1(T1), {}), {});
+        expected.truncate(expected.indexOf(QStringLiteral("Alarmes")));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+    }
+}
+
+TEST_F(FeuilleMontageTest, SavedWholeOrAFrenchMessageNamingTheFile)
+{
+    start();
+    FeuilleMontage *sheet = openSheet();
+    QStringList messages;
+    setMessageBoxHook([&messages](QMessageBox::Icon, const QString &, const QString &text) { messages << text; });
+    const QString missing = path(QStringLiteral("absent/feuille.svg"));
+    EXPECT_FALSE(sheet->saveTo(missing));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(missing));
+    EXPECT_TRUE(sheet->saveTo(path(QStringLiteral("feuille.PNG")))); // no design yet: still saved
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(readFile(QStringLiteral("feuille.PNG")).startsWith("\x89PNG"));
+    setMessageBoxHook({});
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "feuillemontage.h"
+
+#include "messagebox.h"
+#include "sheetfile.h"
+#include "windowfont.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString qtext(const std::string &text) { return QString::fromStdString(text); }
+
+// The page at the largest size the widget allows; vector, so sharp at any scale.
+class SheetView : public QWidget {
+public:
+    SheetView(const Sheet &sheet, QWidget *parent) : QWidget(parent), m_sheet(sheet)
+    {
+        setMinimumSize(420, 300);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
+        draw(painter, m_sheet, QRectF(rect()).adjusted(8, 8, -8, -8));
+    }
+
+private:
+    const Sheet &m_sheet;
+};
+
+} // namespace
+
+FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FeuilleMontage"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Feuille de montage"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
+    setFont(windowFont(9));
+
+    m_dessin = new SheetView(m_sheet, this);
+    m_dessin->setObjectName(QStringLiteral("Dessin"));
+
+    m_nomenclature = new QTableWidget(0, 4, this);
+    m_nomenclature->setObjectName(QStringLiteral("Nomenclature"));
+    m_nomenclature->setHorizontalHeaderLabels({QStringLiteral("Référence"), QStringLiteral("Quantité"),
+                                               QStringLiteral("Valeur"), QStringLiteral("Rôle")});
+    m_nomenclature->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_nomenclature->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_nomenclature->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_nomenclature->verticalHeader()->hide();
+    m_nomenclature->verticalHeader()->setDefaultSectionSize(m_nomenclature->fontMetrics().height() + 6);
+    m_nomenclature->horizontalHeader()->setStretchLastSection(true);
+    // A value typed with hundreds of digits stays in its column, cut; its cell keeps it whole.
+    m_nomenclature->horizontalHeader()->setMaximumSectionSize(220);
+    auto *copy = new QAction(m_nomenclature);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    copy->setObjectName(QStringLiteral("CopierSelection"));
+    m_nomenclature->addAction(copy);
+    connect(copy, &QAction::triggered, this, &FeuilleMontage::copySelection);
+
+    m_notes = new QLabel(this);
+    m_notes->setObjectName(QStringLiteral("Notes"));
+    m_notes->setWordWrap(true);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notes->setStyleSheet(QStringLiteral("color: #b3261e;"));
+
+    m_enregistrer = new QPushButton(QStringLiteral("&Enregistrer…"), this);
+    m_enregistrer->setObjectName(QStringLiteral("Enregistrer"));
+    m_imprimer = new QPushButton(QStringLiteral("&Imprimer…"), this);
+    m_imprimer->setObjectName(QStringLiteral("Imprimer"));
+    m_copier = new QPushButton(QStringLiteral("&Copier"), this);
+    m_copier->setObjectName(QStringLiteral("Copier"));
+    m_copier->setToolTip(QStringLiteral("Copie la nomenclature et les résultats en texte"));
+    connect(m_enregistrer, &QPushButton::clicked, this, &FeuilleMontage::Enregistrer_Click);
+    connect(m_imprimer, &QPushButton::clicked, this, &FeuilleMontage::Imprimer_Click);
+    connect(m_copier, &QPushButton::clicked, this, &FeuilleMontage::Copier_Click);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_enregistrer);
+    buttons->addWidget(m_imprimer);
+    buttons->addWidget(m_copier);
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_nomenclature, 1);
+    side->addWidget(m_notes);
+    side->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_dessin, 2);
+    layout->addLayout(side, 1);
+    resize(1280, 600);
+
+    setDesign(design);
+}
+
+void FeuilleMontage::setDesign(const calc::RealDesign &design)
+{
+    m_sheet = {design, QDate::currentDate()};
+    const calc::Nomenclature parts = calc::nomenclature(design);
+    m_nomenclature->setRowCount(static_cast<int>(parts.lines.size()));
+    for (int row = 0; row < m_nomenclature->rowCount(); ++row) {
+        const calc::NomenclatureLine &line = parts.lines[static_cast<std::size_t>(row)];
+        const QStringList cells{qtext(line.reference), QString::number(line.quantity),
+                                qtext(line.value), qtext(line.role)};
+        for (int column = 0; column < cells.size(); ++column)
+            m_nomenclature->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_nomenclature->resizeColumnsToContents();
+    QStringList notes;
+    for (const std::string &note : calc::nomenclatureNotes(parts))
+        notes << qtext(note);
+    m_notes->setText(notes.join(QLatin1Char('\n')));
+    m_notes->setVisible(!notes.isEmpty());
+    m_dessin->update();
+}
+
+void FeuilleMontage::copySelection() const
+{
+    QStringList lines;
+    for (int row = 0; row < m_nomenclature->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < m_nomenclature->columnCount(); ++column)
+            if (m_nomenclature->item(row, column)->isSelected())
+                cells << m_nomenclature->item(row, column)->text();
+        if (!cells.isEmpty())
+            lines << cells.join(QLatin1Char('\t'));
+    }
+    if (!lines.isEmpty())
+        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void FeuilleMontage::Copier_Click() { QGuiApplication::clipboard()->setText(sheetText(m_sheet)); }
+
+void FeuilleMontage::Enregistrer_Click()
+{
+    const QString pdf = QStringLiteral("PDF, A4 paysage (*.pdf)");
+    const QString svg = QStringLiteral("SVG (*.svg)");
+    const QString png = QStringLiteral("PNG, 300 dpi (*.png)");
+    QString filter = pdf;
+    const QString start = m_lastPath.isEmpty()
+        ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+              .filePath(QStringLiteral("feuille_de_montage.pdf"))
+        : m_lastPath;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la feuille de montage"),
+                                                start, QStringList{pdf, svg, png}.join(QStringLiteral(";;")),
+                                                &filter);
+    if (path.isEmpty())
+        return;
+    // A name typed without a known extension takes the chosen format's.
+    if (sheetFormat(path) == SheetFormat::Unknown)
+        path += filter == svg ? QStringLiteral(".svg") : filter == png ? QStringLiteral(".png") : QStringLiteral(".pdf");
+    saveTo(path);
+}
+
+bool FeuilleMontage::saveTo(const QString &path)
+{
+    const QString failure = writeSheetFile(m_sheet, path);
+    if (!failure.isEmpty()) {
+        showMessageBox(this, QMessageBox::Warning, QStringLiteral("Feuille de montage"), failure);
+        return false;
+    }
+    m_lastPath = path;
+    return true;
+}
+
+void FeuilleMontage::Imprimer_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+    printer.setDocName(QStringLiteral("Feuille de montage"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Imprimer la feuille de montage"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessageBox(this, QMessageBox::Warning, QStringLiteral("Feuille de montage"),
+                       QStringLiteral("L'impression de la feuille de montage n'a pas pu commencer."));
+        return;
+    }
+    draw(painter, m_sheet, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    painter.end();
+}

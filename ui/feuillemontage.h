@@ -1,0 +1,39 @@
+#pragma once
+
+#include "montagesheet.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The assembly sheet of the current real design: drawing, parts list to select and copy, and
+// the sheet saved, printed or copied. Follows the main window through setDesign().
+class FeuilleMontage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FeuilleMontage(const calc::RealDesign &design, QWidget *parent = nullptr);
+
+    void setDesign(const calc::RealDesign &design);
+    const Sheet &sheet() const { return m_sheet; }
+
+    void Enregistrer_Click();
+    void Imprimer_Click();
+    void Copier_Click();
+    // Writes the sheet, format by extension; a failure shows a French message. True when written.
+    bool saveTo(const QString &path);
+
+private:
+    void copySelection() const;
+
+    Sheet m_sheet;
+    QWidget *m_dessin = nullptr;
+    QTableWidget *m_nomenclature = nullptr;
+    QLabel *m_notes = nullptr;
+    QPushButton *m_enregistrer = nullptr;
+    QPushButton *m_imprimer = nullptr;
+    QPushButton *m_copier = nullptr;
+    QString m_lastPath; // where the last file went, offered again
+};

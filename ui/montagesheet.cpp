@@ -1,0 +1,491 @@
+#include "montagesheet.h"
+
+#include "numbertext.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+QString qtext(const std::string &text) { return QString::fromStdString(text); }
+
+const QString Dash = QStringLiteral("—");
+
+// Page units: tenths of a millimetre on the A4 landscape page.
+constexpr double PageWidth = SheetWidthMm * 10;
+constexpr double PageHeight = SheetHeightMm * 10;
+constexpr double Margin = 100;
+
+// The schematic is laid out in units of its own (those of the schematic picture), then scaled.
+constexpr QRectF SchematicBounds(0, 8, 790, 284);
+constexpr QRectF SchematicArea(Margin, Margin, PageWidth - 2 * Margin, 980);
+
+const QColor Ink(0, 0, 0);
+const QColor Supply(0xb3, 0x26, 0x1e);
+const QColor Caption(0x14, 0x3c, 0x82);
+const QColor PinNumber(0x55, 0x55, 0x55);
+const QColor ResetNet(0x6a, 0x1b, 0x6a);
+const QColor ChipFill(0xf4, 0xf7, 0xfc);
+const QColor Led(0xe5, 0x39, 0x35);
+const QColor Note(0xb3, 0x26, 0x1e);
+
+// Faces with the Ω, the accents and the ½ the sheet writes. Metrics do not depend on hinting, so
+// text measured in page units fits at any scale and on any device.
+QFont sheetFont(double pageUnits, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(std::max(1, static_cast<int>(pageUnits + 0.5)));
+    font.setBold(bold);
+    return font;
+}
+
+QString secondsText(const std::string &caption) { return qtext(caption) + QStringLiteral(" s"); }
+
+QString wanted(double seconds, char separator)
+{
+    return seconds > 0 ? qtext(calc::formatGeneral(seconds, separator)) + QStringLiteral(" s") : Dash;
+}
+
+// Draws in page units; the schematic's own units go through pt().
+class SheetPainter {
+public:
+    SheetPainter(QPainter &painter, const Sheet &sheet)
+        : p(painter), parts(calc::nomenclature(sheet.design)), sheet(sheet)
+    {
+        scale = std::min(SchematicArea.width() / SchematicBounds.width(),
+                         SchematicArea.height() / SchematicBounds.height());
+        origin = QPointF(SchematicArea.center().x() - SchematicBounds.center().x() * scale,
+                         SchematicArea.top() - SchematicBounds.top() * scale);
+    }
+
+    void schematic();
+    void notes(double top);
+    void partsTable(QRectF area);
+    void titleBlockTable(QRectF area);
+
+private:
+    QPointF pt(double x, double y) const { return origin + QPointF(x, y) * scale; }
+    double u(double length) const { return length * scale; }
+
+    void pen(const QColor &color, double width)
+    {
+        p.setPen(QPen(color, u(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+    }
+    void wire(std::initializer_list<QPointF> points) // schematic units
+    {
+        QPolygonF line;
+        for (const QPointF &point : points)
+            line << pt(point.x(), point.y());
+        p.drawPolyline(line);
+    }
+    void dot(double x, double y)
+    {
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Ink);
+        p.drawEllipse(pt(x, y), u(2.5), u(2.5));
+        p.restore();
+    }
+    void box(double x, double y, double w, double h, const QColor &fill = Qt::white)
+    {
+        p.save();
+        p.setBrush(fill);
+        p.drawRect(QRectF(pt(x, y), pt(x + w, y + h)));
+        p.restore();
+    }
+    void filled(std::initializer_list<QPointF> points, const QColor &fill)
+    {
+        QPolygonF polygon;
+        for (const QPointF &point : points)
+            polygon << pt(point.x(), point.y());
+        p.save();
+        p.setBrush(fill);
+        p.drawPolygon(polygon);
+        p.restore();
+    }
+    void terminal(double x, double y, const QColor &color)
+    {
+        p.save();
+        p.setPen(QPen(color, u(1.5)));
+        p.setBrush(Qt::white);
+        p.drawEllipse(pt(x, y), u(3), u(3));
+        p.restore();
+    }
+
+    // Text at a baseline point of the schematic; `align`: -1 left, 0 centre, 1 right. Too long a
+    // text (a value typed with hundreds of digits) is cut with an ellipsis to `maxWidth`.
+    void label(double x, double y, const QString &text, double size, const QColor &color,
+               int align = -1, bool bold = false, double maxWidth = 0, bool overline = false)
+    {
+        pageText(pt(x, y), text, size * scale, color, align, bold, maxWidth * scale, overline);
+    }
+    void pageText(QPointF at, QString text, double size, const QColor &color, int align = -1,
+                  bool bold = false, double maxWidth = 0, bool overline = false)
+    {
+        QFont font = sheetFont(size, bold);
+        font.setOverline(overline);
+        const QFontMetricsF metrics(font);
+        if (maxWidth > 0)
+            text = metrics.elidedText(text, Qt::ElideRight, maxWidth);
+        const double width = metrics.horizontalAdvance(text);
+        at.rx() -= align < 0 ? 0 : align == 0 ? width / 2 : width;
+        p.save();
+        p.setFont(font);
+        p.setPen(color);
+        p.drawText(at, text);
+        p.restore();
+    }
+
+    QString partValue(const char *reference) const
+    {
+        for (const auto &line : parts.lines)
+            if (line.reference == reference)
+                return qtext(line.value);
+        return Dash;
+    }
+
+    void supply();
+    void oscillator();
+    void counter();
+    void diodes();
+    void flipFlop();
+    void output();
+
+    QPainter &p;
+    const calc::Nomenclature parts;
+    const Sheet &sheet;
+    double scale = 1;
+    QPointF origin;
+};
+
+// Output rows of the CD4060 as the schematic picture shows them: output and pin number.
+constexpr std::array<std::pair<int, int>, 10> Outputs{
+    {{4, 7}, {5, 5}, {6, 4}, {7, 6}, {8, 14}, {9, 13}, {10, 15}, {12, 1}, {13, 2}, {14, 3}}};
+constexpr double FirstOutputY = 78;
+constexpr double OutputStep = 17;
+constexpr double DiodeLineX = 440;
+constexpr double ResetInputY = 155; // R of the flip-flop, fed by the diode line, between two rows
+
+void SheetPainter::schematic()
+{
+    supply();
+    oscillator();
+    counter();
+    diodes();
+    flipFlop();
+    output();
+}
+
+void SheetPainter::supply()
+{
+    pen(Supply, 1.5);
+    wire({{20, 30}, {736, 30}});
+    label(8, 20, QStringLiteral("+5 à 12 V"), 11, Supply, -1, true);
+    terminal(17, 30, Supply);
+    pen(Ink, 1.5);
+    wire({{20, 275}, {736, 275}});
+    label(8, 268, QStringLiteral("0 V"), 11, Ink, -1, true);
+    terminal(17, 275, Ink);
+    wire({{60, 275}, {60, 280}});
+    wire({{52, 280}, {68, 280}});
+    wire({{55, 284}, {65, 284}});
+    wire({{58, 288}, {62, 288}});
+}
+
+void SheetPainter::oscillator()
+{
+    pen(Ink, 1.2);
+    // Common node of Rs, the talon and C2.
+    wire({{40, 80}, {40, 170}});
+    dot(40, 125);
+    wire({{40, 80}, {100, 80}});
+    box(100, 75, 40, 10);
+    wire({{140, 80}, {260, 80}});
+    label(120, 69, QStringLiteral("Rs  ") + partValue("Rs"), 10, Caption, 0, true, 150);
+
+    wire({{40, 125}, {65, 125}});
+    box(65, 120, 40, 10);
+    wire({{105, 125}, {140, 125}});
+    box(140, 120, 40, 10);
+    wire({{180, 125}, {260, 125}});
+    wire({{134, 136}, {179, 117}});
+    filled({{186, 114}, {177.5, 121.8}, {175.2, 115.5}}, Ink);
+    label(85, 108, QStringLiteral("R2 talon"), 9, Caption, 0, true);
+    label(160, 108, QStringLiteral("P1 potentiomètre"), 9, Caption, 0, true);
+    label(85, 146, partValue("R2"), 10, Caption, 0, false, 72);
+    label(170, 146, partValue("P1"), 10, Caption, 0, false, 72);
+
+    wire({{40, 170}, {95, 170}});
+    pen(Ink, 2.2);
+    wire({{95, 160}, {95, 180}});
+    wire({{101, 160}, {101, 180}});
+    pen(Ink, 1.2);
+    wire({{101, 170}, {260, 170}});
+    label(98, 195, QStringLiteral("C2  ") + partValue("C2"), 10, Caption, 0, true, 150);
+
+    // Power-on reset of the counter; the same pulse sets the flip-flop (net RAZ).
+    terminal(125, 228, Supply);
+    label(118, 232, QStringLiteral("+V"), 11, Supply, 1, true);
+    wire({{128, 228}, {150, 228}});
+    pen(Ink, 2.2);
+    wire({{150, 218}, {150, 238}});
+    wire({{156, 218}, {156, 238}});
+    pen(Ink, 1.2);
+    wire({{156, 228}, {260, 228}});
+    dot(205, 228);
+    wire({{205, 228}, {205, 235}});
+    box(201, 235, 8, 22);
+    wire({{205, 257}, {205, 275}});
+    dot(205, 275);
+    label(153, 213, QStringLiteral("C3 100 nF"), 10, Caption, 0);
+    label(197, 253, QStringLiteral("R6 100 kΩ"), 10, Caption, 1);
+    label(213, 250, QStringLiteral("RAZ"), 10, ResetNet, -1, true);
+}
+
+void SheetPainter::counter()
+{
+    pen(Ink, 1.5);
+    box(260, 55, 110, 200, ChipFill);
+    pen(Ink, 1.2);
+    wire({{315, 30}, {315, 55}});
+    wire({{315, 255}, {315, 275}});
+    dot(315, 30);
+    dot(315, 275);
+    label(321, 46, QStringLiteral("16"), 9, PinNumber);
+    label(321, 268, QStringLiteral("8"), 9, PinNumber);
+    label(250, 76, QStringLiteral("11"), 9, PinNumber, 0);
+    label(250, 121, QStringLiteral("10"), 9, PinNumber, 0);
+    label(250, 166, QStringLiteral("9"), 9, PinNumber, 0);
+    label(250, 224, QStringLiteral("12"), 9, PinNumber, 0);
+    label(265, 84, QStringLiteral("φI"), 10, Ink);
+    label(265, 129, QStringLiteral("φO"), 10, Ink, -1, false, 0, true);
+    label(265, 174, QStringLiteral("φO"), 10, Ink);
+    label(265, 232, QStringLiteral("RESET"), 10, Ink);
+    label(315, 69, QStringLiteral("VDD"), 10, Ink, 0);
+    label(315, 250, QStringLiteral("VSS"), 10, Ink, 0);
+    label(315, 140, QStringLiteral("U1"), 11, Caption, 0);
+    label(315, 156, QStringLiteral("CD4060"), 12, Caption, 0, true);
+    for (std::size_t row = 0; row < Outputs.size(); ++row) {
+        const double y = FirstOutputY + OutputStep * static_cast<double>(row);
+        label(366, y + 4, QStringLiteral("Q%1").arg(Outputs[row].first), 10, Ink, 1);
+        label(380, y - 3, QString::number(Outputs[row].second), 8, PinNumber, 0);
+        wire({{370, y}, {388, y}});
+    }
+}
+
+void SheetPainter::diodes()
+{
+    pen(Ink, 1.2);
+    double lowest = ResetInputY;
+    int number = 0;
+    for (std::size_t row = 0; row < Outputs.size(); ++row) {
+        const int output = Outputs[row].first;
+        if (std::find(parts.diodeOutputs.begin(), parts.diodeOutputs.end(), output) ==
+            parts.diodeOutputs.end())
+            continue;
+        const double y = FirstOutputY + OutputStep * static_cast<double>(row);
+        lowest = std::max(lowest, y);
+        // Cathode on the output: the line stays high only while every marked output is high.
+        wire({{388, y}, {395, y}});
+        filled({{395, y}, {409, y - 5}, {409, y + 5}}, Ink);
+        pen(Ink, 1.6);
+        wire({{395, y - 5}, {395, y + 5}});
+        pen(Ink, 1.2);
+        wire({{409, y}, {DiodeLineX, y}});
+        dot(DiodeLineX, y);
+        label(424, y - 3, QStringLiteral("D%1").arg(++number), 8, Caption, 0);
+    }
+    wire({{DiodeLineX, 30}, {DiodeLineX, 38}});
+    box(DiodeLineX - 4, 38, 8, 22);
+    wire({{DiodeLineX, 60}, {DiodeLineX, lowest}});
+    dot(DiodeLineX, 30);
+    if (lowest > ResetInputY)
+        dot(DiodeLineX, ResetInputY);
+    label(DiodeLineX + 8, 47, QStringLiteral("R3"), 10, Caption);
+    label(DiodeLineX + 8, 59, QStringLiteral("100 kΩ"), 10, Caption);
+    if (number > 0)
+        label(DiodeLineX + 4, 266, QStringLiteral("%1 × 1N4148").arg(number), 10, Caption, 0);
+}
+
+void SheetPainter::flipFlop()
+{
+    pen(Ink, 1.5);
+    box(530, 110, 80, 90, ChipFill);
+    pen(Ink, 1.2);
+    wire({{DiodeLineX, ResetInputY}, {530, ResetInputY}});
+    wire({{505, 30}, {505, 125}, {530, 125}});
+    dot(505, 30);
+    // Q14: one full period of the counter clocks the flip-flop.
+    const double q14 = FirstOutputY + OutputStep * 9;
+    wire({{388, q14}, {490, q14}, {490, 180}, {530, 180}});
+    wire({{530, 174}, {538, 180}, {530, 186}});
+    wire({{570, 95}, {570, 110}});
+    wire({{610, 180}, {625, 180}});
+    label(570, 91, QStringLiteral("RAZ"), 10, ResetNet, 0, true);
+    label(576, 106, QStringLiteral("6"), 9, PinNumber);
+    label(520, 122, QStringLiteral("5"), 9, PinNumber, 0);
+    label(520, 152, QStringLiteral("4"), 9, PinNumber, 0);
+    label(520, 177, QStringLiteral("3"), 9, PinNumber, 0);
+    label(620, 122, QStringLiteral("1"), 9, PinNumber, 0);
+    label(620, 177, QStringLiteral("2"), 9, PinNumber, 0);
+    label(535, 129, QStringLiteral("D"), 10, Ink);
+    label(535, 159, QStringLiteral("R"), 10, Ink);
+    label(541, 184, QStringLiteral("CLK"), 10, Ink);
+    label(570, 124, QStringLiteral("S"), 10, Ink, 0);
+    label(605, 129, QStringLiteral("Q"), 10, Ink, 1);
+    label(605, 184, QStringLiteral("Q"), 10, Ink, 1, false, 0, true);
+    label(570, 216, QStringLiteral("U2A"), 11, Caption, 0);
+    label(570, 230, QStringLiteral("½ CD4013"), 11, Caption, 0, true);
+}
+
+void SheetPainter::output()
+{
+    pen(Ink, 1.2);
+    wire({{610, 125}, {635, 125}});
+    box(635, 120, 40, 10);
+    wire({{675, 125}, {690, 125}, {690, 180}, {720, 180}});
+    label(655, 114, QStringLiteral("R4 10 kΩ"), 10, Caption, 0);
+    // BC547: base bar, collector up to the LED, emitter to 0 V.
+    p.drawEllipse(pt(728, 180), u(16), u(16));
+    pen(Ink, 2.5);
+    wire({{720, 168}, {720, 192}});
+    pen(Ink, 1.2);
+    wire({{720, 174}, {736, 164}, {736, 134}});
+    wire({{720, 186}, {736, 196}, {736, 275}});
+    filled({{733, 195}, {724.5, 193}, {728.7, 187.4}}, Ink);
+    label(750, 177, QStringLiteral("T1"), 10, Caption);
+    label(750, 190, QStringLiteral("BC547"), 10, Caption);
+    wire({{736, 30}, {736, 50}});
+    box(732, 50, 8, 22);
+    wire({{736, 72}, {736, 120}});
+    label(746, 64, QStringLiteral("R5 1 kΩ"), 10, Caption);
+    p.setPen(QPen(Ink, u(1)));
+    filled({{736, 134}, {728, 120}, {744, 120}}, Led);
+    pen(Ink, 1.8);
+    wire({{728, 134}, {744, 134}});
+    pen(Led, 1.2);
+    wire({{746, 124}, {754, 117.6}});
+    wire({{748, 132}, {756, 125.6}});
+    label(760, 131, QStringLiteral("LED"), 10, Caption);
+}
+
+void SheetPainter::notes(double top)
+{
+    double y = top;
+    for (const std::string &note : calc::nomenclatureNotes(parts)) {
+        pageText({Margin, y}, qtext(note), 30, Note, -1, true, PageWidth - 2 * Margin);
+        y += 40;
+    }
+}
+
+void SheetPainter::partsTable(QRectF area)
+{
+    pageText(area.topLeft() + QPointF(0, 36), QStringLiteral("Nomenclature"), 38, Caption, -1, true);
+    const std::array<double, 4> widths{230, 150, 420, area.width() - 800};
+    const std::array<QString, 4> headers{QStringLiteral("Référence"), QStringLiteral("Quantité"),
+                                         QStringLiteral("Valeur"), QStringLiteral("Rôle")};
+    const double rowHeight = 38;
+    double y = area.top() + 56;
+    auto row = [&](const std::array<QString, 4> &cells, bool bold, const QColor &fill) {
+        p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1.5));
+        p.setBrush(fill);
+        p.drawRect(QRectF(area.left(), y, area.width(), rowHeight));
+        double x = area.left();
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (c > 0)
+                p.drawLine(QPointF(x, y), QPointF(x, y + rowHeight));
+            pageText({x + 12, y + 27}, cells[c], 27, Ink, -1, bold, widths[c] - 24);
+            x += widths[c];
+        }
+        y += rowHeight;
+    };
+    row(headers, true, QColor(0xe8, 0xee, 0xf8));
+    for (const calc::NomenclatureLine &line : parts.lines)
+        row({qtext(line.reference), QString::number(line.quantity), qtext(line.value), qtext(line.role)},
+            false, Qt::white);
+}
+
+void SheetPainter::titleBlockTable(QRectF area)
+{
+    p.setPen(QPen(Ink, 3));
+    p.setBrush(QColor(0xff, 0xfb, 0xe8));
+    p.drawRect(area);
+    pageText({area.left() + 20, area.top() + 50}, QStringLiteral("Multivibrateur longue période"), 44,
+             Caption, -1, true, area.width() - 40);
+    pageText({area.left() + 20, area.top() + 92}, QStringLiteral("Feuille de montage — Chronalys CD4060"),
+             28, Ink, -1, false, area.width() - 40);
+    const auto rows = titleBlock(sheet);
+    const double rowHeight = (area.bottom() - area.top() - 120) / static_cast<double>(rows.size());
+    double y = area.top() + 120;
+    const double split = area.left() + area.width() * 0.5;
+    for (const auto &[caption, value] : rows) {
+        p.setPen(QPen(QColor(0xb0, 0x8a, 0x2e), 1.5));
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        pageText({area.left() + 20, y + rowHeight * 0.7}, caption, 28, Ink, -1, false, split - area.left() - 30);
+        pageText({split, y + rowHeight * 0.7}, value, 28, Ink, -1, true, area.right() - split - 20);
+        y += rowHeight;
+    }
+}
+
+} // namespace
+
+QList<std::pair<QString, QString>> titleBlock(const Sheet &sheet)
+{
+    const calc::RealDesign &d = sheet.design;
+    const bool designed = d.hasParts();
+    return {
+        {QStringLiteral("Période T demandée"), wanted(d.T, d.separator)},
+        {QStringLiteral("Pulse T1 demandé"), wanted(d.T1, d.separator)},
+        {QStringLiteral("Période T réelle"), designed ? secondsText(d.shown.T_reel) : Dash},
+        {QStringLiteral("Pulse T1 réel"), designed ? secondsText(d.shown.T1_reel) : Dash},
+        {QStringLiteral("Période oscillateur"), designed ? qtext(d.shown.FrequenceOscillateur) : Dash},
+        {QStringLiteral("Constante K4060"), qtext(calc::formatGeneral(d.K * 1e8, d.separator))},
+        {QStringLiteral("Série"), d.Pas_Serie == 2 ? QStringLiteral("E12") : QStringLiteral("E24")},
+        {QStringLiteral("Date"), sheet.date.isValid() ? sheet.date.toString(QStringLiteral("dd/MM/yyyy")) : Dash},
+    };
+}
+
+QString sheetText(const Sheet &sheet)
+{
+    QString text = QStringLiteral("Multivibrateur longue période\n");
+    for (const auto &[caption, value] : titleBlock(sheet))
+        text += caption + QStringLiteral(" : ") + value + QLatin1Char('\n');
+    text += QStringLiteral("\nNomenclature\n");
+    text += qtext(calc::nomenclatureText(calc::nomenclature(sheet.design), "    "));
+    return text;
+}
+
+void draw(QPainter &painter, const Sheet &sheet, QRectF page)
+{
+    if (page.width() <= 0 || page.height() <= 0)
+        return;
+    painter.save();
+    const double scale = std::min(page.width() / PageWidth, page.height() / PageHeight);
+    painter.translate(page.center());
+    painter.scale(scale, scale);
+    painter.translate(-PageWidth / 2, -PageHeight / 2);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(0, 0, PageWidth, PageHeight), Qt::white);
+
+    SheetPainter sheetPainter(painter, sheet);
+    sheetPainter.schematic();
+    // Up to three notes under the schematic, then the parts list and the title block side by side.
+    sheetPainter.notes(SchematicArea.bottom() + 30);
+    const double top = SchematicArea.bottom() + 134;
+    const double bottom = PageHeight - Margin;
+    sheetPainter.partsTable(QRectF(Margin, top, 1840, bottom - top));
+    sheetPainter.titleBlockTable(QRectF(Margin + 1900, top, PageWidth - 2 * Margin - 1900, bottom - top));
+    painter.restore();
+}
