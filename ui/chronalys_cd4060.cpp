@@ -2,6 +2,7 @@
 
 #include "aide.h"
 #include "beep.h"
+#include "captionfit.h"
 #include "captionlabel.h"
 #include "clickablelabel.h"
 #include "commun.h"
@@ -59,19 +60,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-// Fonts here are taller than the ones the layout was drawn with: a label grows to show its
-// caption whole, leftwards when right-aligned, downwards so descenders (a comma) stay visible.
-void fitCaption(QLabel *label)
-{
-    const QFontMetrics metrics = label->fontMetrics();
-    QRect place = label->geometry();
-    const int needed = metrics.horizontalAdvance(label->text());
-    if ((label->alignment() & Qt::AlignRight) && needed > place.width())
-        place.setLeft(place.right() + 1 - needed);
-    place.setHeight(std::max(place.height(), metrics.height()));
-    label->setGeometry(place);
-}
-
 void setBoldFont(QLabel *label, int pointSize)
 {
     label->setFont(boldFont(pointSize));
@@ -97,6 +85,7 @@ TitledFrame *makeFrame(QWidget *parent, const QString &name, const QString &titl
     auto *frame = new TitledFrame(title, parent);
     frame->setObjectName(name);
     placeInTwips(frame, twips.x(), twips.y(), twips.width(), twips.height());
+    keepCaptionsWhole(frame);
     return frame;
 }
 
@@ -143,6 +132,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     client->setFixedSize(twipsToPixels(10110), twipsToPixels(7830));
     setBackground(client, QPalette::HighlightedText);
     setCentralWidget(client);
+    keepCaptionsWhole(client);
 
     m_keyFilter = new NumericKeyFilter([this] { VisuAlarme(3); }, this);
     createMenus();
@@ -351,6 +341,7 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
     m_CondensateurReel->setObjectName(QStringLiteral("CondensateurReel"));
     m_CondensateurReel->setToolTip(QStringLiteral("Entrez la valeur de C2"));
     placeInTwips(m_CondensateurReel, 1800, 240, 615, 285);
+    fitFieldText(m_CondensateurReel, QStringLiteral("1000.0 ")); // the widest C2 of a design
     m_keyFilter->watch(m_CondensateurReel);
     connect(m_CondensateurReel, &QLineEdit::textChanged, this, &Chronalys_CD4060::CondensateurReel_Change);
     m_CondensateurCalcul[2] = makeLabel(frame, QStringLiteral("CondensateurCalcul(2)"), QStringLiteral("nF"),
