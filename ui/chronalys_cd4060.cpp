@@ -331,7 +331,7 @@ void Chronalys_CD4060::createZoneB(QWidget *client)
 void Chronalys_CD4060::createZoneC(QWidget *client)
 {
     m_Frame3[1] = makeFrame(client, QStringLiteral("Frame3(1)"),
-                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 4935, 2295});
+                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 5055, 2295});
     setBackground(m_Frame3[1], QPalette::Window);
     QWidget *frame = m_Frame3[1];
     m_CondensateurCalcul[3] = makeLabel(frame, QStringLiteral("CondensateurCalcul(3)"),

@@ -63,6 +63,11 @@ QStringList cutCaptions(const QWidget *window)
             if (QRect(field->mapTo(window, QPoint()), field->size()).intersects(inWindow))
                 faults << name + QStringLiteral(" over ") + field->objectName();
     }
+    // A boxed label's border is drawn whole too.
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        if (label->isVisibleTo(window) && label->frameShape() != QFrame::NoFrame &&
+            !label->parentWidget()->rect().adjusted(2, 0, -2, -2).contains(label->geometry()))
+            faults << label->objectName() + QStringLiteral(" box cut by ") + label->parentWidget()->objectName();
     return faults;
 }
 
