@@ -147,6 +147,8 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setInterval(500);
+    // A coarse timer may fire 5 % late: 41 ticks would pass the 20.5 s a message may stay.
+    m_Timer1->setTimerType(Qt::PreciseTimer);
     connect(m_Timer1, &QTimer::timeout, this, &Chronalys_CD4060::Timer1_Timer);
 
     Form_Load(options);

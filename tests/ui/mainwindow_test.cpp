@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -391,6 +392,7 @@ TEST_F(WindowTest, BandComesDownAtThe41stTick)
 {
     writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
     start();
+    EXPECT_EQ(control<QTimer>(QStringLiteral("Timer1"))->timerType(), Qt::PreciseTimer);
     for (int i = 0; i < 2; ++i)
         m_window->Timer1_Timer();
     EXPECT_FALSE(alarmShown());
