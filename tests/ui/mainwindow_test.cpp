@@ -4,6 +4,7 @@
 #include "captionlabel.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -161,6 +162,8 @@ struct KeyCase {
     const char *after;
     int beeps;
     bool separatorAlarm;
+    const char *commit = ""; // UTF-8, sent as an input-method event after the keys
+    const char *preedit = "";
 };
 
 class KeyFilter : public WindowTest, public testing::WithParamInterface<KeyCase> {};
@@ -184,7 +187,15 @@ TEST_P(KeyFilter, LetsOnlyNumbersIn)
         const int beeps = beepCount();
         for (int key : c.keys)
             QTest::keyClick(target, static_cast<Qt::Key>(key), key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
-        EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+        const QImage shown = edit->grab().toImage();
+        QInputMethodEvent input(QString::fromUtf8(c.preedit), {});
+        input.setCommitString(QString::fromUtf8(c.commit));
+        if (*c.commit != 0 || *c.preedit != 0)
+            QCoreApplication::sendEvent(target, &input);
+        if (*c.preedit != 0)
+            EXPECT_EQ(edit->grab().toImage() == shown, c.after == std::string_view("shown unchanged"));
+        else
+            EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
         EXPECT_EQ(beepCount() - beeps, c.beeps);
         EXPECT_EQ(alarmShown() && alarmCaption() == slot("   trois"), c.separatorAlarm);
     }
@@ -200,7 +211,15 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"minus", "12", {Qt::Key_Minus}, "12", 1, false},
                     KeyCase{"space", "12", {Qt::Key_Space}, "12", 1, false},
                     KeyCase{"keyboard_paste", "12", {Qt::Key_V}, "12", 1, false},
-                    KeyCase{"backspace", "1.5", {Qt::Key_Backspace}, "1.", 0, false}),
+                    KeyCase{"backspace", "1.5", {Qt::Key_Backspace}, "1.", 0, false},
+                    KeyCase{"composed_key", "12", {Qt::Key_Ecircumflex}, "12", 1, false},
+                    KeyCase{"commit_composed", "12", {}, "12", 1, false, "ê"},
+                    KeyCase{"commit_digits", "1", {}, "123", 0, false, "23"},
+                    KeyCase{"commit_one_foreign", "12", {}, "12", 1, false, "3a4"},
+                    KeyCase{"commit_second_separator", "1.5", {}, "1.5", 1, true, "1,2"},
+                    KeyCase{"commit_two_separators", "1", {}, "1", 1, true, ".5."},
+                    KeyCase{"preedit_dead_key", "12", {}, "shown unchanged", 0, false, "", "^"},
+                    KeyCase{"preedit_digit", "12", {}, "shown with it", 0, false, "", "3"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
