@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -163,35 +164,41 @@ Chronalys_CD4060::~Chronalys_CD4060()
 
 void Chronalys_CD4060::createMenus()
 {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("FF"));
+    // The separator opens the menu: Qt would fold it away.
+    fichier->setSeparatorsCollapsible(false);
     m_QQ[0] = fichier->addSeparator();
-    m_QQ[1] = fichier->addAction(QStringLiteral("Quitter"));
+    m_QQ[1] = fichier->addAction(QStringLiteral("&Quitter"));
 
-    QMenu *serie = menuBar()->addMenu(QStringLiteral("Serie_E12/E24"));
+    QMenu *serie = menuBar()->addMenu(QStringLiteral("&Serie_E12/E24"));
     serie->setObjectName(QStringLiteral("SS"));
     m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
-    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E24"));
-    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E12"));
+    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E&24"));
+    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E&12"));
 
-    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Significatif"));
+    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Si&gnificatif"));
     significatif->setObjectName(QStringLiteral("ZZ"));
-    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur brute"));
+    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur &brute"));
     m_Affichage[1] = significatif->addAction(QStringLiteral("Bidon"));
     m_Affichage[2] = significatif->addAction(QStringLiteral("Bidon"));
     for (int digits = 3; digits <= 5; ++digits)
         m_Affichage[static_cast<std::size_t>(digits)] =
-            significatif->addAction(QStringLiteral("Affichage %1 valeurs significatives").arg(digits));
+            significatif->addAction(QStringLiteral("Affichage &%1 valeurs significatives").arg(digits));
 
     // A title without entries: one click runs it.
-    QAction *visuSchema = menuBar()->addAction(QStringLiteral("Schéma"));
+    QAction *visuSchema = menuBar()->addAction(QStringLiteral("S&chéma"));
     visuSchema->setObjectName(QStringLiteral("VisuSchema"));
     connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
 
-    QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
+    QMenu *aide = menuBar()->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("AA"));
-    m_Aide[0] = aide->addAction(QStringLiteral("Aide"));
-    m_Aide[1] = aide->addAction(QStringLiteral("A propos"));
+    m_Aide[0] = aide->addAction(QStringLiteral("&Aide"));
+    m_Aide[1] = aide->addAction(QStringLiteral("A &propos"));
+
+    // F10 opens the first menu, as on other desktops; Alt+letter comes with the "&" letters.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this, fichier] { menuBar()->setActiveAction(fichier->menuAction()); });
 
     // Hidden entries keep every visible entry's index equal to the value it selects.
     m_E12E24[0]->setVisible(false);

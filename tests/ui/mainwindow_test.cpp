@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -246,6 +247,54 @@ TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
         if (entries.contains(name) && !order.contains(name))
             order << name;
     EXPECT_EQ(order, entries) << visited.join(QLatin1Char(' ')).toStdString();
+}
+
+// Menus by Alt+letter and F10, picture buttons by Tab and Space or Return, with no shortcut.
+TEST_F(WindowTest, KeyboardReachesMenusAndPictureButtons)
+{
+    start();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QStringList titles;
+    for (QAction *title : m_window->menuBar()->actions()) {
+        titles << QKeySequence::mnemonic(title->text()).toString();
+        QStringList entries;
+        for (QAction *entry : title->menu() ? title->menu()->actions() : QList<QAction *>())
+            if (entry->isVisible() && !entry->isSeparator()) {
+                entries << QKeySequence::mnemonic(entry->text()).toString();
+                EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->iconText().toStdString();
+            }
+        EXPECT_FALSE(entries.contains(QString())) << title->iconText().toStdString();
+        EXPECT_EQ(entries.removeDuplicates(), 0) << title->iconText().toStdString();
+    }
+    EXPECT_FALSE(titles.contains(QString()));
+    EXPECT_EQ(titles.removeDuplicates(), 0);
+    EXPECT_FALSE(titles.contains(QStringLiteral("Alt+O"))) << "kept for a tools menu";
+    // The platform draws the letter underlined, not the "&".
+    EXPECT_EQ(action(QStringLiteral("QQ(1)"))->iconText(), QStringLiteral("Quitter"));
+
+    auto *fichier = control<QMenu>(QStringLiteral("FF"));
+    EXPECT_EQ(fichier->menuAction()->iconText(), QStringLiteral("Fichier"));
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(fichier->isVisible());
+    EXPECT_GT(fichier->actionGeometry(action(QStringLiteral("QQ(0)"))).height(), 0) << "separator drawn";
+    fichier->hide();
+    QTest::keyClick(field(QStringLiteral("Valeur(0)")), Qt::Key_F10);
+    EXPECT_TRUE(fichier->isVisible());
+    fichier->hide();
+
+    auto *calcul = control<QWidget>(QStringLiteral("Calcul_F_vers_RC"));
+    const QImage unfocused = calcul->grab().toImage();
+    field(QStringLiteral("Valeur(1)"))->setFocus();
+    QTest::keyClick(field(QStringLiteral("Valeur(1)")), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), calcul);
+    EXPECT_NE(calcul->grab().toImage(), unfocused) << "no focus frame";
+    QTest::keyClick(calcul, Qt::Key_Space);
+    EXPECT_NE(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
+    auto *conversion = control<QWidget>(QStringLiteral("Conversion_reelle(24)"));
+    conversion->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(conversion, Qt::Key_Return);
+    EXPECT_NE(field(QStringLiteral("CondensateurReel"))->text(), QStringLiteral("0"));
 }
 
 TEST_F(WindowTest, SelectionIsJudgedAsIfTypedAtTheEnd)
