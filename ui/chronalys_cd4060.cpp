@@ -166,8 +166,10 @@ void Chronalys_CD4060::createMenus()
 {
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("FF"));
-    // The separator opens the menu: Qt would fold it away.
+    // The separator opens the menu: Qt would fold it away, and a style may draw it on the
+    // menu's border without a little room above it.
     fichier->setSeparatorsCollapsible(false);
+    fichier->setContentsMargins(0, 4, 0, 0);
     m_QQ[0] = fichier->addSeparator();
     m_QQ[1] = fichier->addAction(QStringLiteral("&Quitter"));
 
