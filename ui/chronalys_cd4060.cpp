@@ -3,6 +3,7 @@
 #include "aide.h"
 #include "beep.h"
 #include "calculation.h"
+#include "captionfit.h"
 #include "captionlabel.h"
 #include "clickablelabel.h"
 #include "commun.h"
@@ -32,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cmath>
@@ -65,19 +67,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-// Fonts here are taller than the ones the layout was drawn with: a label grows to show its
-// caption whole, leftwards when right-aligned, downwards so descenders (a comma) stay visible.
-void fitCaption(QLabel *label)
-{
-    const QFontMetrics metrics = label->fontMetrics();
-    QRect place = label->geometry();
-    const int needed = metrics.horizontalAdvance(label->text());
-    if ((label->alignment() & Qt::AlignRight) && needed > place.width())
-        place.setLeft(place.right() + 1 - needed);
-    place.setHeight(std::max(place.height(), metrics.height()));
-    label->setGeometry(place);
-}
-
 void setBoldFont(QLabel *label, int pointSize)
 {
     label->setFont(boldFont(pointSize));
@@ -103,6 +92,7 @@ TitledFrame *makeFrame(QWidget *parent, const QString &name, const QString &titl
     auto *frame = new TitledFrame(title, parent);
     frame->setObjectName(name);
     placeInTwips(frame, twips.x(), twips.y(), twips.width(), twips.height());
+    keepCaptionsWhole(frame);
     return frame;
 }
 
@@ -149,6 +139,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     client->setFixedSize(twipsToPixels(10110), twipsToPixels(7830));
     setBackground(client, QPalette::HighlightedText);
     setCentralWidget(client);
+    keepCaptionsWhole(client);
 
     m_keyFilter = new NumericKeyFilter([this] { VisuAlarme(3); }, this);
     createMenus();
@@ -163,6 +154,8 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setInterval(500);
+    // A coarse timer may fire 5 % late: 41 ticks would pass the 20.5 s a message may stay.
+    m_Timer1->setTimerType(Qt::PreciseTimer);
     connect(m_Timer1, &QTimer::timeout, this, &Chronalys_CD4060::Timer1_Timer);
 
     Form_Load(options);
@@ -179,28 +172,32 @@ Chronalys_CD4060::~Chronalys_CD4060()
 
 void Chronalys_CD4060::createMenus()
 {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("FF"));
+    // The separator opens the menu: Qt would fold it away, and a style may draw it on the
+    // menu's border without a little room above it.
+    fichier->setSeparatorsCollapsible(false);
+    fichier->setContentsMargins(0, 4, 0, 0);
     m_QQ[0] = fichier->addSeparator();
-    m_QQ[1] = fichier->addAction(QStringLiteral("Quitter"));
+    m_QQ[1] = fichier->addAction(QStringLiteral("&Quitter"));
 
-    QMenu *serie = menuBar()->addMenu(QStringLiteral("Serie_E12/E24"));
+    QMenu *serie = menuBar()->addMenu(QStringLiteral("&Serie_E12/E24"));
     serie->setObjectName(QStringLiteral("SS"));
     m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
-    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E24"));
-    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E12"));
+    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E&24"));
+    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E&12"));
 
-    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Significatif"));
+    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Si&gnificatif"));
     significatif->setObjectName(QStringLiteral("ZZ"));
-    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur brute"));
+    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur &brute"));
     m_Affichage[1] = significatif->addAction(QStringLiteral("Bidon"));
     m_Affichage[2] = significatif->addAction(QStringLiteral("Bidon"));
     for (int digits = 3; digits <= 5; ++digits)
         m_Affichage[static_cast<std::size_t>(digits)] =
-            significatif->addAction(QStringLiteral("Affichage %1 valeurs significatives").arg(digits));
+            significatif->addAction(QStringLiteral("Affichage &%1 valeurs significatives").arg(digits));
 
     // A title without entries: one click runs it.
-    QAction *visuSchema = menuBar()->addAction(QStringLiteral("Schéma"));
+    QAction *visuSchema = menuBar()->addAction(QStringLiteral("S&chéma"));
     visuSchema->setObjectName(QStringLiteral("VisuSchema"));
     connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
 
@@ -210,10 +207,14 @@ void Chronalys_CD4060::createMenus()
     m_Outils[1] = outils->addAction(QStringLiteral("&Feuille de montage…"));
     m_Outils[2] = outils->addAction(QStringLiteral("&Copier le résultat"));
 
-    QMenu *aide = menuBar()->addMenu(QStringLiteral("?"));
+    QMenu *aide = menuBar()->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("AA"));
-    m_Aide[0] = aide->addAction(QStringLiteral("Aide"));
-    m_Aide[1] = aide->addAction(QStringLiteral("A propos"));
+    m_Aide[0] = aide->addAction(QStringLiteral("&Aide"));
+    m_Aide[1] = aide->addAction(QStringLiteral("A &propos"));
+
+    // F10 opens the first menu, as on other desktops; Alt+letter comes with the "&" letters.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this, fichier] { menuBar()->setActiveAction(fichier->menuAction()); });
 
     // Hidden entries keep every visible entry's index equal to the value it selects.
     m_E12E24[0]->setVisible(false);
@@ -356,7 +357,7 @@ void Chronalys_CD4060::createZoneB(QWidget *client)
 void Chronalys_CD4060::createZoneC(QWidget *client)
 {
     m_Frame3[1] = makeFrame(client, QStringLiteral("Frame3(1)"),
-                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 4935, 2295});
+                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 5055, 2295});
     setBackground(m_Frame3[1], QPalette::Window);
     QWidget *frame = m_Frame3[1];
     m_CondensateurCalcul[3] = makeLabel(frame, QStringLiteral("CondensateurCalcul(3)"),
@@ -366,6 +367,7 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
     m_CondensateurReel->setObjectName(QStringLiteral("CondensateurReel"));
     m_CondensateurReel->setToolTip(QStringLiteral("Entrez la valeur de C2"));
     placeInTwips(m_CondensateurReel, 1800, 240, 615, 285);
+    fitFieldText(m_CondensateurReel, QStringLiteral("1000.0 ")); // the widest C2 of a design
     m_keyFilter->watch(m_CondensateurReel);
     connect(m_CondensateurReel, &QLineEdit::textChanged, this, &Chronalys_CD4060::CondensateurReel_Change);
     m_CondensateurCalcul[2] = makeLabel(frame, QStringLiteral("CondensateurCalcul(2)"), QStringLiteral("nF"),

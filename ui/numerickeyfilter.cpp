@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,14 +41,16 @@ bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Paste))
-            return refuseKey(field, QStringLiteral("\x16"));
+            return refuseText(field, QStringLiteral("\x16"));
         // Keys without a character (arrows, Home, Delete, Shift) only move or remove; Tab moves
         // the focus.
         if (key->text().isEmpty() || key->text() == QStringLiteral("\x7f") ||
             key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
-        return refuseKey(field, key->text());
+        return refuseText(field, key->text());
     }
+    case QEvent::InputMethod:
+        return filterInputMethod(field, static_cast<QInputMethodEvent *>(event));
     case QEvent::ContextMenu:
         showMenuWithoutPaste(field, static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
@@ -58,19 +62,42 @@ bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-bool NumericKeyFilter::refuseKey(QLineEdit *field, const QString &typed)
+// Several characters at once (a composed character, an input-method commit) are judged one
+// after the other as if typed; one refused refuses them all.
+bool NumericKeyFilter::refuseText(QLineEdit *field, const QString &typed)
 {
-    const char32_t key = typed.size() == 1 ? typed.front().unicode() : typed.toUcs4().value(0);
-    switch (calc::numericKeyVerdict(field->text().toStdString(), key)) {
-    case calc::KeyVerdict::Accept:
-        return false;
-    case calc::KeyVerdict::RefuseWithBeep:
-        beep();
-        return true;
-    case calc::KeyVerdict::RefuseSecondSeparator:
-        m_secondSeparator();
-        return true;
+    std::string text = field->text().toStdString();
+    for (const char32_t key : typed.toUcs4()) {
+        switch (calc::numericKeyVerdict(text, key)) {
+        case calc::KeyVerdict::Accept:
+            text += static_cast<char>(key);
+            break;
+        case calc::KeyVerdict::RefuseWithBeep:
+            beep();
+            return true;
+        case calc::KeyVerdict::RefuseSecondSeparator:
+            m_secondSeparator();
+            return true;
+        }
     }
+    return false;
+}
+
+// A dead key or an input method shows its text being composed inside the field: only what the
+// field could hold is shown, and a refused commit leaves the field as it was.
+bool NumericKeyFilter::filterInputMethod(QLineEdit *field, QInputMethodEvent *event)
+{
+    const bool commitRefused = !event->commitString().isEmpty() && refuseText(field, event->commitString());
+    bool foreignPreedit = false;
+    for (const char32_t key : event->preeditString().toUcs4())
+        foreignPreedit = foreignPreedit || calc::numericKeyVerdict({}, key) == calc::KeyVerdict::RefuseWithBeep;
+    if (!commitRefused && !foreignPreedit)
+        return false;
+    // Passed on without what must not show; an empty preedit takes down the one shown before.
+    QInputMethodEvent cleaned;
+    if (!commitRefused)
+        cleaned.setCommitString(event->commitString(), event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(field, &cleaned);
     return true;
 }
 

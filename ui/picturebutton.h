@@ -3,7 +3,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-// A picture used as a button: an SVG drawn to the widget's size, greyed when disabled.
+// A picture used as a button: an SVG drawn to the widget's size, greyed when disabled. Tab
+// reaches it, a focus frame shows it has the focus, and Space or Return clicks it.
 class PictureButton : public QWidget {
     Q_OBJECT
 

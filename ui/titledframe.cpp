@@ -2,7 +2,28 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 TitledFrame::TitledFrame(const QString &title, QWidget *parent) : QWidget(parent), m_title(title) {}
+
+// Condensed, as little as needed, where the title would run past the border.
+QFont TitledFrame::titleFont() const
+{
+    QFont font = this->font();
+    for (int stretch = 95; stretch >= 50 && QFontMetrics(font).horizontalAdvance(m_title) + 4 > width() - 4;
+         stretch -= 5)
+        font.setStretch(stretch);
+    return font;
+}
+
+QRect TitledFrame::titleRect() const
+{
+    const QFontMetrics metrics(titleFont());
+    const int wide = metrics.horizontalAdvance(m_title) + 4;
+    // Nearer the corner when a long title needs it, clear of the border.
+    const int left = std::clamp(width() - 2 - wide, 2, std::max(2, metrics.averageCharWidth()));
+    return {left, 0, wide, metrics.height()};
+}
 
 void TitledFrame::paintEvent(QPaintEvent *)
 {
@@ -16,9 +37,9 @@ void TitledFrame::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.adjusted(1, 1, 0, 0));
 
-    const int textLeft = metrics.averageCharWidth();
-    const QRect textRect(textLeft, 0, metrics.horizontalAdvance(m_title) + 4, metrics.height());
+    const QRect textRect = titleRect();
     painter.fillRect(textRect, palette().color(backgroundRole()));
+    painter.setFont(titleFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(textRect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_title);
 }

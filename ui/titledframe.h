@@ -11,6 +11,9 @@ public:
     TitledFrame(const QString &title, QWidget *parent = nullptr);
 
     QString title() const { return m_title; }
+    // Where the title is drawn, over the top border.
+    QRect titleRect() const;
+    QFont titleFont() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

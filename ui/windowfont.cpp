@@ -2,12 +2,14 @@
 
 #include <QStringList>
 
-// The layout was drawn for MS Sans Serif; where it is missing, a sans-serif of similar width.
+// The layout was drawn for MS Sans Serif. Liberation Sans, which the package depends on, has
+// Arial's widths, the nearest to the layout's of the faces a Debian system offers; the
+// others stand in where it is missing (the layout still holds with a wider face).
 QFont windowFont(int pointSize, QFont::Weight weight)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(pointSize);

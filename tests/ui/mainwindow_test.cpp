@@ -4,7 +4,10 @@
 #include "captionlabel.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 
 namespace {
 
@@ -163,6 +166,8 @@ struct KeyCase {
     const char *after;
     int beeps;
     bool separatorAlarm;
+    const char *commit = ""; // UTF-8, sent as an input-method event after the keys
+    const char *preedit = "";
 };
 
 class KeyFilter : public WindowTest, public testing::WithParamInterface<KeyCase> {};
@@ -186,7 +191,14 @@ TEST_P(KeyFilter, LetsOnlyNumbersIn)
         const int beeps = beepCount();
         for (int key : c.keys)
             QTest::keyClick(target, static_cast<Qt::Key>(key), key == Qt::Key_V ? Qt::ControlModifier : Qt::NoModifier);
-        EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+        const QImage shown = edit->grab().toImage();
+        QInputMethodEvent input(QString::fromUtf8(c.preedit), {});
+        input.setCommitString(QString::fromUtf8(c.commit));
+        QCoreApplication::sendEvent(target, &input);
+        if (*c.preedit != 0)
+            EXPECT_EQ(edit->grab().toImage() == shown, c.after == std::string_view("shown unchanged"));
+        else
+            EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
         EXPECT_EQ(beepCount() - beeps, c.beeps);
         EXPECT_EQ(alarmShown() && alarmCaption() == slot("   trois"), c.separatorAlarm);
     }
@@ -202,7 +214,13 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"minus", "12", {Qt::Key_Minus}, "12", 1, false},
                     KeyCase{"space", "12", {Qt::Key_Space}, "12", 1, false},
                     KeyCase{"keyboard_paste", "12", {Qt::Key_V}, "12", 1, false},
-                    KeyCase{"backspace", "1.5", {Qt::Key_Backspace}, "1.", 0, false}),
+                    KeyCase{"backspace", "1.5", {Qt::Key_Backspace}, "1.", 0, false},
+                    KeyCase{"commit_composed", "12", {}, "12", 1, false, "ê"},
+                    KeyCase{"commit_digits", "1", {}, "123", 0, false, "23"},
+                    KeyCase{"commit_one_foreign", "12", {}, "12", 1, false, "3a4"},
+                    KeyCase{"commit_second_separator", "1.5", {}, "1.5", 1, true, "1,2"},
+                    KeyCase{"preedit_dead_key", "12", {}, "shown unchanged", 0, false, "", "^"},
+                    KeyCase{"preedit_digit", "12", {}, "shown with it", 0, false, "", "3"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
@@ -229,6 +247,53 @@ TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
         if (entries.contains(name) && !order.contains(name))
             order << name;
     EXPECT_EQ(order, entries) << visited.join(QLatin1Char(' ')).toStdString();
+}
+
+// Menus by Alt+letter and F10, picture buttons by Tab and Space or Return, with no shortcut.
+TEST_F(WindowTest, KeyboardReachesMenusAndPictureButtons)
+{
+    start();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QStringList titles;
+    for (QAction *title : m_window->menuBar()->actions()) {
+        titles << QKeySequence::mnemonic(title->text()).toString();
+        QStringList entries;
+        for (QAction *entry : title->menu() ? title->menu()->actions() : QList<QAction *>())
+            if (entry->isVisible() && !entry->isSeparator())
+                entries << (entry->shortcut().isEmpty() ? QKeySequence::mnemonic(entry->text()).toString() : QString());
+        EXPECT_FALSE(entries.contains(QString()) || entries.removeDuplicates() > 0) << title->iconText().toStdString();
+    }
+    EXPECT_EQ(titles.removeDuplicates(), 0);
+    EXPECT_FALSE(titles.contains(QString()));
+    EXPECT_EQ(control<QMenu>(QStringLiteral("OO"))->menuAction()->text(), QStringLiteral("&Outils"));
+    EXPECT_EQ(action(QStringLiteral("QQ(1)"))->iconText(), QStringLiteral("Quitter")); // drawn without "&"
+
+    auto *fichier = control<QMenu>(QStringLiteral("FF"));
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(fichier->isVisible());
+    // The separator's line differs from the menu's background just above it.
+    const QRect line = fichier->actionGeometry(action(QStringLiteral("QQ(0)")));
+    const QImage menu = fichier->grab().toImage();
+    bool drawn = false;
+    for (int y = line.top(); line.top() > 0 && y <= line.bottom(); ++y)
+        drawn = drawn || menu.pixel(menu.width() / 2, y) != menu.pixel(menu.width() / 2, line.top() - 1);
+    EXPECT_TRUE(drawn);
+    fichier->hide();
+    QTest::keyClick(field(QStringLiteral("Valeur(0)")), Qt::Key_F10);
+    EXPECT_TRUE(fichier->isVisible());
+    fichier->hide();
+
+    auto *calcul = control<QWidget>(QStringLiteral("Calcul_F_vers_RC"));
+    const QImage unfocused = calcul->grab().toImage();
+    field(QStringLiteral("Valeur(1)"))->setFocus();
+    QTest::keyClick(field(QStringLiteral("Valeur(1)")), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), calcul);
+    EXPECT_NE(calcul->grab().toImage(), unfocused) << "no focus frame";
+    QTest::keyClick(calcul, Qt::Key_Space);
+    EXPECT_NE(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
+    QTest::keyClick(control<QWidget>(QStringLiteral("Conversion_reelle(24)")), Qt::Key_Return);
+    EXPECT_NE(field(QStringLiteral("CondensateurReel"))->text(), QStringLiteral("0"));
 }
 
 TEST_F(WindowTest, SelectionIsJudgedAsIfTypedAtTheEnd)
@@ -394,6 +459,7 @@ TEST_F(WindowTest, BandComesDownAtThe41stTick)
 {
     writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
     start();
+    EXPECT_EQ(control<QTimer>(QStringLiteral("Timer1"))->timerType(), Qt::PreciseTimer);
     for (int i = 0; i < 2; ++i)
         m_window->Timer1_Timer();
     EXPECT_FALSE(alarmShown());

@@ -49,10 +49,10 @@ TEST_F(PrecisionTest, MenuOpensTheWindowThatFollowsTheDesign)
 {
     QStringList titles;
     for (QAction *menu : m_window->menuBar()->actions())
-        titles << menu->text();
+        titles << menu->iconText();
     EXPECT_EQ(titles.mid(titles.indexOf(QStringLiteral("Schéma")), 3),
-              (QStringList{QStringLiteral("Schéma"), QStringLiteral("&Outils"), QStringLiteral("?")}));
-    EXPECT_EQ(action(QStringLiteral("Outils(0)"))->text(), QStringLiteral("&Précision du montage…"));
+              (QStringList{QStringLiteral("Schéma"), QStringLiteral("Outils"), QStringLiteral("?")}));
+    EXPECT_EQ(action(QStringLiteral("Outils(0)"))->iconText(), QStringLiteral("Précision du montage…"));
     EXPECT_EQ(m_precision->objectName(), QStringLiteral("Precision"));
     EXPECT_EQ(m_precision->windowTitle(), QStringLiteral("Précision du montage"));
     EXPECT_TRUE(m_precision->isVisible());
