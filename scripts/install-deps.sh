@@ -9,6 +9,8 @@ packages+=(desktop-file-utils appstream)
 packages+=(dpkg-dev file)
 # clang, libclang-rt-14-dev: the fuzz targets are built by clang and linked with its libFuzzer runtime.
 packages+=(clang libclang-rt-14-dev)
+# hyperfine, time: scripts/bench.sh times the programs and reads their peak memory.
+packages+=(hyperfine time)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
