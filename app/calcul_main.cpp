@@ -15,9 +15,11 @@ int main(int argc, char *argv[])
     Commun::useFilesOf(QStringLiteral("Chronalys_CD4060"));
 
     QStringList arguments = application.arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"))) {
-        QTextStream(stdout) << batchUsage() << calculationUsage();
-        return 0;
+    const bool help =
+        arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"));
+    if (help || arguments.isEmpty()) {
+        QTextStream(help ? stdout : stderr) << batchUsage() << calculationUsage();
+        return help ? 0 : 2;
     }
     if (arguments.contains(QStringLiteral("--lot")))
         return runBatch(arguments);
