@@ -24,34 +24,21 @@ RealisablePattern realisablePattern(int Motif_Q)
     return result;
 }
 
-Conversion convertToSeries(double R2_Theorique, int Motif_Q, std::string_view c2Caption,
-                           int pasSerie, char separator)
+SeriesPosition nearestInSeries(double R2_Theorique, int pasSerie)
 {
-    Conversion result;
-    for (std::size_t at = c2Caption.find("nF"); at != std::string_view::npos;
-         at = c2Caption.find("nF")) {
-        result.capacitorText += c2Caption.substr(0, at);
-        c2Caption.remove_prefix(at + 2);
-    }
-    result.capacitorText += c2Caption;
-
+    SeriesPosition series;
     // A double decade factor: a theoretical R2 of any size converts.
     double mantissa = R2_Theorique;
-    double decade = 1;
     while (mantissa > 10 && std::isfinite(mantissa)) {
         mantissa /= 10;
-        decade *= 10;
+        series.decade *= 10;
     }
-
-    const int step = pasSerie == PasE12 ? PasE12 : PasE24;
-    result.potItems.push_back("0");
+    series.step = pasSerie == PasE12 ? PasE12 : PasE24;
+    series.count = 24 / series.step;
     int best = 0;
     double bestDistance = 10000000;
-    for (int i = 1; i <= 24; i += step) {
-        const double value = Table_E24[static_cast<std::size_t>(i)];
-        result.fixedItems.push_back(formatGeneral(decade * value, separator));
-        result.potItems.push_back(formatGeneral(decade * value / 10, separator));
-        const double distance = std::fabs(value - mantissa);
+    for (int i = 1; i <= 24; i += series.step) {
+        const double distance = std::fabs(Table_E24[static_cast<std::size_t>(i)] - mantissa);
         if (distance < bestDistance) { // a tie keeps the smaller value
             bestDistance = distance;
             best = i;
@@ -59,7 +46,44 @@ Conversion convertToSeries(double R2_Theorique, int Motif_Q, std::string_view c2
     }
     // No finite distance (an infinite R2 from an extreme constant): the first item rather than
     // a position before the list.
-    result.fixedSelected = best > 0 ? (best - 1) / step : 0;
+    series.selected = best > 0 ? (best - 1) / series.step : 0;
+    return series;
+}
+
+std::string seriesItem(const SeriesPosition &series, int position, bool potentiometer,
+                       char separator)
+{
+    const double value = Table_E24[static_cast<std::size_t>(1 + position * series.step)];
+    return potentiometer ? formatGeneral(series.decade * value / 10, separator)
+                         : formatGeneral(series.decade * value, separator);
+}
+
+std::string capacitorOfCaption(std::string_view c2Caption)
+{
+    std::string text;
+    for (std::size_t at = c2Caption.find("nF"); at != std::string_view::npos;
+         at = c2Caption.find("nF")) {
+        text += c2Caption.substr(0, at);
+        c2Caption.remove_prefix(at + 2);
+    }
+    text += c2Caption;
+    return text;
+}
+
+Conversion convertToSeries(double R2_Theorique, int Motif_Q, std::string_view c2Caption,
+                           int pasSerie, char separator)
+{
+    Conversion result;
+    result.capacitorText = capacitorOfCaption(c2Caption);
+    const SeriesPosition series = nearestInSeries(R2_Theorique, pasSerie);
+    result.fixedItems.reserve(static_cast<std::size_t>(series.count));
+    result.potItems.reserve(static_cast<std::size_t>(series.count) + 1);
+    result.potItems.push_back("0");
+    for (int position = 0; position < series.count; ++position) {
+        result.fixedItems.push_back(seriesItem(series, position, false, separator));
+        result.potItems.push_back(seriesItem(series, position, true, separator));
+    }
+    result.fixedSelected = series.selected;
     result.outputs = realisablePattern(Motif_Q);
     return result;
 }

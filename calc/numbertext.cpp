@@ -155,7 +155,10 @@ std::string formatGeneral(double value, char separator)
     return text;
 }
 
-double leadingNumber(std::string_view text)
+namespace {
+
+// The leading-number rule on any text: the number's characters gathered without blanks.
+double leadingNumberCopied(std::string_view text)
 {
     std::string s;
     s.reserve(std::min<std::size_t>(text.size(), 4096));
@@ -200,6 +203,60 @@ double leadingNumber(std::string_view text)
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    (void)end;
+    if (error != std::errc{} || !std::isfinite(value))
+        return 0.0;
+    return value;
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text)
+{
+    // Most numbers have no blank inside and no "+": from_chars reads the very characters the
+    // copying road would hand it, in place. A blank within or after the number with more text
+    // behind it, or a "+", takes the copying road.
+    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
+    const std::size_t n = text.size();
+    auto blankThenMore = [&](std::size_t at) {
+        if (at >= n || !isBlank(text[at]))
+            return false;
+        while (at < n && isBlank(text[at]))
+            ++at;
+        return at < n;
+    };
+    std::size_t i = 0;
+    while (i < n && isBlank(text[i]))
+        ++i;
+    const std::size_t start = i;
+    if (i < n && text[i] == '+')
+        return leadingNumberCopied(text);
+    if (i < n && text[i] == '-')
+        ++i;
+    std::size_t mantissaDigits = 0;
+    for (; i < n && isDigit(text[i]); ++i)
+        ++mantissaDigits;
+    if (i < n && text[i] == '.')
+        for (++i; i < n && isDigit(text[i]); ++i)
+            ++mantissaDigits;
+    if (blankThenMore(i))
+        return leadingNumberCopied(text);
+    if (mantissaDigits == 0)
+        return 0.0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t exponentStart = j;
+        while (j < n && isDigit(text[j]))
+            ++j;
+        if (blankThenMore(j))
+            return leadingNumberCopied(text);
+        if (j > exponentStart) // "12e" or "12e+": the number ends before the letter
+            i = j;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, value);
     (void)end;
     if (error != std::errc{} || !std::isfinite(value))
         return 0.0;

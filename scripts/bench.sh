@@ -1,17 +1,85 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks of bench/ (not part of the default build). Arguments go to the
-# precision benchmark, e.g. --benchmark_filter=Window.
+# Benchmarks, not tests: each section measures against a yardstick built and timed in the same
+# run, so the ratios hold on a busy machine. Needs hyperfine, GNU time (/usr/bin/time) and Google
+# Benchmark (scripts/install-deps.sh --tests). Arguments go to the precision benchmark, e.g.
+# --benchmark_filter=Window.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 cmake --preset default >/dev/null
+build=$root/build
+
+# Mean time in milliseconds of each command of a hyperfine CSV export, one per line.
+means_ms() { awk -F, 'NR > 1 { printf "%.3f\n", $2 * 1000 }' "$1"; }
+# Mean processor time (user + system) in milliseconds, one per line: what one core spends.
+cpu_ms() { awk -F, 'NR > 1 { printf "%.3f\n", ($5 + $6) * 1000 }' "$1"; }
+# Median peak resident memory in KiB of five runs of a command (its output discarded).
+peak_kib() {
+    for _ in 1 2 3 4 5; do /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; done | sort -n | sed -n 3p
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# ---- chronalys-calcul: one design and batches of designs ------------------------------------
+cmake --build --preset default --target chronalys-calcul Chronalys_CD4060 bench_bare_json >/dev/null
+calcul=$build/app/chronalys-calcul
+bare=$build/bench/bench_bare_json
+window=$build/app/Chronalys_CD4060
+# A folder of their own, so no settings file of the build tree changes the defaults.
+cp "$calcul" "$window" "$bare" "$work/"
+calcul=$work/chronalys-calcul bare=$work/bench_bare_json window=$work/Chronalys_CD4060
+
+echo "== One design: chronalys-calcul against a bare Qt Core program printing one JSON object"
+hyperfine -N --warmup 5 --runs 60 --export-csv "$work/one.csv" \
+    "$bare 10 1" "$calcul 10 1 --json" "$window --calcul 10 1 --json" >/dev/null
+mapfile -t one < <(means_ms "$work/one.csv")
+echo "  bare program               ${one[0]} ms"
+echo "  chronalys-calcul           ${one[1]} ms   ratio $(ratio "${one[1]}" "${one[0]}") (target <= 1.3)"
+echo "  Chronalys_CD4060 --calcul  ${one[2]} ms   ratio $(ratio "${one[2]}" "${one[0]}")"
+bare_kib=$(peak_kib "$bare" 10 1)
+calcul_kib=$(peak_kib "$calcul" 10 1 --json)
+window_kib=$(peak_kib "$window" --calcul 10 1 --json)
+echo "  peak memory: bare ${bare_kib} KiB, chronalys-calcul ${calcul_kib} KiB ratio" \
+     "$(ratio "$calcul_kib" "$bare_kib") (target <= 1.3), Chronalys_CD4060 ${window_kib} KiB"
+
+# Designs from one minute to one day, pulses 1/2.5 to 1/500 of the period, both separators.
+designs() {
+    awk -v n="$1" 'BEGIN { srand(14); for (i = 1; i <= n; ++i) {
+        t = 60 + rand() * 86340; line = sprintf("%.3f %.3f", t, t / (2.5 + rand() * 497.5));
+        if (i % 2) { gsub(/\./, ",", line); sub(/ /, ";", line) }
+        print line } }'
+}
+designs 100000 >"$work/lot100k.txt"
+designs 1000000 >"$work/lot1m.txt"
+echo "== Batch of 100,000 designs (one process, one core)"
+hyperfine -N --warmup 1 --runs 5 --export-csv "$work/lot.csv" \
+    "$calcul --lot $work/lot100k.txt" "$calcul --lot $work/lot100k.txt --csv" >/dev/null
+mapfile -t lot < <(means_ms "$work/lot.csv")
+mapfile -t lot_cpu < <(cpu_ms "$work/lot.csv")
+per_second() { awk -v t="$1" 'BEGIN { printf "%.0f", 100000 / t * 1000 }'; }
+for i in 0 1; do
+    form=$([ "$i" = 0 ] && echo "JSON Lines" || echo "--csv     ")
+    target=$([ "$i" = 0 ] && echo 50000 || echo 100000)
+    echo "  $form wall ${lot[$i]} ms: $(per_second "${lot[$i]}") designs/s (target >= $target)," \
+         "$(ratio "${lot[$i]}" "${one[0]}") times the bare program's run;" \
+         "processor ${lot_cpu[$i]} ms: $(per_second "${lot_cpu[$i]}") designs/s"
+done
+kib100k=$(peak_kib "$calcul" --lot "$work/lot100k.txt")
+kib1m=$(peak_kib "$calcul" --lot "$work/lot1m.txt")
+echo "  peak memory: 100,000 lines ${kib100k} KiB, 1,000,000 lines ${kib1m} KiB" \
+     "(ratio $(ratio "$kib1m" "$kib100k"); bare program ${bare_kib} KiB)"
+# ---- end of chronalys-calcul ----------------------------------------------------------------
 
 # --- Assembly sheet ---
 cmake --build --preset default --target sheet_bench
-build/bench/sheet_bench
+"$build/bench/sheet_bench"
 # --- end of assembly sheet ---
 
 # --- Precision window: one update and its computation, against one real-timing run ---
 cmake --build --preset default --target precision_bench
-build/bench/precision_bench --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+"$build/bench/precision_bench" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true "$@"
 # --- end of the precision window section ---

@@ -19,8 +19,10 @@ tests+=(desktop-file-utils appstream)
 tests+=(dpkg-dev file lintian)
 # clang, libclang-rt-14-dev: the fuzz targets are built by clang and linked with its libFuzzer runtime.
 tests+=(clang libclang-rt-14-dev)
-# xvfb, xauth: a virtual display to look at the windows (xvfb-run); hyperfine: the benchmarks.
-tests+=(xvfb xauth hyperfine)
+# xvfb, xauth: a virtual display to look at the windows (xvfb-run).
+tests+=(xvfb xauth)
+# hyperfine, time: scripts/bench.sh times the programs and reads their peak memory.
+tests+=(hyperfine time)
 # libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.
 tests+=(libbenchmark-dev)
 

@@ -38,6 +38,7 @@ struct State {
     bool iniDansDossierUtilisateur = false; // its folder may not exist yet
     int compteSauve = 0;
     int compteRestaure = 0;
+    QString executableFichiers; // see useFilesOf; empty: the running executable
 };
 
 State &state()
@@ -139,8 +140,10 @@ QString Chemin_Fichier_INI()
 {
     if (!QCoreApplication::instance())
         return Chemin_Fichier_INI(QString(), QString());
-    return Chemin_Fichier_INI(QCoreApplication::applicationFilePath(),
-                              QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    QString executable = QCoreApplication::applicationFilePath();
+    if (const QString &owner = state().executableFichiers; !owner.isEmpty())
+        executable = QFileInfo(executable).dir().filePath(owner);
+    return Chemin_Fichier_INI(executable, QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')));
 }
 
 QString Chemin_Fichier_INI(const QString &executablePath, const QString &commandLine)
@@ -187,6 +190,11 @@ QString Chemin_Aide() { return state().cheminAide; }
 QString Chemin_Alarme() { return state().cheminAlarme; }
 int Compte_Sauve() { return state().compteSauve; }
 int Compte_Restaure() { return state().compteRestaure; }
+
+void useFilesOf(const QString &executableName)
+{
+    state().executableFichiers = executableName;
+}
 
 void reinitialiser()
 {

@@ -22,6 +22,11 @@ QString Chemin_Fichier_INI();
 // Same from any executable path and command line.
 QString Chemin_Fichier_INI(const QString &executablePath, const QString &commandLine);
 
+// A helper program installed beside the main one (the command-line calculation) reads the main
+// program's files: after this call, Chemin_Fichier_INI() answers as for an executable named
+// `executableName` in the helper's folder.
+void useFilesOf(const QString &executableName);
+
 // Module state, set by Chemin_Fichier_INI. Paths use the platform's own separator.
 QString Saut_Ligne();   // CR LF
 int Mode_Diagnostic();  // 1-based position of "BUG" in the upper-cased command line, 0 = off,

@@ -121,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"overflow_reads_zero", "1e400", 0, 0},
                     ReadCase{"nan_text_reads_zero", "nan", 0, 0},
                     ReadCase{"inf_text_reads_zero", "inf", 0, 0},
-                    ReadCase{"lone_sign", "-", 0, 0}),
+                    ReadCase{"lone_sign", "-", 0, 0},
+                    ReadCase{"blank_after_sign", "- 5", -5, -5},
+                    ReadCase{"blank_before_exponent_digits", "1e 5", 1e5, 1e5},
+                    ReadCase{"blank_inside_exponent", "1e5 3", 1e53, 1e53},
+                    ReadCase{"trailing_blank_after_exponent", "2e3 \t", 2000, 2000}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct SignificantCase {

@@ -66,6 +66,8 @@ inline QStringList expectedInstalledFiles()
     const QString icons = DataRootDir + QStringLiteral("/icons/hicolor/");
     return {
         BinDir + QLatin1Char('/') + Executable,
+        BinDir + QStringLiteral("/chronalys-calcul"),
+        DataRootDir + QStringLiteral("/man/man1/chronalys-calcul.1.gz"),
         DataDir + QStringLiteral("/Chronalys_CD4060_Alarme.TXT"),
         DataDir + QStringLiteral("/Chronalys_CD4060_Aide.TXT"),
         DataRootDir + QStringLiteral("/applications/") + AppId + QStringLiteral(".desktop"),

@@ -295,7 +295,9 @@ TEST_P(InstalledProgram, WindowShowsTheInstalledMessagesAndQuitterSavesInTheUser
     const QByteArray saved = readBytes(userSettings(m_config.path()));
     EXPECT_TRUE(saved.startsWith("[parametres]\r\nE12E24=")) << saved.toStdString();
     EXPECT_TRUE(saved.contains("[Position_0]")) << saved.toStdString();
-    EXPECT_EQ(QDir(installed(BinDir)).entryList(QDir::Files), QStringList{Executable});
+    QStringList inBin = QDir(installed(BinDir)).entryList(QDir::Files);
+    inBin.sort();
+    EXPECT_EQ(inBin, (QStringList{Executable, QStringLiteral("chronalys-calcul")}));
 }
 
 // The installed executable itself: its calculation takes the constant from the settings file,
@@ -318,6 +320,9 @@ TEST_P(InstalledProgram, ExecutableReadsTheUserFolderSettings)
     ASSERT_EQ(bySettings.exitCode, 0) << bySettings.output.toStdString();
     EXPECT_EQ(bySettings.standardOutput, byOption.standardOutput);
     EXPECT_NE(bySettings.standardOutput, byDefault.standardOutput);
+    // The command-line program beside it reads the same file.
+    const Ran calcul = run(installed(BinDir) + QStringLiteral("/chronalys-calcul"), calculation, environment);
+    EXPECT_EQ(calcul.standardOutput, bySettings.standardOutput) << calcul.output.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Bin, InstalledProgram, testing::Values(false, true),

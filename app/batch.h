@@ -1,0 +1,75 @@
+#pragma once
+
+#include "calculation.h"
+#include "conversion.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The batch calculation: one design per line of a file, one JSON object or one table row per
+// design, the same keys and texts as one "--calcul ... --json" per line.
+struct BatchSettings {
+    QString input;            // file path, "-" for standard input
+    bool csv = false;         // a ";" table instead of JSON Lines
+    // Only options the direct road knows were given: it computes the texts without building a
+    // QJsonObject. Any other option goes through calculate(), as a single calculation does.
+    bool direct = true;
+    ParsedCalculation parsed; // options applied to every line; its T and T1 are unused
+};
+
+struct ParsedBatch {
+    bool ok = false;
+    QString error; // French, when !ok
+    BatchSettings settings;
+};
+
+// Parses "--lot FICHIER|- [--csv] [the options of --calcul]" (program name excluded).
+ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &defaults);
+
+QString batchUsage();
+
+// The table's header line, newline included.
+std::string batchCsvHeader();
+
+// Reads the input piece by piece, whatever the cuts, and appends the output of every finished
+// line to `out`. Memory stays bounded: a line longer than MaxLine is not kept, it gives an error.
+class BatchRun {
+public:
+    static constexpr std::size_t MaxLine = std::size_t{1} << 20;
+
+    explicit BatchRun(const BatchSettings &settings);
+    void feed(std::string_view bytes, std::string &out);
+    void finish(std::string &out); // the last line, when it has no newline
+    bool failed() const { return m_failed; } // some line could not be read
+
+private:
+    struct Lists {
+        double decade = 0;
+        int step = 0;
+        std::string fixed; // JSON arrays of the two combo lists
+        std::string potentiometer;
+    };
+
+    void keep(std::string_view piece);
+    void line(std::string_view text, bool tooLong, std::string &out);
+    void design(std::string_view period, std::string_view pulse, std::string &out);
+    void error(const std::string &message, std::string &out);
+    const Lists &lists(const calc::SeriesPosition &series);
+
+    BatchSettings m_settings;
+    long long m_number = 0; // lines read so far, skipped ones included
+    std::string m_pending;  // the start of a line cut by the end of a piece
+    bool m_pendingTooLong = false;
+    bool m_failed = false;
+    std::vector<Lists> m_lists; // the last decades seen: their lists are built once
+};
+
+// The whole batch command line: reads the defaults from the settings file like --calcul,
+// streams the input to standard output, returns the exit status (0, 1 when a line or the input
+// failed, 2 for a usage error). A closed output ends it quietly.
+int runBatch(const QStringList &arguments);

@@ -1,0 +1,30 @@
+#include "batch.h"
+#include "calculation.h"
+#include "commun.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+// chronalys-calcul: the calculation of "Chronalys_CD4060 --calcul" without loading any
+// graphical library, and the batch of designs.
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    // The window's settings file: same folder in a portable copy, same user folder installed.
+    QCoreApplication::setApplicationName(QStringLiteral("Chronalys_CD4060"));
+    Commun::useFilesOf(QStringLiteral("Chronalys_CD4060"));
+
+    QStringList arguments = application.arguments().mid(1);
+    const bool help =
+        arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"));
+    if (help || arguments.isEmpty()) {
+        QTextStream(help ? stdout : stderr) << batchUsage() << calculationUsage();
+        return help ? 0 : 2;
+    }
+    if (arguments.contains(QStringLiteral("--lot")))
+        return runBatch(arguments);
+    if (arguments.value(0) != QLatin1String("--calcul"))
+        arguments.prepend(QStringLiteral("--calcul"));
+    // No drawing is linked here: the design sheet stays with Chronalys_CD4060.
+    return runCalculation(arguments, {});
+}

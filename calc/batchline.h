@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// One line of a batch file: "T T1", the two numbers separated by blanks (spaces, tabs) with at
+// most one ";" among them, each written with digits and at most one "," or "." as typed in the
+// fields. Blank lines and lines whose first non-blank character is "#" are skipped; a final
+// carriage return (a file written on Windows) is ignored.
+struct BatchLine {
+    enum class Kind { Skipped, Design, Error } kind = Kind::Skipped;
+    std::string_view period; // views into the line read, when kind is Design
+    std::string_view pulse;
+    std::string error; // French, when kind is Error; quotes only printable ASCII
+};
+
+BatchLine readBatchLine(std::string_view line);
+
+// A number as the fields let it be typed: digits and at most one separator, at least one digit.
+bool isTypedNumber(std::string_view text);
+
+// Error of a line longer than the reader keeps (`limit` bytes).
+std::string lineTooLong(std::size_t limit);
+
+} // namespace calc

@@ -1,0 +1,219 @@
+#include "batch.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> result;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        result.push_back(text.substr(start, end - start));
+    return result;
+}
+
+std::string runBatchOn(const BatchSettings &settings, const std::string &input, std::size_t cut)
+{
+    BatchRun run(settings);
+    std::string out;
+    for (std::size_t at = 0; at < input.size(); at += cut)
+        run.feed(std::string_view(input).substr(at, cut), out);
+    run.finish(out);
+    return out;
+}
+
+BatchSettings settingsOf(QStringList arguments, char separator)
+{
+    CalculationOptions defaults;
+    defaults.separator = separator;
+    const ParsedBatch parsed = parseBatch(QStringList{QStringLiteral("--lot"), QStringLiteral("-")} + arguments, defaults);
+    EXPECT_TRUE(parsed.ok) << parsed.error.toStdString();
+    return parsed.settings;
+}
+
+struct OptionCase {
+    const char *name;
+    QStringList arguments;
+    char separator;
+};
+
+class BatchEqualsSingleCalculations : public testing::TestWithParam<OptionCase> {};
+
+// Random designs in the forms a file holds, stops included: each JSON line is the object of one
+// calculation with its line number, each table row the one made from that object.
+TEST_P(BatchEqualsSingleCalculations, LineForLine)
+{
+    std::mt19937 random(14);
+    auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    std::vector<std::pair<std::string, std::string>> designs;
+    std::string input = "# T T1\n\n";
+    for (int i = 0; i < 300; ++i) {
+        const double period = std::pow(10.0, uniform(-2.5, 5.5));
+        const double pulse = i % 10 == 0 ? 0 : period / uniform(1.5, 8000);
+        char T[64], T1[64];
+        std::snprintf(T, sizeof T, i % 3 ? "%.*f" : "00%.*f", i % 5, period);
+        std::snprintf(T1, sizeof T1, "%.*f", 3 + i % 4, pulse);
+        std::string t = T, t1 = T1;
+        if (i % 2)
+            std::replace(t.begin(), t.end(), '.', ',');
+        designs.emplace_back(t, t1);
+        input += t + (i % 4 == 0 ? " ; " : i % 4 == 1 ? "\t" : " ") + t1 + "\n";
+    }
+    BatchSettings settings = settingsOf(GetParam().arguments, GetParam().separator);
+    ASSERT_TRUE(settings.direct);
+    const std::vector<std::string> json = lines(runBatchOn(settings, input, 4096));
+    ASSERT_EQ(json.size(), designs.size());
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        QJsonObject single = calculate(QString::fromStdString(designs[i].first),
+                                       QString::fromStdString(designs[i].second),
+                                       settings.parsed.options);
+        single.insert(QStringLiteral("ligne"), static_cast<qint64>(i + 3));
+        ASSERT_EQ(json[i], QJsonDocument(single).toJson(QJsonDocument::Compact).toStdString())
+            << designs[i].first << " " << designs[i].second;
+    }
+    settings.csv = true;
+    const std::string direct = runBatchOn(settings, input, 4096);
+    settings.direct = false; // rows made from calculate()'s objects
+    EXPECT_EQ(direct, runBatchOn(settings, input, 4096));
+}
+
+#define S QStringLiteral
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchEqualsSingleCalculations,
+    testing::Values(OptionCase{"defaults", {}, '.'},
+                    OptionCase{"e12_raw_comma", {S("--serie"), S("E12"), S("--significatif"), S("0")}, ','},
+                    OptionCase{"three_digits_large_constant", {S("--significatif"), S("3"), S("--k4060"), S("99999,5")}, ','},
+                    OptionCase{"tiny_constant", {S("--k4060"), S("0.0000001"), S("--json")}, '.'}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// However the input is cut, the same lines come out; a line beyond the bound is an error and
+// the reading goes on; the last line needs no newline.
+TEST(BatchReader, CutsLongLinesAndLastLine)
+{
+    const std::string input = "\xEF\xBB\xBF# essai\r\n\r\n10 1\r\n10 x\n" + std::string(10 << 20, '1') + " 1\n"
+                            + std::string(BatchRun::MaxLine - 4, '0') + "10 1\n3600;25";
+    const BatchSettings settings = settingsOf({}, ',');
+    const std::string whole = runBatchOn(settings, input, input.size());
+    for (std::size_t cut : {std::size_t{7}, BatchRun::MaxLine + 1})
+        EXPECT_EQ(runBatchOn(settings, input, cut), whole) << cut;
+    const std::vector<std::string> out = lines(whole);
+    ASSERT_EQ(out.size(), 5u) << whole.substr(0, 2000);
+    const std::vector<std::pair<int, bool>> expected = {{3, false}, {4, true}, {5, true}, {6, false}, {7, false}};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(out[i])).object();
+        EXPECT_EQ(object[S("ligne")].toInt(), expected[i].first) << out[i];
+        EXPECT_EQ(object.contains(S("erreur")), expected[i].second) << out[i];
+    }
+    EXPECT_EQ(lines(runBatchOn(settings, input.substr(0, 23), 3)).size(), 2u); // "10 1", then "10 " cut short
+}
+
+// The executables as a user runs them, copied into a folder of their own with an optional
+// settings file beside them.
+struct Programs {
+    QTemporaryDir dir;
+    explicit Programs(const char *settings = nullptr)
+    {
+        EXPECT_TRUE(QFile::copy(S(CHRONALYS_EXECUTABLE), dir.filePath(S("Chronalys_CD4060"))));
+        EXPECT_TRUE(QFile::copy(S(CHRONALYS_CALCUL_EXECUTABLE), dir.filePath(S("chronalys-calcul"))));
+        if (settings) {
+            QFile ini(dir.filePath(S("Chronalys_CD4060.INI")));
+            EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
+            ini.write(settings);
+        }
+    }
+    std::string run(const std::string &command, int &status) const
+    {
+        const std::string line = "cd '" + dir.path().toStdString() + "' && LC_ALL=C.UTF-8 " + command;
+        FILE *pipe = popen(("bash -c \"" + line + "\" 2>&1").c_str(), "r");
+        std::string output;
+        char buffer[4096];
+        while (const auto n = fread(buffer, 1, sizeof buffer, pipe))
+            output.append(buffer, n);
+        status = WEXITSTATUS(pclose(pipe));
+        return output;
+    }
+};
+
+TEST(CalculProgram, AnswersAsTheWindowedProgram)
+{
+    const Programs programs("[parametres]\r\nE12E24=2\r\nSignificatif=3\r\n");
+    for (const char *arguments : {"10 1", "10 1 --json", "3600 25 --serie E24 --significatif 0",
+                                  "0,01 1 --json", "10 6", "10 1 --k4060 300 --json", "10 abc",
+                                  "10 1 --vite"}) {
+        int calculStatus = -1, windowStatus = -1;
+        const std::string calcul = programs.run(std::string("./chronalys-calcul ") + arguments, calculStatus);
+        const std::string window = programs.run(std::string("./Chronalys_CD4060 --calcul ") + arguments, windowStatus);
+        EXPECT_EQ(calcul, window) << arguments;
+        EXPECT_EQ(calculStatus, windowStatus) << arguments;
+    }
+    int status = -1;
+    EXPECT_NE(programs.run("./chronalys-calcul 10 1", status).find("série E12"), std::string::npos);
+    EXPECT_EQ(programs.run("ldd ./chronalys-calcul | grep -c -E 'Gui|Widgets|Svg'", status), "0\n");
+}
+
+TEST(CalculProgram, BatchLinesEqualSingleCalculations)
+{
+    const Programs programs;
+    int status = -1;
+    const std::vector<std::string> batch =
+        lines(programs.run("printf '10 1\\n0,02;1\\n3600\\t25\\n' | ./chronalys-calcul --lot -", status));
+    EXPECT_EQ(status, 0);
+    const std::vector<const char *> designs = {"10 1", "0,02 1", "3600 25"};
+    ASSERT_EQ(batch.size(), designs.size());
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const std::string single = programs.run(std::string("./Chronalys_CD4060 --calcul ") + designs[i] + " --json", status);
+        QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(single)).object();
+        object.insert(S("ligne"), static_cast<int>(i + 1));
+        EXPECT_EQ(batch[i], QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
+    }
+}
+
+struct StatusCase {
+    const char *name;
+    const char *command;
+    int status;
+    const char *message; // in the output, "" for none at all
+};
+
+class BatchStatus : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(BatchStatus, Exits)
+{
+    const Programs programs;
+    int status = -1;
+    const std::string output = programs.run(GetParam().command, status);
+    EXPECT_EQ(status, GetParam().status) << output;
+    if (*GetParam().message == '\0')
+        EXPECT_EQ(output, "");
+    else
+        EXPECT_NE(output.find(GetParam().message), std::string::npos) << output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchStatus,
+    testing::Values(
+        StatusCase{"every_line_read", "printf '10 1\\n# c\\n60;1' | ./chronalys-calcul --lot - --csv >/dev/null", 0, ""},
+        StatusCase{"one_line_unread", "printf '10 1\\ndix 1\\n' | ./chronalys-calcul --lot -", 1, "\"erreur\""},
+        StatusCase{"missing_file", "./chronalys-calcul --lot absent.txt", 1, "« absent.txt »"},
+        StatusCase{"folder", "./chronalys-calcul --lot .", 1, "« . »"},
+        StatusCase{"no_file", "./chronalys-calcul --lot", 2, "Usage"},
+        StatusCase{"json_and_csv", "./chronalys-calcul --lot - --json --csv </dev/null", 2, "--csv"},
+        StatusCase{"bad_option", "./chronalys-calcul --lot - --serie E6 </dev/null", 2, "E6"},
+        StatusCase{"sheet", "./chronalys-calcul --lot - --feuille f.svg </dev/null", 2, "--feuille"},
+        StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
