@@ -1,14 +1,9 @@
 #include "batch.h"
 
-#include "commun.h"
-#include "parametres.h"
-#include "systemlocale.h"
-
 #include "batchline.h"
 #include "tables.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -501,17 +496,8 @@ int runBatch(const QStringList &arguments)
 {
     QTextStream err(stderr);
     const QString program = QStringLiteral("chronalys-calcul : ");
-    CalculationOptions defaults;
-    defaults.separator = Commun::systemDecimalSeparator();
-    // The window's calibrated constant and series apply here as to --calcul; only read.
-    Commun::Chemin_Fichier_INI();
-    if (QFileInfo::exists(Commun::Chemin_INI())) {
-        const Commun::Parametres stored = Commun::Lire_Parametres();
-        defaults.Pas_Serie = stored.Pas_Serie;
-        defaults.Mode_Affichage = stored.Mode_Affichage;
-        defaults.Constante_K4060 = stored.Constante_K4060;
-    }
-    const ParsedBatch parsed = parseBatch(arguments, defaults);
+    // The same defaults as --calcul, tolerances included.
+    const ParsedBatch parsed = parseBatch(arguments, storedCalculationOptions());
     if (!parsed.ok) {
         err << program << parsed.error << '\n' << batchUsage();
         return 2;

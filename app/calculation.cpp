@@ -481,15 +481,8 @@ QString nomenclatureReport(const calc::RealDesign &design)
     return QStringLiteral("Nomenclature\n") + qtext(calc::nomenclatureText(calc::nomenclature(design), "    "));
 }
 
-int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
+CalculationOptions storedCalculationOptions()
 {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
-        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
-                              "qui seul sait dessiner la feuille de montage.\n");
-        return 2;
-    }
     CalculationOptions defaults;
     defaults.separator = Commun::systemDecimalSeparator();
     // A constant calibrated in the settings file applies here as in the window; options given
@@ -502,7 +495,19 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
         defaults.Constante_K4060 = stored.Constante_K4060;
         defaults.tolerances = Commun::Lire_Precision();
     }
-    const ParsedCalculation parsed = parseCalculation(arguments, defaults);
+    return defaults;
+}
+
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
+        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
+                              "qui seul sait dessiner la feuille de montage.\n");
+        return 2;
+    }
+    const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
     if (!parsed.ok) {
         err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
         return 2;

@@ -97,6 +97,10 @@ QString calculationUsage();
 // French message that names the file. Only the windowed program can draw one.
 using SheetWriter = std::function<QString(const calc::RealDesign &design, const QString &path)>;
 
+// The defaults of the command line: the running system's separator and, when the settings
+// file exists, its series, display mode, constant and tolerances.
+CalculationOptions storedCalculationOptions();
+
 // The whole command line after the program name ("--calcul T T1 ..."): reads the defaults from
 // the settings file, prints the report or the JSON, returns the exit status. `writeSheet` may be
 // empty where no drawing is linked.

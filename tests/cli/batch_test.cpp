@@ -175,18 +175,21 @@ TEST(CalculProgram, AnswersAsTheWindowedProgram)
 
 TEST(CalculProgram, BatchLinesEqualSingleCalculations)
 {
-    const Programs programs;
-    int status = -1;
-    const std::vector<std::string> batch =
-        lines(programs.run("printf '10 1\\n0,02;1\\n3600\\t25\\n' | ./chronalys-calcul --lot -", status));
-    EXPECT_EQ(status, 0);
-    const std::vector<const char *> designs = {"10 1", "0,02 1", "3600 25"};
-    ASSERT_EQ(batch.size(), designs.size());
-    for (std::size_t i = 0; i < designs.size(); ++i) {
-        const std::string single = programs.run(std::string("./Chronalys_CD4060 --calcul ") + designs[i] + " --json", status);
-        QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(single)).object();
-        object.insert(S("ligne"), static_cast<int>(i + 1));
-        EXPECT_EQ(batch[i], QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
+    const Programs programs("[parametres]\r\nE12E24=2\r\n[precision]\r\nTolerance_R=1\r\n");
+    for (const std::string options : {"", " --precision --nomenclature"}) {
+        int status = -1;
+        const std::vector<std::string> batch =
+            lines(programs.run("printf '10 1\\n0,02;1\\n3600\\t25\\n' | ./chronalys-calcul --lot -" + options, status));
+        EXPECT_EQ(status, 0);
+        const std::vector<const char *> designs = {"10 1", "0,02 1", "3600 25"};
+        ASSERT_EQ(batch.size(), designs.size());
+        for (std::size_t i = 0; i < designs.size(); ++i) {
+            const std::string single =
+                programs.run("./Chronalys_CD4060 --calcul " + std::string(designs[i]) + " --json" + options, status);
+            QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(single)).object();
+            object.insert(S("ligne"), static_cast<int>(i + 1));
+            EXPECT_EQ(batch[i], QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString()) << options;
+        }
     }
 }
 
