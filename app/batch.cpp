@@ -1,18 +1,9 @@
 #include "batch.h"
 
-#include "commun.h"
-#include "parametres.h"
-#include "systemlocale.h"
-
 #include "batchline.h"
-#include "design.h"
-#include "entry.h"
-#include "numbertext.h"
-#include "realtiming.h"
 #include "tables.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -133,71 +124,6 @@ std::array<bool, 14> outputsOfPattern(int pattern)
 }
 
 } // namespace
-
-// The chain of calculateDesign() on standard strings: the same steps, the same texts.
-struct DirectDesign {
-    std::string labelText; // FrequenceOscillateur(1)
-    const char *arret = nullptr;
-    std::array<int, 16> alarms{};
-    std::size_t alarmCount = 0;
-    calc::Design design;
-    std::string capacitorText;
-    calc::SeriesPosition series;
-    std::string talon;
-    int pattern = 0;
-    calc::RealTiming timing;
-
-    void raise(int alarm)
-    {
-        if (alarm >= 0 && alarmCount < alarms.size())
-            alarms[alarmCount++] = alarm;
-    }
-
-    DirectDesign(std::string_view periodText, std::string_view pulseText,
-                 const CalculationOptions &options)
-    {
-        const std::string period = calc::Zero_non_Significatif(periodText);
-        const std::string pulse = calc::Zero_non_Significatif(pulseText);
-        const calc::EntryCheck entry = calc::checkPeriodAndPulse(
-            period, pulse, 0.0, options.Mode_Affichage, options.separator);
-        for (int alarm : entry.alarms)
-            raise(alarm);
-        labelText = entry.labelText;
-        if (entry.label != calc::EntryCheck::Label::Set) {
-            arret = entry.label == calc::EntryCheck::Label::Emptied
-                ? "la période T est inférieure à 25 ms"
-                : "la durée du pulse T1 est nulle";
-            return;
-        }
-        design = calc::designTimer(entry.Periode_T, entry.Pulse_T1, entry.Periode_Oscillateur,
-                                   options.Constante_K4060, options.separator);
-        for (int alarm : design.alarms)
-            raise(alarm);
-        if (!design.completed) {
-            arret = design.alarms.front() == 6 ? "la durée du pulse T1 est nulle"
-                                               : "le rapport T / T1 est inférieur à 2,001";
-            return;
-        }
-        capacitorText = calc::capacitorOfCaption(design.C2Caption);
-        series = calc::nearestInSeries(design.R2_Theorique, options.Pas_Serie);
-        const calc::RealisablePattern outputs = calc::realisablePattern(design.Motif_Q);
-        raise(calc::capacitorWarning(capacitorText));
-        raise(outputs.alarm);
-        talon = calc::seriesItem(series, series.selected, false, options.separator);
-        pattern = outputs.pattern;
-        timing = calc::realTiming(talon, "0", capacitorText, pattern, options.Constante_K4060,
-                                  options.Mode_Affichage, options.separator);
-    }
-
-    void appendAlarms(std::string &out, char separator) const
-    {
-        for (std::size_t i = 0; i < alarmCount; ++i) {
-            if (i > 0)
-                out += separator;
-            appendInteger(out, alarms[i]);
-        }
-    }
-};
 
 ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &defaults)
 {
@@ -426,14 +352,21 @@ void BatchRun::design(std::string_view period, std::string_view pulse, std::stri
         return;
     }
 
-    const DirectDesign d(period, pulse, options);
-    const bool converted = d.arret == nullptr;
+    const DesignChain d = designChain(period, pulse, options);
+    const calc::RealDesign &real = d.real;
+    auto appendAlarms = [&d, &out](char separator) {
+        for (std::size_t i = 0; i < d.alarms.size(); ++i) {
+            if (i > 0)
+                out += separator;
+            appendInteger(out, d.alarms[i]);
+        }
+    };
     if (m_settings.csv) {
         appendInteger(out, m_number);
         out += ';';
         appendCsvField(out, d.labelText);
         out += ';';
-        if (converted) {
+        if (d.converted()) {
             appendInteger(out, d.design.Motif_Q);
             out += ';';
             out += outputNames(d.design.on);
@@ -442,26 +375,28 @@ void BatchRun::design(std::string_view period, std::string_view pulse, std::stri
             out += ';';
             appendCsvField(out, d.design.R2Caption);
             out += ';';
-            appendCsvField(out, d.capacitorText);
+            appendCsvField(out, real.capacitorText);
             out += ';';
-            appendCsvField(out, d.talon);
-            out += ";0;";
-            out += outputNames(outputsOfPattern(d.pattern));
+            appendCsvField(out, real.talonText);
             out += ';';
-            appendCsvField(out, d.timing.FrequenceOscillateur);
+            appendCsvField(out, real.potentiometerText);
             out += ';';
-            appendCsvField(out, d.timing.T_reel);
+            out += outputNames(outputsOfPattern(real.pattern));
             out += ';';
-            appendCsvField(out, d.timing.T1_reel);
+            appendCsvField(out, real.shown.FrequenceOscillateur);
             out += ';';
-            appendCsvField(out, d.timing.ValeurRs);
+            appendCsvField(out, real.shown.T_reel);
+            out += ';';
+            appendCsvField(out, real.shown.T1_reel);
+            out += ';';
+            appendCsvField(out, real.shown.ValeurRs);
             out += ';';
         } else {
             out.append(12, ';');
         }
-        d.appendAlarms(out, ' ');
+        appendAlarms(' ');
         out += ';';
-        if (!converted)
+        if (!d.converted())
             out += d.arret;
         out += ";\n";
         return;
@@ -469,24 +404,24 @@ void BatchRun::design(std::string_view period, std::string_view pulse, std::stri
 
     // Keys in the order QJsonObject keeps them (sorted), "ligne" among them.
     out += '{';
-    if (converted) {
+    if (d.converted()) {
         appendJsonKey(out, "CondensateurCalcul(1)");
         appendJsonString(out, d.design.C2Caption);
         appendJsonKey(out += ',', "CondensateurReel");
-        appendJsonString(out, d.capacitorText);
+        appendJsonString(out, real.capacitorText);
         out += ',';
     }
     appendJsonKey(out, "FrequenceOscillateur(1)");
     appendJsonString(out, d.labelText);
-    if (converted) {
+    if (d.converted()) {
         appendJsonKey(out += ',', "FrequenceOscillateur(3)");
-        appendJsonString(out, d.timing.FrequenceOscillateur);
+        appendJsonString(out, real.shown.FrequenceOscillateur);
         appendJsonKey(out += ',', "Motif_Q");
         appendInteger(out, d.design.Motif_Q);
         appendJsonKey(out += ',', "QcOnOff");
         appendJsonOutputs(out, d.design.on);
         appendJsonKey(out += ',', "QrOnOff");
-        appendJsonOutputs(out, outputsOfPattern(d.pattern));
+        appendJsonOutputs(out, outputsOfPattern(real.pattern));
         appendJsonKey(out += ',', "ResistanceCalcul(1)");
         appendJsonString(out, d.design.R2Caption);
         const Lists &items = lists(d.series);
@@ -501,17 +436,17 @@ void BatchRun::design(std::string_view period, std::string_view pulse, std::stri
         appendJsonKey(out += ',', "selected");
         out += "0}";
         appendJsonKey(out += ',', "T1_reel");
-        appendJsonString(out, d.timing.T1_reel);
+        appendJsonString(out, real.shown.T1_reel);
         appendJsonKey(out += ',', "T_reel");
-        appendJsonString(out, d.timing.T_reel);
+        appendJsonString(out, real.shown.T_reel);
         appendJsonKey(out += ',', "ValeurRs");
-        appendJsonString(out, d.timing.ValeurRs);
+        appendJsonString(out, real.shown.ValeurRs);
     }
     appendJsonKey(out += ',', "alarmes");
     out += '[';
-    d.appendAlarms(out, ',');
+    appendAlarms(',');
     out += ']';
-    if (!converted) {
+    if (!d.converted()) {
         appendJsonKey(out += ',', "arret");
         appendJsonString(out, d.arret);
     }
@@ -561,17 +496,8 @@ int runBatch(const QStringList &arguments)
 {
     QTextStream err(stderr);
     const QString program = QStringLiteral("chronalys-calcul : ");
-    CalculationOptions defaults;
-    defaults.separator = Commun::systemDecimalSeparator();
-    // The window's calibrated constant and series apply here as to --calcul; only read.
-    Commun::Chemin_Fichier_INI();
-    if (QFileInfo::exists(Commun::Chemin_INI())) {
-        const Commun::Parametres stored = Commun::Lire_Parametres();
-        defaults.Pas_Serie = stored.Pas_Serie;
-        defaults.Mode_Affichage = stored.Mode_Affichage;
-        defaults.Constante_K4060 = stored.Constante_K4060;
-    }
-    const ParsedBatch parsed = parseBatch(arguments, defaults);
+    // The same defaults as --calcul, tolerances included.
+    const ParsedBatch parsed = parseBatch(arguments, storedCalculationOptions());
     if (!parsed.ok) {
         err << program << parsed.error << '\n' << batchUsage();
         return 2;

@@ -16,8 +16,9 @@
 struct BatchSettings {
     QString input;            // file path, "-" for standard input
     bool csv = false;         // a ";" table instead of JSON Lines
-    // Only options the direct road knows were given: it computes the texts without building a
-    // QJsonObject. Any other option goes through calculate(), as a single calculation does.
+    // Only options the direct road knows were given: it writes designChain()'s texts without
+    // building a QJsonObject. Any other option goes through calculate(), as a single
+    // calculation does.
     bool direct = true;
     ParsedCalculation parsed; // options applied to every line; its T and T1 are unused
 };

@@ -4,7 +4,6 @@
 #include "parametres.h"
 #include "systemlocale.h"
 
-#include "conversion.h"
 #include "design.h"
 #include "entry.h"
 #include "nomenclature.h"
@@ -31,14 +30,6 @@ QJsonArray outputCaptions(const std::array<bool, 14> &on)
     return captions;
 }
 
-QJsonObject comboContents(const std::vector<std::string> &items, int selected)
-{
-    QJsonArray list;
-    for (const auto &item : items)
-        list.append(qtext(item));
-    return {{QStringLiteral("items"), list}, {QStringLiteral("selected"), selected}};
-}
-
 // True for a text the key filter would let into a field: digits and at most one separator.
 bool isTypedNumber(const QString &value)
 {
@@ -56,88 +47,111 @@ bool isSheetPath(const QString &path)
 
 } // namespace
 
+DesignChain designChain(std::string_view periodText, std::string_view pulseText,
+                        const CalculationOptions &options)
+{
+    DesignChain chain;
+    calc::RealDesign &real = chain.real;
+    real.K = options.Constante_K4060;
+    real.Pas_Serie = options.Pas_Serie;
+    real.Mode_Affichage = options.Mode_Affichage;
+    real.separator = options.separator;
+    // Negative numbers mean "nothing to show" and are left out.
+    auto raise = [&chain](int alarm) {
+        if (alarm >= 0)
+            chain.alarms.push_back(alarm);
+    };
+
+    const std::string period = calc::Zero_non_Significatif(periodText);
+    const std::string pulse = calc::Zero_non_Significatif(pulseText);
+    const calc::EntryCheck entry =
+        calc::checkPeriodAndPulse(period, pulse, 0.0, options.Mode_Affichage, options.separator);
+    for (int alarm : entry.alarms)
+        raise(alarm);
+    chain.labelText = entry.labelText;
+    if (entry.label != calc::EntryCheck::Label::Set) {
+        chain.arret = entry.label == calc::EntryCheck::Label::Emptied ? "la période T est inférieure à 25 ms"
+                                                                      : "la durée du pulse T1 est nulle";
+        return chain;
+    }
+
+    chain.design = calc::designTimer(entry.Periode_T, entry.Pulse_T1, entry.Periode_Oscillateur,
+                                     options.Constante_K4060, options.separator);
+    for (int alarm : chain.design.alarms)
+        raise(alarm);
+    if (!chain.design.completed) {
+        chain.arret = chain.design.alarms.front() == 6 ? "la durée du pulse T1 est nulle"
+                                                       : "le rapport T / T1 est inférieur à 2,001";
+        return chain;
+    }
+
+    // The conversion without its lists: the batch writes most designs without them.
+    chain.series = calc::nearestInSeries(chain.design.R2_Theorique, options.Pas_Serie);
+    const calc::RealisablePattern outputs = calc::realisablePattern(chain.design.Motif_Q);
+    real.capacitorText = calc::capacitorOfCaption(chain.design.C2Caption);
+    raise(calc::capacitorWarning(real.capacitorText));
+    raise(outputs.alarm);
+    real.T = entry.Periode_T;
+    real.T1 = entry.Pulse_T1;
+    real.talonText = calc::seriesItem(chain.series, chain.series.selected, false, options.separator);
+    // Not `= "0"`: GCC 12 warns wrongly (-Wrestrict) on that assignment once inlined.
+    real.potentiometerText = std::string("0");
+    real.pattern = outputs.pattern;
+    real.shown = calc::realTiming(real.talonText, real.potentiometerText, real.capacitorText,
+                                  real.pattern, real.K, real.Mode_Affichage, real.separator);
+    return chain;
+}
+
 Calculation calculateDesign(const QString &periodText, const QString &pulseText,
                             const CalculationOptions &options)
 {
+    DesignChain chain = designChain(text(periodText), text(pulseText), options);
     Calculation calculation;
     QJsonObject &result = calculation.result;
     QJsonArray alarms;
-    auto raise = [&alarms](const std::vector<int> &numbers) {
-        for (int n : numbers)
-            alarms.append(n);
-    };
-    auto stop = [&](const QString &reason) {
-        result.insert(QStringLiteral("alarmes"), alarms);
-        result.insert(QStringLiteral("arret"), reason);
+    for (int n : chain.alarms)
+        alarms.append(n);
+    result.insert(QStringLiteral("alarmes"), alarms);
+    result.insert(QStringLiteral("FrequenceOscillateur(1)"), qtext(chain.labelText));
+    if (options.nomenclature)
+        result.insert(QStringLiteral("nomenclature"), nomenclatureJson(chain.real));
+    if (!chain.converted()) {
+        result.insert(QStringLiteral("arret"), QString::fromUtf8(chain.arret));
+        calculation.design = std::move(chain.real);
         return calculation;
-    };
+    }
 
-    const std::string period = calc::Zero_non_Significatif(text(periodText));
-    const std::string pulse = calc::Zero_non_Significatif(text(pulseText));
-    const calc::EntryCheck entry =
-        calc::checkPeriodAndPulse(period, pulse, 0.0, options.Mode_Affichage, options.separator);
-    raise(entry.alarms);
-    result.insert(QStringLiteral("FrequenceOscillateur(1)"), qtext(entry.labelText));
-    if (entry.label != calc::EntryCheck::Label::Set)
-        return stop(entry.label == calc::EntryCheck::Label::Emptied
-                        ? QStringLiteral("la période T est inférieure à 25 ms")
-                        : QStringLiteral("la durée du pulse T1 est nulle"));
-
-    const calc::Design design =
-        calc::designTimer(entry.Periode_T, entry.Pulse_T1, entry.Periode_Oscillateur,
-                          options.Constante_K4060, options.separator);
-    raise(design.alarms);
-    if (!design.completed)
-        return stop(design.alarms.front() == 6 ? QStringLiteral("la durée du pulse T1 est nulle")
-                                               : QStringLiteral("le rapport T / T1 est inférieur à 2,001"));
+    const calc::Design &design = chain.design;
     result.insert(QStringLiteral("Motif_Q"), design.Motif_Q);
     result.insert(QStringLiteral("QcOnOff"), outputCaptions(design.on));
     result.insert(QStringLiteral("CondensateurCalcul(1)"), qtext(design.C2Caption));
     result.insert(QStringLiteral("ResistanceCalcul(1)"), qtext(design.R2Caption));
 
-    const calc::Conversion conversion =
-        calc::convertToSeries(design.R2_Theorique, design.Motif_Q, design.C2Caption,
-                              options.Pas_Serie, options.separator);
-    raise({calc::capacitorWarning(conversion.capacitorText)});
-    raise({conversion.outputs.alarm});
-    result.insert(QStringLiteral("CondensateurReel"), qtext(conversion.capacitorText));
+    const calc::RealDesign &real = chain.real;
+    QJsonArray fixedItems;
+    QJsonArray potItems{QStringLiteral("0")};
+    for (int position = 0; position < chain.series.count; ++position) {
+        fixedItems.append(qtext(calc::seriesItem(chain.series, position, false, options.separator)));
+        potItems.append(qtext(calc::seriesItem(chain.series, position, true, options.separator)));
+    }
+    result.insert(QStringLiteral("CondensateurReel"), qtext(real.capacitorText));
     result.insert(QStringLiteral("ResistanceCombo(0)"),
-                  comboContents(conversion.fixedItems, conversion.fixedSelected));
-    result.insert(QStringLiteral("ResistanceCombo(1)"), comboContents(conversion.potItems, 0));
+                  QJsonObject{{QStringLiteral("items"), fixedItems},
+                              {QStringLiteral("selected"), chain.series.selected}});
+    result.insert(QStringLiteral("ResistanceCombo(1)"),
+                  QJsonObject{{QStringLiteral("items"), potItems}, {QStringLiteral("selected"), 0}});
     std::array<bool, 14> realOn{};
     for (int n = 1; n <= calc::OutputCount; ++n)
-        realOn[static_cast<std::size_t>(n)] = (conversion.outputs.pattern & (1 << (n - 1))) != 0;
+        realOn[static_cast<std::size_t>(n)] = (real.pattern & (1 << (n - 1))) != 0;
     result.insert(QStringLiteral("QrOnOff"), outputCaptions(realOn));
-
-    calc::RealDesign &real = calculation.design;
-    real.T = entry.Periode_T;
-    real.T1 = entry.Pulse_T1;
-    real.talonText = conversion.fixedItems[static_cast<std::size_t>(conversion.fixedSelected)];
-    real.potentiometerText = conversion.potItems.front();
-    real.capacitorText = conversion.capacitorText;
-    real.pattern = conversion.outputs.pattern;
-    real.K = options.Constante_K4060;
-    real.Pas_Serie = options.Pas_Serie;
-    real.Mode_Affichage = options.Mode_Affichage;
-    real.separator = options.separator;
-    const calc::RealTiming timing =
-        calc::realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern,
-                         real.K, real.Mode_Affichage, real.separator);
-    real.shown = timing;
-    calculation.converted = true;
-    result.insert(QStringLiteral("FrequenceOscillateur(3)"), qtext(timing.FrequenceOscillateur));
-    result.insert(QStringLiteral("T_reel"), qtext(timing.T_reel));
-    result.insert(QStringLiteral("T1_reel"), qtext(timing.T1_reel));
-    result.insert(QStringLiteral("ValeurRs"), qtext(timing.ValeurRs));
+    result.insert(QStringLiteral("FrequenceOscillateur(3)"), qtext(real.shown.FrequenceOscillateur));
+    result.insert(QStringLiteral("T_reel"), qtext(real.shown.T_reel));
+    result.insert(QStringLiteral("T1_reel"), qtext(real.shown.T1_reel));
+    result.insert(QStringLiteral("ValeurRs"), qtext(real.shown.ValeurRs));
     if (options.precision)
         result.insert(QStringLiteral("precision"), precisionJson(real, options));
-
-    // Negative numbers mean "nothing to show" and are left out.
-    QJsonArray shown;
-    for (const auto &n : std::as_const(alarms))
-        if (n.toInt() >= 0)
-            shown.append(n);
-    result.insert(QStringLiteral("alarmes"), shown);
+    calculation.design = std::move(chain.real);
+    calculation.converted = true;
     return calculation;
 }
 
@@ -204,6 +218,15 @@ QString calculationReport(const QJsonObject &result, const CalculationOptions &o
         lines << QStringLiteral("Alarmes : %1")
                      .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString calculationReport(const Calculation &calculation, const CalculationOptions &options)
+{
+    const QString report = calculationReport(calculation.result, options);
+    // The key holds the lines only; the notes under them come from the design.
+    return calculation.result.contains(QStringLiteral("nomenclature"))
+        ? report + nomenclatureReport(calculation.design)
+        : report;
 }
 
 // The precision of the converted design: "--precision" and its options, key "precision",
@@ -378,7 +401,7 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             continue;
         }
         if (option == QStringLiteral("--nomenclature")) {
-            parsed.nomenclature = true;
+            parsed.options.nomenclature = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -458,32 +481,8 @@ QString nomenclatureReport(const calc::RealDesign &design)
     return QStringLiteral("Nomenclature\n") + qtext(calc::nomenclatureText(calc::nomenclature(design), "    "));
 }
 
-namespace {
-
-// The design a sheet shows: the conversion's, or none when the chain stopped before it.
-calc::RealDesign sheetDesign(const Calculation &calculation, const CalculationOptions &options)
+CalculationOptions storedCalculationOptions()
 {
-    if (calculation.converted)
-        return calculation.design;
-    calc::RealDesign none;
-    none.K = options.Constante_K4060;
-    none.Pas_Serie = options.Pas_Serie;
-    none.Mode_Affichage = options.Mode_Affichage;
-    none.separator = options.separator;
-    return none;
-}
-
-} // namespace
-
-int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
-        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
-                              "qui seul sait dessiner la feuille de montage.\n");
-        return 2;
-    }
     CalculationOptions defaults;
     defaults.separator = Commun::systemDecimalSeparator();
     // A constant calibrated in the settings file applies here as in the window; options given
@@ -496,24 +495,31 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
         defaults.Constante_K4060 = stored.Constante_K4060;
         defaults.tolerances = Commun::Lire_Precision();
     }
-    const ParsedCalculation parsed = parseCalculation(arguments, defaults);
+    return defaults;
+}
+
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
+        err << QStringLiteral("Chronalys_CD4060 : --feuille demande le programme Chronalys_CD4060, "
+                              "qui seul sait dessiner la feuille de montage.\n");
+        return 2;
+    }
+    const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
     if (!parsed.ok) {
         err << QStringLiteral("Chronalys_CD4060 : ") << parsed.error << '\n' << calculationUsage();
         return 2;
     }
     const Calculation calculation = calculateDesign(parsed.periodText, parsed.pulseText, parsed.options);
-    const calc::RealDesign design = sheetDesign(calculation, parsed.options);
-    QJsonObject result = calculation.result;
-    if (parsed.nomenclature)
-        result.insert(QStringLiteral("nomenclature"), nomenclatureJson(design));
     if (parsed.options.json)
-        out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
+        out << QString::fromUtf8(QJsonDocument(calculation.result).toJson(QJsonDocument::Indented));
     else
-        out << calculationReport(result, parsed.options)
-            << (parsed.nomenclature ? nomenclatureReport(design) : QString());
+        out << calculationReport(calculation, parsed.options);
     out.flush();
     if (!parsed.sheetPath.isEmpty()) {
-        const QString failure = writeSheet(design, parsed.sheetPath);
+        const QString failure = writeSheet(calculation.design, parsed.sheetPath);
         if (!failure.isEmpty()) {
             err << QStringLiteral("Chronalys_CD4060 : ") << failure << '\n';
             return 1;

@@ -46,6 +46,7 @@ struct OptionCase {
     const char *name;
     QStringList arguments;
     char separator;
+    const char *key = nullptr; // what the options add to each converted design's object
 };
 
 class BatchEqualsSingleCalculations : public testing::TestWithParam<OptionCase> {};
@@ -72,8 +73,9 @@ TEST_P(BatchEqualsSingleCalculations, LineForLine)
         designs.emplace_back(t, t1);
         input += t + (i % 4 == 0 ? " ; " : i % 4 == 1 ? "\t" : " ") + t1 + "\n";
     }
+    const char *key = GetParam().key;
     BatchSettings settings = settingsOf(GetParam().arguments, GetParam().separator);
-    ASSERT_TRUE(settings.direct);
+    ASSERT_EQ(settings.direct, key == nullptr);
     const std::vector<std::string> json = lines(runBatchOn(settings, input, 4096));
     ASSERT_EQ(json.size(), designs.size());
     for (std::size_t i = 0; i < designs.size(); ++i) {
@@ -83,8 +85,13 @@ TEST_P(BatchEqualsSingleCalculations, LineForLine)
         single.insert(QStringLiteral("ligne"), static_cast<qint64>(i + 3));
         ASSERT_EQ(json[i], QJsonDocument(single).toJson(QJsonDocument::Compact).toStdString())
             << designs[i].first << " " << designs[i].second;
+        if (key && !single.contains(QStringLiteral("arret"))) {
+            ASSERT_TRUE(single.contains(QLatin1String(key))) << json[i];
+        }
     }
+    // The table has no column for what the options add: both roads give the same rows.
     settings.csv = true;
+    settings.direct = true;
     const std::string direct = runBatchOn(settings, input, 4096);
     settings.direct = false; // rows made from calculate()'s objects
     EXPECT_EQ(direct, runBatchOn(settings, input, 4096));
@@ -96,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OptionCase{"defaults", {}, '.'},
                     OptionCase{"e12_raw_comma", {S("--serie"), S("E12"), S("--significatif"), S("0")}, ','},
                     OptionCase{"three_digits_large_constant", {S("--significatif"), S("3"), S("--k4060"), S("99999,5")}, ','},
-                    OptionCase{"tiny_constant", {S("--k4060"), S("0.0000001"), S("--json")}, '.'}),
+                    OptionCase{"tiny_constant", {S("--k4060"), S("0.0000001"), S("--json")}, '.'},
+                    OptionCase{"parts_list_e12", {S("--nomenclature"), S("--serie"), S("E12")}, ',', "nomenclature"},
+                    OptionCase{"precision_measured", {S("--precision"), S("--mesure"), S("10,5")}, ',', "precision"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // However the input is cut, the same lines come out; a line beyond the bound is an error and
@@ -166,18 +175,21 @@ TEST(CalculProgram, AnswersAsTheWindowedProgram)
 
 TEST(CalculProgram, BatchLinesEqualSingleCalculations)
 {
-    const Programs programs;
-    int status = -1;
-    const std::vector<std::string> batch =
-        lines(programs.run("printf '10 1\\n0,02;1\\n3600\\t25\\n' | ./chronalys-calcul --lot -", status));
-    EXPECT_EQ(status, 0);
-    const std::vector<const char *> designs = {"10 1", "0,02 1", "3600 25"};
-    ASSERT_EQ(batch.size(), designs.size());
-    for (std::size_t i = 0; i < designs.size(); ++i) {
-        const std::string single = programs.run(std::string("./Chronalys_CD4060 --calcul ") + designs[i] + " --json", status);
-        QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(single)).object();
-        object.insert(S("ligne"), static_cast<int>(i + 1));
-        EXPECT_EQ(batch[i], QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
+    const Programs programs("[parametres]\r\nE12E24=2\r\n[precision]\r\nTolerance_R=1\r\n");
+    for (const std::string options : {"", " --precision --nomenclature"}) {
+        int status = -1;
+        const std::vector<std::string> batch =
+            lines(programs.run("printf '10 1\\n0,02;1\\n3600\\t25\\n' | ./chronalys-calcul --lot -" + options, status));
+        EXPECT_EQ(status, 0);
+        const std::vector<const char *> designs = {"10 1", "0,02 1", "3600 25"};
+        ASSERT_EQ(batch.size(), designs.size());
+        for (std::size_t i = 0; i < designs.size(); ++i) {
+            const std::string single =
+                programs.run("./Chronalys_CD4060 --calcul " + std::string(designs[i]) + " --json" + options, status);
+            QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(single)).object();
+            object.insert(S("ligne"), static_cast<int>(i + 1));
+            EXPECT_EQ(batch[i], QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString()) << options;
+        }
     }
 }
 
