@@ -1,4 +1,5 @@
 #include "batch.h"
+#include "shellcommand.h"
 
 #include <gtest/gtest.h>
 
@@ -146,13 +147,7 @@ struct Programs {
     std::string run(const std::string &command, int &status) const
     {
         const std::string line = "cd '" + dir.path().toStdString() + "' && LC_ALL=C.UTF-8 " + command;
-        FILE *pipe = popen(("bash -c \"" + line + "\" 2>&1").c_str(), "r");
-        std::string output;
-        char buffer[4096];
-        while (const auto n = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        status = WEXITSTATUS(pclose(pipe));
-        return output;
+        return shellOutput("bash -c \"" + line + "\" 2>&1", status);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "calculation.h"
+#include "shellcommand.h"
 
 #include <gtest/gtest.h>
 
@@ -160,13 +161,7 @@ std::string run(const std::string &arguments, int &status, const std::string &en
     EXPECT_TRUE(QFile::copy(QStringLiteral(CHRONALYS_EXECUTABLE), copy));
     const std::string command =
         "env " + environment + " LC_ALL=C.UTF-8 '" + copy.toStdString() + "' " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (const auto n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    status = WEXITSTATUS(pclose(pipe));
-    return output;
+    return shellOutput(command, status);
 }
 
 TEST(CommandLine, JsonOfTheRoadOfOneDesign)
