@@ -48,11 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const calc::NomenclatureLine &line : parts.lines) {
         FUZZ_CHECK(line.quantity >= 1 && !line.reference.empty() && (!line.value.empty() || line.reference == "Rs"),
                    detail);
-        if (line.value == "1N4148") {
+        if (line.reference.starts_with("D1")) {
             ++diodeLines;
-            FUZZ_CHECK(line.quantity == int(pinned.size()) && line.role == calc::outputNames(pinned), detail);
-            FUZZ_CHECK(line.reference.starts_with("D1") && line.reference.ends_with("D" + std::to_string(pinned.size())),
-                       detail + " " + line.reference);
+            FUZZ_CHECK(line.value == "1N4148" && line.quantity == int(pinned.size())
+                           && line.role == calc::outputNames(pinned),
+                       detail);
+            FUZZ_CHECK(line.reference.ends_with("D" + std::to_string(pinned.size())), detail + " " + line.reference);
         }
     }
     FUZZ_CHECK(diodeLines == (pinned.empty() ? 0 : 1), detail);

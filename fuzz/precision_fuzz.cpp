@@ -72,7 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                + calc::formatGeneral(tolerances.c, '.') + " " + calc::formatGeneral(tolerances.k, '.')
                                + " " + calc::formatGeneral(tolerances.p, '.');
     if (!p.assessable) {
-        FUZZ_CHECK(!design.hasParts() || !(design.realPeriod() <= 1e200) || !(design.realPulse() <= 1e200), detail);
+        FUZZ_CHECK(!design.hasParts() || !(design.oscillatorPeriod() > 0) || !(design.realPeriod() <= 1e200)
+                       || !(design.realPulse() <= 1e200),
+                   detail);
         return 0;
     }
     FUZZ_CHECK(design.hasParts(), detail);
