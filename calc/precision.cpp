@@ -128,9 +128,13 @@ std::array<PulseChoice, 2> nearestPulses(const RealDesign &design, double oscill
 // talon x C2 only; ties fall to the smaller capacitor, then the smaller talon.
 std::vector<Solution> otherSolutions(const RealDesign &design)
 {
-    std::vector<Solution> found;
+    struct Candidate {
+        Solution solution;
+        double rank; // |error| of the product as written on paper
+    };
+    std::vector<Candidate> found;
     if (!(design.T > 0))
-        return found;
+        return {};
     const std::vector<double> talons = seriesMantissas(design.Pas_Serie);
     for (int capacitorDecade = -1; capacitorDecade < CapacitorDecades - 1; ++capacitorDecade)
         for (std::size_t i = 1; i < Table_Condensateurs.size() && Table_Condensateurs[i] > 0; ++i) {
@@ -146,24 +150,32 @@ std::vector<Solution> otherSolutions(const RealDesign &design)
                     // The order of zone D's products, so an applied solution shows this T.
                     const double T = C2 * talon * design.K * CountsPerPeriod;
                     const std::optional<double> error = percentError(T, design.T);
-                    if (error)
-                        found.push_back({C2, talon, T, *error});
+                    // Products equal on paper (3.3 x 1.0 and 1.5 x 2.2) may differ in the last
+                    // bit: they are ranked on the product of the tenths, the same double for
+                    // both, so the order is a true one and the first is the best.
+                    long long tenths = std::llround(capacitorMantissa * 10) * std::llround(talonMantissa * 10);
+                    int exponent = capacitorDecade + talonDecade - 2;
+                    for (; tenths % 10 == 0; tenths /= 10)
+                        ++exponent;
+                    const double paper = scaled(static_cast<double>(tenths) / 10, exponent + 1);
+                    const std::optional<double> rank = percentError(paper * design.K * CountsPerPeriod, design.T);
+                    if (error && rank)
+                        found.push_back({{C2, talon, T, *error}, std::fabs(*rank)});
                 }
         }
-    // Products equal on paper may differ in the last bit (3.3 x 1.0 and 1.5 x 2.2): distinct
-    // products lie far more than 1e-9 apart, so closer errors count as a tie.
-    auto better = [](const Solution &a, const Solution &b) {
-        const double x = std::fabs(a.error), y = std::fabs(b.error);
-        if (std::fabs(x - y) > 1e-9 * std::max({x, y, 1e-9}))
-            return x < y;
-        if (a.C2 != b.C2)
-            return a.C2 < b.C2;
-        return a.talon < b.talon;
+    auto better = [](const Candidate &a, const Candidate &b) {
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
+        if (a.solution.C2 != b.solution.C2)
+            return a.solution.C2 < b.solution.C2;
+        return a.solution.talon < b.solution.talon;
     };
     const std::size_t kept = std::min(SolutionCount, found.size());
     std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept), found.end(), better);
-    found.resize(kept);
-    return found;
+    std::vector<Solution> solutions;
+    for (std::size_t i = 0; i < kept; ++i)
+        solutions.push_back(found[i].solution);
+    return solutions;
 }
 
 Spread spread(double value, double lowFactor, double highFactor)

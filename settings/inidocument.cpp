@@ -43,7 +43,6 @@ IniDocument::IniDocument(QByteArray bytes)
 {
     const char *data = m_raw.constData();
     const qsizetype size = m_raw.size();
-    bool breakKnown = false;
     for (qsizetype start = 0; start < size;) {
         const void *found = std::memchr(data + start, '\n', std::size_t(size - start));
         const qsizetype newline = found ? static_cast<const char *>(found) - data : size;
@@ -51,9 +50,6 @@ IniDocument::IniDocument(QByteArray bytes)
         if (found) {
             line.breakLength = newline > start && data[newline - 1] == '\r' ? 2 : 1;
             line.length -= line.breakLength - 1;
-            if (!breakKnown)
-                m_lineBreak = line.breakLength == 2 ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-            breakKnown = true;
         }
         m_lines.push_back(line);
         m_lines.back().kind = parse(qsizetype(m_lines.size()) - 1).kind;
@@ -175,12 +171,32 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
     return decode(parse(keyLine).value, m_encoding);
 }
 
-IniDocument::Line IniDocument::addLine(QByteArray text, Kind kind)
+IniDocument::Line IniDocument::addLine(QByteArray text, Kind kind, quint8 breakLength)
 {
     m_added.push_back(std::move(text));
     m_modified = true;
-    return Line{qsizetype(m_added.size()) - 1, m_added.back().size(), quint8(m_lineBreak.size()),
-                true, kind};
+    return Line{qsizetype(m_added.size()) - 1, m_added.back().size(), breakLength, true, kind};
+}
+
+// The line break of a line written after line `index` (-1: none, a new file). One rule for a
+// grouped save and for one save per key, so both give the same file: a new line takes the
+// break of the line before it, CR LF in a new file. A last line without a break gains one the
+// same way, and is kept as the next read will see it: "k=280\r" followed by LF reads as
+// "k=280" ending in CR LF, which a later rewrite of that line must keep.
+quint8 IniDocument::breakAfter(qsizetype index)
+{
+    if (index < 0)
+        return 2;
+    Line &line = m_lines[std::size_t(index)];
+    if (line.breakLength == 0) {
+        line.breakLength = index == 0 ? 2 : m_lines[std::size_t(index - 1)].breakLength;
+        if (line.breakLength == 1 && !line.added && line.length > 0
+            && m_raw[line.start + line.length - 1] == '\r') {
+            line.breakLength = 2;
+            --line.length;
+        }
+    }
+    return line.breakLength;
 }
 
 // As a reader of the file written so far sees it: replacing the one line that was not UTF-8
@@ -211,8 +227,9 @@ void IniDocument::setValue(QStringView section, QStringView key, QStringView val
 
     const qsizetype sectionLine = findSection(sectionName);
     if (sectionLine < 0) {
-        m_lines.push_back(addLine('[' + encode(sectionName, m_encoding) + ']', Kind::Section));
-        m_lines.push_back(addLine(encode(keyName, m_encoding) + '=' + encodedValue, Kind::Key));
+        const quint8 breakLength = breakAfter(qsizetype(m_lines.size()) - 1);
+        m_lines.push_back(addLine('[' + encode(sectionName, m_encoding) + ']', Kind::Section, breakLength));
+        m_lines.push_back(addLine(encode(keyName, m_encoding) + '=' + encodedValue, Kind::Key, breakLength));
         return;
     }
     const qsizetype keyLine = findKey(sectionLine, keyName);
@@ -222,25 +239,23 @@ void IniDocument::setValue(QStringView section, QStringView key, QStringView val
         if (text == content(keyLine))
             return;
         Line &line = m_lines[std::size_t(keyLine)];
-        const quint8 breakLength = line.breakLength;
-        line = addLine(std::move(text), Kind::Key);
-        line.breakLength = breakLength;
+        line = addLine(std::move(text), Kind::Key, line.breakLength); // keeps its own break
         return;
     }
     qsizetype insertAt = sectionEnd(sectionLine);
     while (insertAt - 1 > sectionLine && trimmed(content(insertAt - 1)).isEmpty())
         --insertAt;
-    const Line line = addLine(encode(keyName, m_encoding) + '=' + encodedValue, Kind::Key);
+    const Line line = addLine(encode(keyName, m_encoding) + '=' + encodedValue, Kind::Key, breakAfter(insertAt - 1));
     m_lines.insert(m_lines.begin() + insertAt, line);
 }
 
 QByteArray IniDocument::toBytes() const
 {
-    qsizetype size = m_raw.size();
+    qsizetype size = m_raw.size() + 2;
     for (const QByteArray &text : m_added)
-        size += text.size() + m_lineBreak.size();
+        size += text.size() + 2;
     QByteArray bytes;
-    bytes.reserve(size + m_lineBreak.size());
+    bytes.reserve(size);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line &line = m_lines[i];
         if (line.added)
@@ -251,8 +266,6 @@ QByteArray IniDocument::toBytes() const
             bytes.append("\r\n", 2);
         else if (line.breakLength == 1)
             bytes.append('\n');
-        else if (i + 1 < m_lines.size()) // the file's last line, no longer the last
-            bytes.append(m_lineBreak);
     }
     return bytes;
 }

@@ -48,7 +48,7 @@ private:
     struct Line {
         qsizetype start;    // offset in m_raw, or index in m_added when `added`
         qsizetype length;   // without the line break
-        quint8 breakLength; // 0 (end of file), 1 (LF) or 2 (CR LF)
+        quint8 breakLength; // 0 (the file's last line only), 1 (LF) or 2 (CR LF)
         bool added;
         Kind kind;
     };
@@ -64,14 +64,14 @@ private:
     qsizetype findSection(QStringView section) const;
     qsizetype findKey(qsizetype sectionLine, QStringView key) const;
     qsizetype sectionEnd(qsizetype sectionLine) const;
-    Line addLine(QByteArray text, Kind kind);
+    Line addLine(QByteArray text, Kind kind, quint8 breakLength);
+    quint8 breakAfter(qsizetype index);
     void detectEncodingAgain();
 
     QByteArray m_raw;
     std::vector<QByteArray> m_added;
     std::vector<Line> m_lines;
     TextEncoding m_encoding = TextEncoding::Utf8;
-    QByteArray m_lineBreak = QByteArrayLiteral("\r\n"); // the file's own; CR LF for a new file
     qsizetype m_byteOrderMark = 0;
     bool m_modified = false;
 };

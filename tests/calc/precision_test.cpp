@@ -112,6 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Verdict::NoTrimmer, 9100, 0, 0, 0, {0, 0}, {3064, 4096},
                       {{1000, 470}, {1000, 430}, {1000, 390}, {820, 470}, {1000, 360}}, -97.8438656,
                       {false, true, true, false}},
+        // Every error near -100 %: the first must still be the best, not the end of a chain of
+        // near ties.
+        PrecisionCase{"far_period_best_first", 1e13, 1, "100", "0", "10", 8, 1, 2.8e-6, Defaults,
+                      -99.99999999954125, -97.76, {35.3009664, 58.2844416}, {38.99392, 52.75648},
+                      Verdict::NoTrimmer, 9100, 0, 0, 0, {0, 0}, {352, 360},
+                      {{1000, 470}, {1000, 430}, {1000, 390}, {820, 470}, {1000, 360}}, -99.99999978438656,
+                      {true, true, true, true}},
         PrecisionCase{"no_talon_small_enough", 0.03, 0.01, "1", "0", "1000", 8, 1, 2.8e-6, Defaults,
                       152817.33333333334, 124.0, {35.3009664, 58.2844416}, {38.99392, 52.75648},
                       Verdict::NoTalon, 0, 0, 0, 0, {0, 0}, {0, 8},

@@ -197,16 +197,20 @@ struct StatusCase {
 
 class BatchStatus : public testing::TestWithParam<StatusCase> {};
 
+// Whatever the input, the settings file beside the program stays byte for byte.
 TEST_P(BatchStatus, Exits)
 {
-    const Programs programs;
+    const char *settings = "[parametres]\r\nSignificatif=4\r\n; r\xE9glages\r\n";
+    const Programs programs(settings);
     int status = -1;
     const std::string output = programs.run(GetParam().command, status);
-    EXPECT_EQ(status, GetParam().status) << output;
+    EXPECT_EQ(status, GetParam().status) << output.substr(0, 2000);
     if (*GetParam().message == '\0')
         EXPECT_EQ(output, "");
     else
-        EXPECT_NE(output.find(GetParam().message), std::string::npos) << output;
+        EXPECT_NE(output.find(GetParam().message), std::string::npos) << output.substr(0, 2000);
+    QFile ini(programs.dir.filePath(S("Chronalys_CD4060.INI")));
+    EXPECT_TRUE(ini.open(QIODevice::ReadOnly) && ini.readAll() == settings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,6 +224,13 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"json_and_csv", "./chronalys-calcul --lot - --json --csv </dev/null", 2, "--csv"},
         StatusCase{"bad_option", "./chronalys-calcul --lot - --serie E6 </dev/null", 2, "E6"},
         StatusCase{"sheet", "./chronalys-calcul --lot - --feuille f.svg </dev/null", 2, "--feuille"},
+        // Hostile inputs: each bad line answered, the lines after it still computed.
+        StatusCase{"binary", "head -c 300000 ./chronalys-calcul >f; printf '\\n10 1\\n' >>f; ./chronalys-calcul --lot f | tail -n 1; exit \\${PIPESTATUS[0]}", 1, "{\"CondensateurCalcul(1)"},
+        StatusCase{"nul_bytes", "printf '10\\0 1\\n\\0\\n3600 25\\n' >f; ./chronalys-calcul --lot f", 1, "\"ligne\":3}"},
+        StatusCase{"line_of_100_mb", "head -c 104857600 /dev/zero | tr '\\0' 1 >f; printf ' 1\\n10 1\\n' >>f; ./chronalys-calcul --lot f --csv", 1, "\n2;"},
+        StatusCase{"million_lines", "yes '10 1' | head -n 1000000 >f; ./chronalys-calcul --lot f --csv | tail -n 1; exit \\${PIPESTATUS[0]}", 0, "1000000;"},
+        StatusCase{"cr_only_line_ends", "printf '10 1\\r3600 25\\r' >f; ./chronalys-calcul --lot f", 1, "\"erreur\""},
+        StatusCase{"vanishes_while_read", "mkfifo f; { printf '10 1\\n'; sleep 0.2; rm f; printf '3600 25\\n'; } >f & ./chronalys-calcul --lot f; s=\\$?; wait; exit \\$s", 0, "\"ligne\":2}"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 

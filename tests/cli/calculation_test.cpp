@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -154,14 +155,24 @@ TEST(Calculation, OptionsOverrideDefaults)
 
 // The executable itself, as a user runs it: the C locale writes the point. A copy in a folder of
 // its own, so no settings file left in the build tree changes its defaults.
-std::string run(const std::string &arguments, int &status, const std::string &environment = {})
+// `settings`, when given, lies beside the copy during the run and is read back after it.
+std::string run(const std::string &arguments, int &status, const std::string &environment = {},
+                QByteArray *settings = nullptr)
 {
     const QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("Chronalys_CD4060"));
     EXPECT_TRUE(QFile::copy(QStringLiteral(CHRONALYS_EXECUTABLE), copy));
+    QFile ini(dir.filePath(QStringLiteral("Chronalys_CD4060.INI")));
+    if (settings) {
+        EXPECT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(*settings) == settings->size() && ini.flush());
+    }
+    ini.close();
     const std::string command =
         "env " + environment + " LC_ALL=C.UTF-8 '" + copy.toStdString() + "' " + arguments + " 2>&1";
-    return shellOutput(command, status);
+    const std::string output = shellOutput(command, status);
+    if (settings)
+        *settings = ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray("(gone)");
+    return output;
 }
 
 TEST(CommandLine, JsonOfTheRoadOfOneDesign)
@@ -322,27 +333,56 @@ INSTANTIATE_TEST_SUITE_P(Formats, SheetFile, testing::Values("svg", "pdf", "png"
 
 struct SheetFailure {
     const char *name;
-    const char *file; // inside a fresh temporary folder
+    QString file; // inside a fresh temporary folder, unless absolute
     int status;
+    const char *made = nullptr; // a folder made there first
+    bool fullDisk = false;      // the folder is a full file system of 4 kB
 };
 
 class SheetFailures : public testing::TestWithParam<SheetFailure> {};
 
+// No crash, a French message naming the file, no file nor temporary left, settings untouched.
 TEST_P(SheetFailures, FrenchMessageNamingTheFileAndNothingLeft)
 {
+    const SheetFailure &c = GetParam();
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QString::fromUtf8(GetParam().file));
+    QDir folder(dir.path());
+    if (c.made) {
+        ASSERT_TRUE(folder.mkdir(QString::fromUtf8(c.made)));
+        if (c.fullDisk) {
+            const std::string mount = "mount -t tmpfs -o size=4k tmpfs '" + dir.filePath(QString::fromUtf8(c.made)).toStdString() + "' 2>/dev/null";
+            if (std::system(mount.c_str()) != 0)
+                GTEST_SKIP() << "no tmpfs mount here (needs root)";
+            folder.setPath(dir.filePath(QString::fromUtf8(c.made)));
+        }
+    }
+    const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QString path = c.file.startsWith(QLatin1Char('/')) ? c.file : dir.filePath(c.file);
+    const QByteArray settings = "[parametres]\r\nE12E24=2\r\n; r\xE9glages\r\n";
+    QByteArray after = settings;
     int status = -1;
-    const std::string output = run("--calcul 10 1 --feuille '" + path.toStdString() + "'", status, NoDisplay);
-    EXPECT_EQ(status, GetParam().status) << output;
-    EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output;
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    const std::string output = run("--calcul 10 1 --feuille '" + path.toStdString() + "'", status, NoDisplay, &after);
+    EXPECT_EQ(status, c.status) << output;
+    EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output.substr(0, 300);
+    if (c.status == 1) {
+        EXPECT_NE(output.find("feuille de montage n'a pas pu"), std::string::npos) << output.substr(0, 300);
+    }
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    EXPECT_EQ(after, settings);
+    if (c.fullDisk) {
+        EXPECT_EQ(std::system(("umount '" + folder.path().toStdString() + "'").c_str()), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SheetFailures,
-    testing::Values(SheetFailure{"unknown_extension", "feuille.txt", 2},
-                    SheetFailure{"missing_folder", "absent/feuille.pdf", 1}),
+    testing::Values(SheetFailure{"unknown_extension", S("feuille.txt"), 2},
+                    SheetFailure{"missing_folder", S("absent/feuille.pdf"), 1},
+                    SheetFailure{"path_is_a_folder", S("dossier.svg"), 1, "dossier.svg"},
+                    SheetFailure{"read_only_place", S("/proc/feuille.svg"), 1},
+                    SheetFailure{"full_disk_png", S("plein/feuille.png"), 1, "plein", true},
+                    SheetFailure{"full_disk_pdf", S("plein/feuille.pdf"), 1, "plein", true},
+                    SheetFailure{"path_of_4000_characters", QString(3996, QLatin1Char('a')) + S(".svg"), 1}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, SheetNeedsTheProgramThatDrawsIt)

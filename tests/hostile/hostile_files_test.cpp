@@ -13,6 +13,7 @@
 #include "messagebox.h"
 #include "numbertext.h"
 #include "parametres.h"
+#include "precision.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -72,6 +73,7 @@ struct Shown {
     QString period = QStringLiteral("18000");
     double constant = 2.8e-6;
     QString k4060 = QStringLiteral("280"); // as "Quitter" writes it back
+    calc::Tolerances tolerances;           // percent, as the precision window starts with them
     std::optional<int> alarm;              // a message raised during start-up
 };
 
@@ -244,6 +246,11 @@ TEST_P(HostileFiles, StartShowFallbackAndQuit)
     EXPECT_EQ(read("parametres", "K4060"), shown.k4060);
     for (const char *key : {"Haut", "Droite", "Hauteur", "Largeur"})
         EXPECT_TRUE(isNumberText(read("Position_0", key))) << key << " " << read("Position_0", key).toStdString();
+    const calc::Tolerances &t = shown.tolerances;
+    const std::pair<const char *, double> tolerances[] = {
+        {"Tolerance_R", t.r}, {"Tolerance_C", t.c}, {"Dispersion_K", t.k}, {"Tolerance_Ajustable", t.p}};
+    for (const auto &[key, percent] : tolerances)
+        EXPECT_EQ(calc::readNumber(read("precision", key).toStdString()), percent) << key << " in " << readFile(SettingsName).left(400).toStdString();
     const Commun::Parametres again = Commun::Lire_Parametres(file);
     EXPECT_EQ(again.Pas_Serie, shown.series);
     EXPECT_EQ(again.Mode_Affichage, shown.mode);
@@ -316,6 +323,18 @@ std::vector<HostileCase> rows()
     r.push_back(row("e12e24_7", settings("[parametres]\r\nE12E24=7\r\n"), {}));
     r.push_back(row("e12e24_99999", settings("[parametres]\r\nE12E24=99999\r\n"), {}));
     // A period that is no number reads as 0: below 25 ms, message 7 at start.
+    // Tolerances beyond 0 to 50 % take the default; a text with no number, or one beyond any
+    // double, reads as 0 by the leading-number rule, a tolerance in range. Written back valid.
+    const auto tolerances = [](calc::Tolerances t) { return with([t](Shown &s) { s.tolerances = t; }); };
+    r.push_back(row("precision_garbage", settings(bytes("[precision]\r\nTolerance_R=abc\r\nTolerance_C=\x01\xff\0\r\nDispersion_K=\r\n"sv)),
+                 tolerances({0, 0, 0, 20})));
+    r.push_back(row("precision_huge", settings("[precision]\r\nTolerance_R=1e400\r\nTolerance_C=1e300\r\nDispersion_K=51\r\nTolerance_Ajustable=" + QByteArray(400, '9') + "\r\n"),
+                 tolerances({0, 10, 10, 20}))); // a value is cut to 254 characters: 10^254, out of range
+    r.push_back(row("precision_negative", settings("[precision]\r\nTolerance_R=-5\r\nTolerance_Ajustable=-0.001\r\n"), {}));
+    r.push_back(row("precision_non_finite", settings("[precision]\r\nTolerance_R=nan\r\nTolerance_C=inf\r\nDispersion_K=-inf\r\nTolerance_Ajustable=NaN\r\n"),
+                 tolerances({0, 0, 0, 0})));
+    r.push_back(row("precision_in_range_kept", settings("[precision]\r\nTolerance_R=1\r\nTolerance_C=0\r\nDispersion_K=50\r\nTolerance_Ajustable=2.5\r\n"),
+                 tolerances({1, 0, 50, 2.5})));
     r.push_back(row("valeur_t_abc", settings("[parametres]\r\nValeur_T=abc\r\n"),
                  with([](Shown &s) { s.period = QStringLiteral("abc"); s.alarm = 7; })));
     r.push_back(row("valeur_t1_zero", settings("[parametres]\r\nValeur_T1=0\r\n"),

@@ -102,6 +102,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The one non-UTF-8 line rewritten: the file is UTF-8 from then on, in a grouped save too.
         WriteCase{"encoding_follows_the_rewritten_file", bytesOf("[a]\nt=\xC3\xA9\nk=\xFF\n"),
                   {entry("a", "k", "1"), entry("a", "u", "à")}, bytesOf("[a]\nt=\xC3\xA9\nk=1\nu=\xC3\xA0\n")},
+        // A new line takes the break of the line before it; a last line ending in CR, once
+        // followed by LF, reads as a CR LF line and keeps that break when rewritten.
+        WriteCase{"new_line_takes_the_break_before_it", bytesOf("[a]\r\nx=1\r\n[b]\ny=2\n"),
+                  {entry("b", "z", "3"), entry("a", "w", "4")}, bytesOf("[a]\r\nx=1\r\nw=4\r\n[b]\ny=2\nz=3\n")},
+        WriteCase{"last_line_ending_in_cr_rewritten", bytesOf("[a]\nx=1\n[p]\nk=280\r"),
+                  {entry("q", "n", "1"), entry("p", "k", "2")}, bytesOf("[a]\nx=1\n[p]\nk=2\r\n[q]\r\nn=1\r\n")},
         WriteCase{"several_keys_in_order", std::nullopt, {entry("p", "A", "1"), entry("q", "B", "2"), entry("p", "C", "3"), entry("P", "a", "4")},
                   bytesOf("[p]\r\nA=4\r\nC=3\r\n[q]\r\nB=2\r\n")}),
     rowName<WriteCase>);

@@ -1,0 +1,146 @@
+// The batch calculation on any bytes, cut anywhere: one output line per line that is neither
+// blank nor a comment, in order and numbered as read; a bad line never stops the batch; the
+// output does not depend on the cuts; and each design gives the line of a single calculation.
+
+#include "batch.h"
+#include "check.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using fuzz::visible;
+
+// Numbers (from 1) of the lines that must give an output line, found without the reader.
+std::vector<long long> linesToAnswer(std::string_view bytes)
+{
+    std::vector<long long> numbers;
+    long long number = 0;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        ++number;
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.remove_prefix(3);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first != std::string_view::npos && line[first] != '#')
+            numbers.push_back(number);
+    }
+    return numbers;
+}
+
+std::vector<std::string_view> linesOf(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+struct Output {
+    std::string text;
+    bool failed = false;
+};
+
+Output run(const BatchSettings &settings, std::string_view bytes, const std::vector<std::size_t> &cuts)
+{
+    BatchRun batch(settings);
+    Output out;
+    std::size_t done = 0;
+    for (const std::size_t cut : cuts) {
+        batch.feed(bytes.substr(done, cut - done), out.text);
+        done = cut;
+    }
+    batch.feed(bytes.substr(done), out.text);
+    batch.finish(out.text);
+    out.failed = batch.failed();
+    return out;
+}
+
+// The bytes up to the end of the `count`-th line.
+std::string_view firstLines(std::string_view bytes, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < count && end < bytes.size(); ++i) {
+        const std::size_t newline = bytes.find('\n', end);
+        end = newline == std::string_view::npos ? bytes.size() : newline + 1;
+    }
+    return bytes.substr(0, end);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    BatchSettings settings;
+    settings.csv = input.ConsumeBool();
+    CalculationOptions &options = settings.parsed.options;
+    options.Pas_Serie = input.ConsumeIntegralInRange(1, 2);
+    options.Mode_Affichage = input.PickValueInArray({0, 3, 4, 5});
+    options.Constante_K4060 = input.PickValueInArray({2.8e-6, 2.2e-6, 1e-9, 1e-3});
+    options.separator = input.ConsumeBool() ? ',' : '.';
+    std::vector<std::size_t> cuts(input.ConsumeIntegralInRange<std::size_t>(0, 8));
+    for (std::size_t &cut : cuts)
+        cut = input.ConsumeIntegral<std::uint16_t>();
+    const std::string rest = input.ConsumeRemainingBytesAsString();
+    const std::string_view bytes = rest;
+    for (std::size_t &cut : cuts)
+        cut %= bytes.size() + 1;
+    std::sort(cuts.begin(), cuts.end());
+    const std::string detail = std::string(settings.csv ? "csv" : "json") + " input " + visible(bytes.substr(0, 400));
+
+    const Output whole = run(settings, bytes, {});
+    FUZZ_CHECK(run(settings, bytes, cuts).text == whole.text, detail + " depends on the cuts");
+
+    // One line per line to answer, numbered as read; a line in error says so and the batch goes on.
+    const std::vector<long long> expected = linesToAnswer(bytes);
+    const std::vector<std::string_view> lines = linesOf(whole.text);
+    FUZZ_CHECK(whole.text.empty() || whole.text.back() == '\n', detail);
+    FUZZ_CHECK(lines.size() == expected.size(), detail + " gives " + std::to_string(lines.size()) + " lines, not "
+                                                    + std::to_string(expected.size()) + ": " + visible(whole.text.substr(0, 600)));
+    bool anyError = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string shown = detail + " output " + visible(lines[i]);
+        long long number = -1;
+        if (settings.csv) {
+            std::from_chars(lines[i].data(), lines[i].data() + lines[i].size(), number);
+            const std::size_t columns = std::count(lines[i].begin(), lines[i].end(), ';');
+            FUZZ_CHECK(columns >= 16, shown);
+            anyError = anyError || !lines[i].ends_with(';');
+        } else {
+            const QJsonDocument json = QJsonDocument::fromJson(QByteArray(lines[i].data(), qsizetype(lines[i].size())));
+            FUZZ_CHECK(json.isObject(), shown);
+            number = json.object().value(QLatin1String("ligne")).toInteger(-1);
+            anyError = anyError || json.object().contains(QLatin1String("erreur"));
+        }
+        FUZZ_CHECK(number == expected[i], shown + " numbered " + std::to_string(number) + " not " + std::to_string(expected[i]));
+    }
+    FUZZ_CHECK(whole.failed == anyError, detail);
+
+    // The same designs through the single calculation's road (calculate(), its JSON object):
+    // the same bytes. Kept to the first lines, that road is slower.
+    BatchSettings single = settings;
+    single.direct = false;
+    const std::string_view start = firstLines(bytes, 48);
+    FUZZ_CHECK(run(single, start, {}).text == run(settings, start, {}).text,
+               detail + " direct " + visible(run(settings, start, {}).text.substr(0, 600)) + " single "
+                   + visible(run(single, start, {}).text.substr(0, 600)));
+    return 0;
+}
