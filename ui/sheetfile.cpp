@@ -1,5 +1,6 @@
 #include "sheetfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -67,7 +68,11 @@ bool paintPng(const Sheet &sheet, QIODevice &file)
     QPainter painter(&image);
     draw(painter, sheet, QRectF(image.rect()));
     painter.end();
-    return image.save(&file, "PNG");
+    // Encoded in memory first: Qt's PNG encoder leaks when the disk refuses a write.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG")
+        && file.write(encoded) == encoded.size();
 }
 
 } // namespace
