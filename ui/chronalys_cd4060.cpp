@@ -809,7 +809,13 @@ void Chronalys_CD4060::Outils_Click(int index)
     } else if (index == 2) {
         CalculationOptions options;
         options.Pas_Serie = m_Pas_Serie;
-        QGuiApplication::clipboard()->setText(calculationReport(resultObject(), options));
+        options.separator = m_separator;
+        options.tolerances = m_tolerances;
+        QJsonObject result = resultObject();
+        // Zone E joins the report once the user has opened the precision window.
+        if (!m_precision.isNull() && m_Calcul_RC_vers_F->isEnabled())
+            result.insert(QStringLiteral("precision"), precisionJson(realDesign(), options));
+        QGuiApplication::clipboard()->setText(calculationReport(result, options));
     }
 }
 

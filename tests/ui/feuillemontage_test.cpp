@@ -65,10 +65,15 @@ TEST_F(FeuilleMontageTest, FollowsTheMainWindowLive)
 TEST_F(FeuilleMontageTest, CopierLeResultatIsTheCommandLineReport)
 {
     start();
-    for (const char *T1 : {"1", "3"}) {
+    // Zone E joins once the precision window has been opened.
+    for (const auto &[T1, precisionOpened] : {std::pair{"1", false}, {"3", false}, {"1", true}}) {
+        CalculationOptions options;
+        options.precision = precisionOpened;
+        if (precisionOpened)
+            action(QStringLiteral("Outils(0)"))->trigger();
         convert(QStringLiteral("10"), QString::fromLatin1(T1));
         action(QStringLiteral("Outils(2)"))->trigger();
-        QString expected = calculationReport(calculate(QStringLiteral("10"), QString::fromLatin1(T1), {}), {});
+        QString expected = calculationReport(calculate(QStringLiteral("10"), QString::fromLatin1(T1), options), options);
         expected.truncate(expected.indexOf(QStringLiteral("Alarmes")));
         EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
     }
