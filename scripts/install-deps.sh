@@ -19,8 +19,9 @@ tests+=(desktop-file-utils appstream)
 tests+=(dpkg-dev file lintian)
 # clang, libclang-rt-14-dev: the fuzz targets are built by clang and linked with its libFuzzer runtime.
 tests+=(clang libclang-rt-14-dev)
-# xvfb, xauth: a virtual display to look at the windows (xvfb-run).
-tests+=(xvfb xauth)
+# xvfb, xauth: a virtual display to look at the windows (xvfb-run); fonts-dejavu-core: the
+# caption test runs again with DejaVu Sans alone, the face of a minimal system.
+tests+=(xvfb xauth fonts-dejavu-core)
 # hyperfine, time: scripts/bench.sh times the programs and reads their peak memory.
 tests+=(hyperfine time)
 # libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.
