@@ -205,16 +205,28 @@ void BatchRun::keep(std::string_view piece)
     m_pending += piece;
 }
 
+// A line ends at LF, CR LF or a lone CR (files from old Macs); the LF of a CR LF may come in
+// the next piece.
 void BatchRun::feed(std::string_view bytes, std::string &out)
 {
+    if (m_afterCr && !bytes.empty()) {
+        m_afterCr = false;
+        if (bytes.front() == '\n')
+            bytes.remove_prefix(1);
+    }
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
+        const std::size_t end = bytes.find_first_of("\r\n");
         if (end == std::string_view::npos) {
             keep(bytes);
             return;
         }
         const std::string_view piece = bytes.substr(0, end);
+        const bool cr = bytes[end] == '\r';
         bytes.remove_prefix(end + 1);
+        if (cr && bytes.empty())
+            m_afterCr = true;
+        else if (cr && bytes.front() == '\n')
+            bytes.remove_prefix(1);
         if (m_pending.empty() && !m_pendingTooLong) {
             line(piece, piece.size() > MaxLine, out);
             continue;

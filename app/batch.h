@@ -66,6 +66,7 @@ private:
     long long m_number = 0; // lines read so far, skipped ones included
     std::string m_pending;  // the start of a line cut by the end of a piece
     bool m_pendingTooLong = false;
+    bool m_afterCr = false; // the last piece ended with CR: an LF next belongs to it
     bool m_failed = false;
     std::vector<Lists> m_lists; // the last decades seen: their lists are built once
 };

@@ -1,6 +1,7 @@
-// The batch calculation on any bytes, cut anywhere: one output line per line that is neither
-// blank nor a comment, in order and numbered as read; a bad line never stops the batch; the
-// output does not depend on the cuts; and each design gives the line of a single calculation.
+// The batch calculation on any bytes, cut anywhere (lines end at LF, CR LF or CR): one output
+// line per line that is neither blank nor a comment, in order and numbered as read; a bad line
+// never stops the batch; the output does not depend on the cuts; and each design gives the line
+// of a single calculation.
 
 #include "batch.h"
 #include "check.h"
@@ -27,14 +28,13 @@ std::vector<long long> linesToAnswer(std::string_view bytes)
     std::vector<long long> numbers;
     long long number = 0;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
+        const std::size_t end = bytes.find_first_of("\r\n");
         std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        const bool crLf = end != std::string_view::npos && bytes.substr(end, 2) == "\r\n";
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + (crLf ? 2 : 1));
         ++number;
         if (number == 1 && line.starts_with("\xEF\xBB\xBF"))
             line.remove_prefix(3);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
         const std::size_t first = line.find_first_not_of(" \t");
         if (first != std::string_view::npos && line[first] != '#')
             numbers.push_back(number);
