@@ -23,6 +23,11 @@ if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi
 
+# A campaign (10 minutes or more per target) goes on after a finding, so every target gets its
+# whole time: libFuzzer's fork mode keeps each failing input and carries on.
+long_run=()
+[ "$seconds" -ge 600 ] && long_run=(-fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1)
+
 failed=()
 for target in "${targets[@]}"; do
     corpus=build-fuzz/corpus/$target
@@ -32,8 +37,8 @@ for target in "${targets[@]}"; do
     echo "=== $target: $seconds s"
     if "build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
             -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$artifacts/" \
-            "$corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
-        grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
+            "${long_run[@]}" "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 && [ -z "$(ls -A "$artifacts")" ]; then
+        grep -E '^#[0-9]+:? +DONE|^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
     else
         failed+=("$target")
         grep -E -A30 'property broken|ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "$log" | head -60
