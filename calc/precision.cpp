@@ -7,6 +7,7 @@
 #include "tables.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace calc {
@@ -263,14 +264,19 @@ std::string formatKilohms(double kilohms, char separator)
     return formatGeneral(std::round(kilohms * 1000) / 1000, separator);
 }
 
+// Rounded in decimal, then read back: the double nearest the four digits, which rounds to itself
+// at any exponent (a scale of 10^n by products drifts past 10^22).
 double fourSignificantDigits(double value)
 {
     if (!(value > 0) || !std::isfinite(value))
         return value;
-    const int shift = 3 - static_cast<int>(std::floor(std::log10(value)));
-    const double rounded = shift >= 0 ? std::round(value * powerOfTen(shift)) / powerOfTen(shift)
-                                      : std::round(value / powerOfTen(-shift)) * powerOfTen(-shift);
-    return std::isfinite(rounded) ? rounded : value; // subnormals: the scale overflows
+    char digits[32];
+    const std::to_chars_result written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 3);
+    double rounded = value;
+    if (std::from_chars(digits, written.ptr, rounded).ec != std::errc{})
+        return value; // rounded past the largest double or into the subnormals
+    return rounded;
 }
 
 std::optional<double> calibratedK4060(const RealDesign &design, double measuredT)

@@ -169,6 +169,11 @@ TEST(PrecisionCalibration, FourSignificantDigitsOrNothing)
     EXPECT_DOUBLE_EQ(*calc::calibratedK4060(design, 11), 298.4);
     EXPECT_DOUBLE_EQ(*calc::calibratedK4060(design, 10.32192), 280);
     EXPECT_DOUBLE_EQ(*calc::calibratedK4060(design, 1e5), 2713000); // 2712673.6...
+    // Far exponents: the double nearest the four digits, which rounds to itself.
+    for (const auto &[measured, k4060] : {std::pair{1.11e42, 3.011e43}, std::pair{1e-290, 2.713e-289}}) {
+        EXPECT_EQ(*calc::calibratedK4060(design, measured), k4060) << measured;
+        EXPECT_EQ(calc::fourSignificantDigits(k4060), k4060) << k4060;
+    }
     for (double bad : {0.0, -3.0, double(INFINITY), double(NAN)})
         EXPECT_FALSE(calc::calibratedK4060(design, bad)) << bad;
     EXPECT_FALSE(calc::calibratedK4060(calc::RealDesign{}, 11));
