@@ -275,7 +275,7 @@ double fourSignificantDigits(double value)
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 3);
     double rounded = value;
     if (std::from_chars(digits, written.ptr, rounded).ec != std::errc{})
-        return value; // rounded past the largest double or into the subnormals
+        return value; // rounded past the largest double
     return rounded;
 }
 
