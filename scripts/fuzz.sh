@@ -39,7 +39,7 @@ for target in "${targets[@]}"; do
             -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$artifacts/" \
             "${long_run[@]}" "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 && [ -z "$(ls -A "$artifacts")" ]; then
         # The final figures; in fork mode, its last status line.
-        grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
+        grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
         grep -E '^#[0-9]+: cov:' "$log" | tail -n 1 || true
     else
         failed+=("$target")
