@@ -1,7 +1,7 @@
-#include "batch.h"
+#include "app/batch.h"
 
-#include "batchline.h"
-#include "tables.h"
+#include "calc/batchline.h"
+#include "calc/tables.h"
 
 #include <QFile>
 #include <QJsonArray>

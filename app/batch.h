@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculation.h"
-#include "conversion.h"
+#include "app/calculation.h"
+#include "calc/conversion.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "batch.h"
-#include "calculation.h"
-#include "commun.h"
+#include "app/batch.h"
+#include "app/calculation.h"
+#include "settings/commun.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,15 +1,15 @@
-#include "calculation.h"
+#include "app/calculation.h"
 
-#include "commun.h"
-#include "parametres.h"
-#include "systemlocale.h"
+#include "settings/commun.h"
+#include "settings/parametres.h"
+#include "settings/systemlocale.h"
 
-#include "design.h"
-#include "entry.h"
-#include "nomenclature.h"
-#include "numbertext.h"
-#include "realtiming.h"
-#include "tables.h"
+#include "calc/design.h"
+#include "calc/entry.h"
+#include "calc/nomenclature.h"
+#include "calc/numbertext.h"
+#include "calc/realtiming.h"
+#include "calc/tables.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

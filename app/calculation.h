@@ -1,9 +1,9 @@
 #pragma once
 
-#include "conversion.h"
-#include "design.h"
-#include "precision.h"
-#include "realdesign.h"
+#include "calc/conversion.h"
+#include "calc/design.h"
+#include "calc/precision.h"
+#include "calc/realdesign.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,8 +1,8 @@
-#include "calculation.h"
-#include "chronalys_cd4060.h"
-#include "commun.h"
-#include "sheetfile.h"
-#include "systemlocale.h"
+#include "app/calculation.h"
+#include "ui/chronalys_cd4060.h"
+#include "settings/commun.h"
+#include "ui/sheetfile.h"
+#include "settings/systemlocale.h"
 
 #include <QApplication>
 #include <QDate>

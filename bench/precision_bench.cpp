@@ -1,8 +1,8 @@
 // Each update of the precision window must stay well under 1 ms. Figures are read as ratios to
 // BM_RealTimingBaseline, one run of the real timing measured in the same process.
-#include "precision.h"
-#include "precisionwindow.h"
-#include "realtiming.h"
+#include "calc/precision.h"
+#include "ui/precisionwindow.h"
+#include "calc/realtiming.h"
 
 #include <benchmark/benchmark.h>
 

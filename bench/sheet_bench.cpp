@@ -1,8 +1,8 @@
 // Times of the assembly sheet: one drawing (what the window and every file pay) and one PDF
 // written, each as the median of many runs and as a ratio to rendering the schematic picture
 // once, measured alongside.
-#include "montagesheet.h"
-#include "sheetfile.h"
+#include "ui/montagesheet.h"
+#include "ui/sheetfile.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

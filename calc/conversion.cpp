@@ -1,7 +1,7 @@
-#include "conversion.h"
+#include "calc/conversion.h"
 
-#include "numbertext.h"
-#include "tables.h"
+#include "calc/numbertext.h"
+#include "calc/tables.h"
 
 #include <cmath>
 

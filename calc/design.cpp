@@ -1,7 +1,7 @@
-#include "design.h"
+#include "calc/design.h"
 
-#include "numbertext.h"
-#include "tables.h"
+#include "calc/numbertext.h"
+#include "calc/tables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "entry.h"
+#include "calc/entry.h"
 
-#include "numbertext.h"
+#include "calc/numbertext.h"
 
 namespace calc {
 

@@ -1,4 +1,4 @@
-#include "keyfilter.h"
+#include "calc/keyfilter.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
-#include "nomenclature.h"
+#include "calc/nomenclature.h"
 
-#include "tables.h"
+#include "calc/tables.h"
 
 namespace calc {
 

@@ -1,10 +1,10 @@
-#include "precision.h"
+#include "calc/precision.h"
 
-#include "conversion.h"
-#include "entry.h"
-#include "numbertext.h"
-#include "realtiming.h"
-#include "tables.h"
+#include "calc/conversion.h"
+#include "calc/entry.h"
+#include "calc/numbertext.h"
+#include "calc/realtiming.h"
+#include "calc/tables.h"
 
 #include <algorithm>
 #include <charconv>

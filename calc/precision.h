@@ -1,6 +1,6 @@
 #pragma once
 
-#include "realdesign.h"
+#include "calc/realdesign.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "realdesign.h"
+#include "calc/realdesign.h"
 
-#include "entry.h"
-#include "numbertext.h"
+#include "calc/entry.h"
+#include "calc/numbertext.h"
 
 namespace calc {
 

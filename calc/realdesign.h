@@ -1,6 +1,6 @@
 #pragma once
 
-#include "realtiming.h"
+#include "calc/realtiming.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "realtiming.h"
+#include "calc/realtiming.h"
 
-#include "entry.h"
-#include "numbertext.h"
+#include "calc/entry.h"
+#include "calc/numbertext.h"
 
 #include <cmath>
 #include <iterator>

@@ -1,9 +1,9 @@
 // The alarm file loader on any bytes: the same messages from the file as from its bytes, the
 // rules of the file kept, and text a label can show.
 
-#include "alarmes.h"
+#include "ui/alarmes.h"
 #include "check.h"
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // never stops the batch; the output does not depend on the cuts; and each design gives the line
 // of a single calculation.
 
-#include "batch.h"
+#include "app/batch.h"
 #include "check.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

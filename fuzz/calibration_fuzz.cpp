@@ -3,11 +3,11 @@
 // measuring the T the design shows gives the constant back.
 
 #include "check.h"
-#include "batchline.h"
+#include "calc/batchline.h"
 #include "designinput.h"
-#include "entry.h"
-#include "numbertext.h"
-#include "precision.h"
+#include "calc/entry.h"
+#include "calc/numbertext.h"
+#include "calc/precision.h"
 
 #include <cmath>
 #include <optional>

@@ -2,12 +2,12 @@
 // separators: entry, design, conversion to a series, real timing.
 
 #include "check.h"
-#include "conversion.h"
-#include "design.h"
-#include "entry.h"
-#include "numbertext.h"
-#include "realtiming.h"
-#include "tables.h"
+#include "calc/conversion.h"
+#include "calc/design.h"
+#include "calc/entry.h"
+#include "calc/numbertext.h"
+#include "calc/realtiming.h"
+#include "calc/tables.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

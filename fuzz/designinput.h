@@ -4,10 +4,10 @@
 // texts typed or made of any bytes, periods and constants anywhere in the doubles.
 
 #include "check.h"
-#include "numbertext.h"
-#include "precision.h"
-#include "realdesign.h"
-#include "realtiming.h"
+#include "calc/numbertext.h"
+#include "calc/precision.h"
+#include "calc/realdesign.h"
+#include "calc/realtiming.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

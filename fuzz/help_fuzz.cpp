@@ -1,10 +1,10 @@
 // The help file loader on any bytes: every line once, each followed by LF CR, nothing lost,
 // and a caption the help label shows line for line.
 
-#include "aide.h"
-#include "captionlabel.h"
+#include "ui/aide.h"
+#include "ui/captionlabel.h"
 #include "check.h"
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 // with. Slow and simple on purpose.
 
 #include "check.h"
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <QByteArray>
 #include <QList>

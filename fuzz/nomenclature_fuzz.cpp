@@ -3,8 +3,8 @@
 
 #include "check.h"
 #include "designinput.h"
-#include "nomenclature.h"
-#include "tables.h"
+#include "calc/nomenclature.h"
+#include "calc/tables.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 // The number texts on any double (NaN, infinities and subnormals included) and any text.
 
 #include "check.h"
-#include "numbertext.h"
+#include "calc/numbertext.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

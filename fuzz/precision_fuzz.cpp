@@ -4,9 +4,9 @@
 
 #include "check.h"
 #include "designinput.h"
-#include "entry.h"
-#include "precision.h"
-#include "tables.h"
+#include "calc/entry.h"
+#include "calc/precision.h"
+#include "calc/tables.h"
 
 #include <algorithm>
 #include <cmath>

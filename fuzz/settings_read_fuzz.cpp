@@ -2,13 +2,13 @@
 // their fallbacks, and the parameters written back reading as they were.
 
 #include "check.h"
-#include "commun.h"
-#include "commun_p.h"
-#include "inidocument.h"
+#include "settings/commun.h"
+#include "settings/commun_p.h"
+#include "settings/inidocument.h"
 #include "inireference.h"
-#include "numbertext.h"
-#include "parametres.h"
-#include "textdecoding.h"
+#include "calc/numbertext.h"
+#include "settings/parametres.h"
+#include "settings/textdecoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,10 +2,10 @@
 // reads as before, and every line the writer did not touch stays byte for byte.
 
 #include "check.h"
-#include "commun.h"
-#include "inidocument.h"
+#include "settings/commun.h"
+#include "settings/inidocument.h"
 #include "inireference.h"
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
-#include "commun.h"
+#include "settings/commun.h"
 
-#include "atomicsave.h"
-#include "commun_p.h"
+#include "settings/atomicsave.h"
+#include "settings/commun_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 // Inside the module Commun only.
 
-#include "inidocument.h"
+#include "settings/inidocument.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "inidocument.h"
+#include "settings/inidocument.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "parametres.h"
+#include "settings/parametres.h"
 
-#include "commun_p.h"
-#include "numbertext.h"
+#include "settings/commun_p.h"
+#include "calc/numbertext.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commun.h"
-#include "precision.h"
+#include "settings/commun.h"
+#include "calc/precision.h"
 
 #include <QList>
 #include <QString>

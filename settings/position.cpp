@@ -1,7 +1,7 @@
-#include "position.h"
+#include "settings/position.h"
 
-#include "commun_p.h"
-#include "numbertext.h"
+#include "settings/commun_p.h"
+#include "calc/numbertext.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commun.h"
+#include "settings/commun.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "systemlocale.h"
+#include "settings/systemlocale.h"
 
 #include <QLocale>
 

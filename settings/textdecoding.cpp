@@ -1,4 +1,4 @@
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "aide.h"
+#include "ui/aide.h"
 
-#include "captionlabel.h"
-#include "feuilleaide.h"
-#include "messagebox.h"
-#include "textdecoding.h"
+#include "ui/captionlabel.h"
+#include "ui/feuilleaide.h"
+#include "ui/messagebox.h"
+#include "settings/textdecoding.h"
 
 #include <QApplication>
 #include <QFile>

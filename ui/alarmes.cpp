@@ -1,6 +1,6 @@
-#include "alarmes.h"
+#include "ui/alarmes.h"
 
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <QFile>
 

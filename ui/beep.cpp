@@ -1,4 +1,4 @@
-#include "beep.h"
+#include "ui/beep.h"
 
 #include <QApplication>
 

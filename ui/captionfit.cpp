@@ -1,6 +1,6 @@
-#include "captionfit.h"
+#include "ui/captionfit.h"
 
-#include "titledframe.h"
+#include "ui/titledframe.h"
 
 #include <QEvent>
 #include <QLabel>

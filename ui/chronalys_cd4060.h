@@ -1,12 +1,12 @@
 #pragma once
 
-#include "alarmes.h"
-#include "feuilleaide.h"
-#include "feuillemontage.h"
-#include "precision.h"
-#include "precisionwindow.h"
-#include "realdesign.h"
-#include "schemawindow.h"
+#include "ui/alarmes.h"
+#include "ui/feuilleaide.h"
+#include "ui/feuillemontage.h"
+#include "calc/precision.h"
+#include "ui/precisionwindow.h"
+#include "calc/realdesign.h"
+#include "ui/schemawindow.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "feuilleaide.h"
+#include "ui/feuilleaide.h"
 
-#include "captionlabel.h"
-#include "twips.h"
+#include "ui/captionlabel.h"
+#include "ui/twips.h"
 
 #include <QIcon>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "feuillemontage.h"
+#include "ui/feuillemontage.h"
 
-#include "messagebox.h"
-#include "sheetfile.h"
-#include "windowfont.h"
+#include "ui/messagebox.h"
+#include "ui/sheetfile.h"
+#include "ui/windowfont.h"
 
 #include <QAction>
 #include <QClipboard>

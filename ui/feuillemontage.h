@@ -1,6 +1,6 @@
 #pragma once
 
-#include "montagesheet.h"
+#include "ui/montagesheet.h"
 
 #include <QWidget>
 

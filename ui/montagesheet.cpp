@@ -1,6 +1,6 @@
-#include "montagesheet.h"
+#include "ui/montagesheet.h"
 
-#include "numbertext.h"
+#include "calc/numbertext.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "nomenclature.h"
-#include "realdesign.h"
+#include "calc/nomenclature.h"
+#include "calc/realdesign.h"
 
 #include <QDate>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "numerickeyfilter.h"
+#include "ui/numerickeyfilter.h"
 
-#include "beep.h"
-#include "keyfilter.h"
+#include "ui/beep.h"
+#include "calc/keyfilter.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "picturebutton.h"
+#include "ui/picturebutton.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

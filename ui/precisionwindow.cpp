@@ -1,8 +1,8 @@
-#include "precisionwindow.h"
+#include "ui/precisionwindow.h"
 
-#include "numerickeyfilter.h"
-#include "numbertext.h"
-#include "windowfont.h"
+#include "ui/numerickeyfilter.h"
+#include "calc/numbertext.h"
+#include "ui/windowfont.h"
 
 #include <QComboBox>
 #include <QGridLayout>

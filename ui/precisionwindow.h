@@ -1,7 +1,7 @@
 #pragma once
 
-#include "precision.h"
-#include "realdesign.h"
+#include "calc/precision.h"
+#include "calc/realdesign.h"
 
 #include <QWidget>
 

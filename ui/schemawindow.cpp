@@ -1,6 +1,6 @@
-#include "schemawindow.h"
+#include "ui/schemawindow.h"
 
-#include "twips.h"
+#include "ui/twips.h"
 
 #include <QIcon>
 #include <QPainter>

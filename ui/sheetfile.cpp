@@ -1,4 +1,4 @@
-#include "sheetfile.h"
+#include "ui/sheetfile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "titledframe.h"
+#include "ui/titledframe.h"
 
 #include <QPainter>
 

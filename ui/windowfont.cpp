@@ -1,4 +1,4 @@
-#include "windowfont.h"
+#include "ui/windowfont.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "batchline.h"
+#include "calc/batchline.h"
 
 #include <gtest/gtest.h>
 

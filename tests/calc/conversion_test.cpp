@@ -1,4 +1,4 @@
-#include "conversion.h"
+#include "calc/conversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "design.h"
+#include "calc/design.h"
 
 #include <gtest/gtest.h>
 

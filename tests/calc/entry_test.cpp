@@ -1,5 +1,5 @@
-#include "entry.h"
-#include "keyfilter.h"
+#include "calc/entry.h"
+#include "calc/keyfilter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "nomenclature.h"
+#include "calc/nomenclature.h"
 
 #include <gtest/gtest.h>
 

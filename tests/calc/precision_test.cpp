@@ -1,4 +1,4 @@
-#include "precision.h"
+#include "calc/precision.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "realtiming.h"
+#include "calc/realtiming.h"
 
 #include <gtest/gtest.h>
 

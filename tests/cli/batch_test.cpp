@@ -1,4 +1,4 @@
-#include "batch.h"
+#include "app/batch.h"
 #include "shellcommand.h"
 
 #include <gtest/gtest.h>

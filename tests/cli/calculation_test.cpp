@@ -1,4 +1,4 @@
-#include "calculation.h"
+#include "app/calculation.h"
 #include "shellcommand.h"
 
 #include <gtest/gtest.h>

@@ -4,16 +4,16 @@
 
 #include "../ui/windowfixture.h"
 
-#include "aide.h"
-#include "alarmes.h"
-#include "captionlabel.h"
-#include "commun.h"
-#include "feuilleaide.h"
-#include "inidocument.h"
-#include "messagebox.h"
-#include "numbertext.h"
-#include "parametres.h"
-#include "precision.h"
+#include "ui/aide.h"
+#include "ui/alarmes.h"
+#include "ui/captionlabel.h"
+#include "settings/commun.h"
+#include "ui/feuilleaide.h"
+#include "settings/inidocument.h"
+#include "ui/messagebox.h"
+#include "calc/numbertext.h"
+#include "settings/parametres.h"
+#include "calc/precision.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "installfixture.h"
 
-#include "chronalys_cd4060.h"
-#include "commun.h"
+#include "ui/chronalys_cd4060.h"
+#include "settings/commun.h"
 
 #include <QAction>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 #include "installfixture.h"
 
-#include "commun.h"
+#include "settings/commun.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

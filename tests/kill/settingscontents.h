@@ -3,8 +3,8 @@
 // The two settings a "Quitter" could leave, as one grouped save each: every key of the program,
 // with values of different lengths so that a file mixing them cannot pass for either.
 
-#include "commun.h"
-#include "parametres.h"
+#include "settings/commun.h"
+#include "settings/parametres.h"
 
 #include <QList>
 #include <QString>

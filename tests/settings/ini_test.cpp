@@ -1,4 +1,4 @@
-#include "atomicsave.h"
+#include "settings/atomicsave.h"
 #include "settingsfixture.h"
 
 #include <QElapsedTimer>

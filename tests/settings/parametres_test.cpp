@@ -1,4 +1,4 @@
-#include "parametres.h"
+#include "settings/parametres.h"
 #include "settingsfixture.h"
 
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "parametres.h"
-#include "position.h"
+#include "settings/parametres.h"
+#include "settings/position.h"
 #include "settingsfixture.h"
 
 #include <QApplication>

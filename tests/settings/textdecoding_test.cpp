@@ -1,5 +1,5 @@
 #include "settingsfixture.h"
-#include "textdecoding.h"
+#include "settings/textdecoding.h"
 
 #include <QStringDecoder>
 

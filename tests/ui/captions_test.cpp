@@ -2,10 +2,10 @@
 // runs this again with DejaVu Sans alone and at twice the scale.
 #include "windowfixture.h"
 
-#include "captionlabel.h"
-#include "feuilleaide.h"
-#include "titledframe.h"
-#include "windowfont.h"
+#include "ui/captionlabel.h"
+#include "ui/feuilleaide.h"
+#include "ui/titledframe.h"
+#include "ui/windowfont.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

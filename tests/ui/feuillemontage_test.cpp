@@ -1,8 +1,8 @@
 #include "windowfixture.h"
 
-#include "calculation.h"
-#include "feuillemontage.h"
-#include "messagebox.h"
+#include "app/calculation.h"
+#include "ui/feuillemontage.h"
+#include "ui/messagebox.h"
 
 #include <QClipboard>
 #include <QTableWidget>

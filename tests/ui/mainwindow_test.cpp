@@ -1,7 +1,7 @@
 #include "windowfixture.h"
 
-#include "alarmes.h"
-#include "captionlabel.h"
+#include "ui/alarmes.h"
+#include "ui/captionlabel.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

@@ -1,5 +1,5 @@
-#include "numbertext.h"
-#include "precisionwindow.h"
+#include "calc/numbertext.h"
+#include "ui/precisionwindow.h"
 #include "windowfixture.h"
 
 #include <QMenuBar>

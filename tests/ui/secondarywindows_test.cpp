@@ -1,11 +1,11 @@
 // The help window, the about box and the schematic window, driven as the main window's menu
 // does, on the offscreen platform.
-#include "aide.h"
-#include "captionlabel.h"
-#include "feuilleaide.h"
-#include "messagebox.h"
-#include "schemawindow.h"
-#include "twips.h"
+#include "ui/aide.h"
+#include "ui/captionlabel.h"
+#include "ui/feuilleaide.h"
+#include "ui/messagebox.h"
+#include "ui/schemawindow.h"
+#include "ui/twips.h"
 
 #include <gtest/gtest.h>
 

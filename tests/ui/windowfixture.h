@@ -1,8 +1,8 @@
 #pragma once
 
-#include "beep.h"
-#include "chronalys_cd4060.h"
-#include "commun.h"
+#include "ui/beep.h"
+#include "ui/chronalys_cd4060.h"
+#include "settings/commun.h"
 
 #include <gtest/gtest.h>
 
