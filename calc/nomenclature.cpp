@@ -1,6 +1,10 @@
 #include "calc/nomenclature.h"
 
+#include "calc/numbertext.h"
+#include "calc/realtiming.h"
 #include "calc/tables.h"
+
+#include <algorithm>
 
 namespace calc {
 
@@ -21,6 +25,26 @@ std::string typed(const std::string &text, const char *unit)
 {
     const std::string value = trimmed(text);
     return (value.empty() ? std::string("0") : value) + " " + unit;
+}
+
+std::string kilohms(double value, char separator) { return formatGeneral(value, separator) + " kΩ"; }
+
+void addTrimmer(Nomenclature &parts, const RealDesign &design, double potentiometer)
+{
+    const std::string role = "ajustable en série avec le talon";
+    if (!parts.designed) {
+        parts.lines.push_back({"P1", 1, Dash, role, {}});
+        return;
+    }
+    const std::string setting = kilohms(potentiometer, design.separator);
+    const auto trimmer =
+        std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= potentiometer; });
+    if (trimmer == Trimmers.end())
+        parts.lines.push_back({"P1", 1, typed(design.potentiometerText, "kΩ"),
+                               "en série avec le talon : aucun ajustable courant n'atteint " + setting, {}});
+    else
+        parts.lines.push_back(
+            {"P1", 1, kilohms(*trimmer, design.separator), role + ", réglé à " + setting, setting});
 }
 
 std::string diodeReferences(std::size_t count)
@@ -53,23 +77,27 @@ Nomenclature nomenclature(const RealDesign &design)
     const bool d = parts.designed;
 
     auto add = [&parts](std::string reference, int quantity, std::string value, std::string role) {
-        parts.lines.push_back({std::move(reference), quantity, std::move(value), std::move(role)});
+        parts.lines.push_back({std::move(reference), quantity, std::move(value), std::move(role), {}});
     };
     add("U1", 1, "CD4060", "compteur à 14 étages et son oscillateur");
     add("U2", 1, "CD4013", "bascule D (une des deux)");
     add("R2", 1, d ? typed(design.talonText, "kΩ") : Dash, "talon de l'oscillateur");
-    add("P1", 1, d ? typed(design.potentiometerText, "kΩ") : Dash,
-        "potentiomètre en série avec le talon");
+    // A negative potentiometer is a typing slip, not a part.
+    if (const double potentiometer = readNumber(design.potentiometerText); potentiometer > 0)
+        addTrimmer(parts, design, potentiometer);
     add("C2", 1, d ? typed(design.capacitorText, "nF") : Dash, "condensateur de l'oscillateur");
-    add("Rs", 1, d ? trimmed(design.shown.ValeurRs) : Dash, "résistance série de l'oscillateur");
+    // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.
+    add("Rs", 1, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
+        "résistance série de l'oscillateur");
     add("C3", 1, "100 nF", "remise à zéro à la mise sous tension");
     add("R6", 1, "100 kΩ", "remise à zéro à la mise sous tension");
+    add("C4", 1, "100 nF", "découplage de l'alimentation du CD4060, au plus près de U1");
     if (!parts.diodeOutputs.empty())
         add(diodeReferences(parts.diodeOutputs.size()), static_cast<int>(parts.diodeOutputs.size()),
             "1N4148", outputNames(parts.diodeOutputs));
     add("R3", 1, "100 kΩ", "rappel de la ligne de diodes");
     add("R4", 1, "10 kΩ", "base du transistor");
-    add("T1", 1, "BC547", "commande de la LED");
+    add("TR1", 1, "BC547", "commande de la LED");
     add("R5", 1, "1 kΩ", "limite le courant de la LED");
     add("LED", 1, "LED", "témoin du pulse");
     return parts;

@@ -14,6 +14,7 @@ struct NomenclatureLine {
     int quantity = 1;
     std::string value;     // "150 kΩ", "1.5 nF", "—" before any design
     std::string role;
+    std::string setting;   // what to dial on the trimmer ("51.215 kΩ"), else empty
 };
 
 struct Nomenclature {
@@ -23,8 +24,9 @@ struct Nomenclature {
     std::vector<NomenclatureLine> lines;
 };
 
-// The parts of the circuit for this real design: the component texts as typed, Rs as zone D
-// shows it, one line for all the diodes.
+// The parts to buy for this real design: the talon and C2 as typed, the smallest standard trimmer
+// that reaches the potentiometer (no line when it reads 0), the Rs zone D picks for this talon and
+// potentiometer, one line for all the diodes. Resistances in kΩ, capacitors in nF.
 Nomenclature nomenclature(const RealDesign &design);
 
 // "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output.

@@ -14,7 +14,6 @@ namespace calc {
 
 namespace {
 
-constexpr std::array<double, 10> Trimmers = {1, 2.2, 4.7, 10, 22, 47, 100, 220, 470, 1000}; // kilohms
 constexpr int TalonDecades = 4;   // talons from 1 kilohm to 9.1 megohms
 constexpr int CapacitorDecades = 5; // capacitors from 0.1 to 820 nF, then 1000 nF
 constexpr double SmallestCapacitor = 0.47; // nanofarads

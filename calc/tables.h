@@ -15,6 +15,9 @@ inline constexpr std::array<double, 27> Table_E24 = {
     0,   1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0, 3.3,
     3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1, 0,   0};
 
+// Standard trimmer values, kilohms, increasing.
+inline constexpr std::array<double, 10> Trimmers = {1, 2.2, 4.7, 10, 22, 47, 100, 220, 470, 1000};
+
 inline constexpr int OutputCount = 13; // outputs Q1 to Q13 take part in the pulse count
 
 // The CD4060 brings out no pin for Q1, Q2, Q3 and Q11.

@@ -1,5 +1,6 @@
 // The parts list on arbitrary marks and field texts: one diode per marked output that has a
-// pin, the pinless marks reported, and every value text taken from the design as typed.
+// pin, the pinless marks reported, the talon and C2 as typed, the trimmer that reaches the
+// potentiometer, resistors in kΩ and capacitors in nF.
 
 #include "check.h"
 #include "designinput.h"
@@ -46,8 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // One line for all the diodes, as many as marked outputs with a pin.
     int diodeLines = 0;
     for (const calc::NomenclatureLine &line : parts.lines) {
-        FUZZ_CHECK(line.quantity >= 1 && !line.reference.empty() && (!line.value.empty() || line.reference == "Rs"),
+        FUZZ_CHECK(line.quantity >= 1 && !line.reference.empty() && !line.value.empty() && line.reference != "T1",
                    detail);
+        if (line.value != "—" && std::string_view("RPC").find(line.reference[0]) != std::string_view::npos)
+            FUZZ_CHECK(line.value.ends_with(line.reference[0] == 'C' ? " nF" : " kΩ"), detail + " " + line.value);
         if (line.reference.starts_with("D1")) {
             ++diodeLines;
             FUZZ_CHECK(line.value == "1N4148" && line.quantity == int(pinned.size())
@@ -59,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(diodeLines == (pinned.empty() ? 0 : 1), detail);
 
     // The oscillator's parts: the texts of the design, or a dash before any design.
-    const std::pair<const char *, std::string> typed[] = {
-        {"R2", design.talonText}, {"P1", design.potentiometerText}, {"C2", design.capacitorText}};
+    const std::pair<const char *, std::string> typed[] = {{"R2", design.talonText}, {"C2", design.capacitorText}};
     for (const auto &[reference, text] : typed) {
         const calc::NomenclatureLine *line = lineOf(parts, reference);
         FUZZ_CHECK(line != nullptr, detail + " no " + reference);
@@ -73,8 +75,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                                                          + fuzz::visible(line->value));
         FUZZ_CHECK(line->value.ends_with(std::string_view(reference) == "C2" ? " nF" : " kΩ"), detail);
     }
+    const auto kilohms = [&](double value) { return calc::formatGeneral(value, design.separator) + " kΩ"; };
     const calc::NomenclatureLine *rs = lineOf(parts, "Rs");
-    FUZZ_CHECK(rs && rs->value == (parts.designed ? trimmedField(design.shown.ValeurRs) : "—"), detail);
+    FUZZ_CHECK(rs && rs->value == (parts.designed ? kilohms(calc::seriesResistor(design.resistance())) : "—"),
+               detail);
+
+    // The smallest trimmer that reaches the potentiometer, dialled to it; none for 0.
+    const double potentiometer = calc::readNumber(design.potentiometerText);
+    const calc::NomenclatureLine *trimmer = lineOf(parts, "P1");
+    FUZZ_CHECK((trimmer != nullptr) == (potentiometer > 0), detail);
+    if (trimmer && parts.designed) {
+        const auto reaches = std::find_if(calc::Trimmers.begin(), calc::Trimmers.end(),
+                                          [&](double value) { return value >= potentiometer; });
+        if (reaches == calc::Trimmers.end())
+            FUZZ_CHECK(trimmer->value.starts_with(trimmedField(design.potentiometerText)) && trimmer->setting.empty(),
+                       detail + " " + fuzz::visible(trimmer->value));
+        else
+            FUZZ_CHECK(trimmer->value == kilohms(*reaches) && trimmer->setting == kilohms(potentiometer)
+                           && trimmer->role.ends_with(trimmer->setting)
+                           && (reaches == calc::Trimmers.begin() || reaches[-1] < potentiometer),
+                       detail + " " + trimmer->value);
+    }
 
     // The text: one line per part, then the notes; the pinless outputs named in a note.
     const std::string text = calc::nomenclatureText(parts, "  ");

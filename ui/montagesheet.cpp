@@ -147,12 +147,17 @@ private:
         p.restore();
     }
 
-    QString partValue(const char *reference) const
+    const calc::NomenclatureLine *part(const char *reference) const
     {
         for (const auto &line : parts.lines)
             if (line.reference == reference)
-                return qtext(line.value);
-        return Dash;
+                return &line;
+        return nullptr;
+    }
+    QString partValue(const char *reference) const
+    {
+        const calc::NomenclatureLine *line = part(reference);
+        return line ? qtext(line->value) : Dash;
     }
 
     void supply();
@@ -216,15 +221,21 @@ void SheetPainter::oscillator()
 
     wire({{40, 125}, {65, 125}});
     box(65, 120, 40, 10);
-    wire({{105, 125}, {140, 125}});
-    box(140, 120, 40, 10);
-    wire({{180, 125}, {260, 125}});
-    wire({{134, 136}, {179, 117}});
-    filled({{186, 114}, {177.5, 121.8}, {175.2, 115.5}}, Ink);
     label(85, 108, QStringLiteral("R2 talon"), 9, Caption, 0, true);
-    label(160, 108, QStringLiteral("P1 potentiomètre"), 9, Caption, 0, true);
     label(85, 146, partValue("R2"), 10, Caption, 0, false, 72);
-    label(170, 146, partValue("P1"), 10, Caption, 0, false, 72);
+    if (const calc::NomenclatureLine *trimmer = part("P1")) {
+        wire({{105, 125}, {140, 125}});
+        box(140, 120, 40, 10);
+        wire({{180, 125}, {260, 125}});
+        wire({{134, 136}, {179, 117}});
+        filled({{186, 114}, {177.5, 121.8}, {175.2, 115.5}}, Ink);
+        label(160, 108, QStringLiteral("P1 ajustable"), 9, Caption, 0, true);
+        label(170, 146, qtext(trimmer->value), 10, Caption, 0, false, 72);
+        if (!trimmer->setting.empty())
+            label(170, 158, QStringLiteral("réglé à ") + qtext(trimmer->setting), 9, Caption, 0, false, 150);
+    } else {
+        wire({{105, 125}, {260, 125}});
+    }
 
     wire({{40, 170}, {95, 170}});
     pen(Ink, 2.2);
@@ -274,6 +285,18 @@ void SheetPainter::counter()
     label(265, 232, QStringLiteral("RESET"), 10, Ink);
     label(315, 69, QStringLiteral("VDD"), 10, Ink, 0);
     label(315, 250, QStringLiteral("VSS"), 10, Ink, 0);
+    // C4 between pin 16 and a ground of its own, the shortest way from VDD to VSS.
+    dot(345, 30);
+    wire({{345, 30}, {345, 35}});
+    pen(Ink, 2.2);
+    wire({{338, 35}, {352, 35}});
+    wire({{338, 40}, {352, 40}});
+    pen(Ink, 1.2);
+    wire({{345, 40}, {345, 44}});
+    wire({{339, 44}, {351, 44}});
+    wire({{341, 47.5}, {349, 47.5}});
+    wire({{343, 51}, {347, 51}});
+    label(357, 42, QStringLiteral("C4 ") + partValue("C4"), 10, Caption);
     label(315, 140, QStringLiteral("U1"), 11, Caption, 0);
     label(315, 156, QStringLiteral("CD4060"), 12, Caption, 0, true);
     for (std::size_t row = 0; row < Outputs.size(); ++row) {
@@ -364,7 +387,7 @@ void SheetPainter::output()
     wire({{720, 174}, {736, 164}, {736, 134}});
     wire({{720, 186}, {736, 196}, {736, 275}});
     filled({{733, 195}, {724.5, 193}, {728.7, 187.4}}, Ink);
-    label(750, 177, QStringLiteral("T1"), 10, Caption);
+    label(750, 177, QStringLiteral("TR1"), 10, Caption);
     label(750, 190, QStringLiteral("BC547"), 10, Caption);
     wire({{736, 30}, {736, 50}});
     box(732, 50, 8, 22);
@@ -392,7 +415,8 @@ void SheetPainter::notes(double top)
 void SheetPainter::partsTable(QRectF area)
 {
     pageText(area.topLeft() + QPointF(0, 36), QStringLiteral("Nomenclature"), 38, Caption, -1, true);
-    const std::array<double, 4> widths{230, 150, 420, area.width() - 800};
+    // Room for "Quantité" in DejaVu Sans, the widest face; the roles need the rest.
+    const std::array<double, 4> widths{200, 180, 360, area.width() - 740};
     const std::array<QString, 4> headers{QStringLiteral("Référence"), QStringLiteral("Quantité"),
                                          QStringLiteral("Valeur"), QStringLiteral("Rôle")};
     const double rowHeight = 38;

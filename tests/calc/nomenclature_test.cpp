@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <string_view>
 
 namespace {
 
@@ -11,14 +12,15 @@ constexpr int bit(int output) { return 1 << (output - 1); }
 struct PartsCase {
     const char *name;
     int pattern;
-    const char *talon, *potentiometer, *capacitor, *valeurRs;
-    int Pas_Serie;
+    const char *talon, *potentiometer, *capacitor;
+    char separator;
     // Expected: the diode line (empty reference: none), the values and the notes.
     const char *diodeReference;
     int diodes;
     const char *diodeRole;
     const char *unwiredNote; // a note naming these outputs, or "" for none
-    const char *talonValue, *potentiometerValue, *capacitorValue, *rsValue;
+    const char *talonValue, *capacitorValue, *rsValue;
+    const char *trimmerValue, *trimmerRole; // "" for no P1 line
 };
 
 class Parts : public testing::TestWithParam<PartsCase> {};
@@ -39,24 +41,39 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     design.talonText = c.talon;
     design.potentiometerText = c.potentiometer;
     design.capacitorText = c.capacitor;
-    design.shown.ValeurRs = c.valeurRs;
-    design.Pas_Serie = c.Pas_Serie;
+    design.separator = c.separator;
+    design.shown.ValeurRs = "560 Kohm"; // stale on purpose: Rs follows the parts listed
     const calc::Nomenclature parts = calc::nomenclature(design);
 
     EXPECT_EQ(find(parts, "R2")->value, c.talonValue);
-    EXPECT_EQ(find(parts, "P1")->value, c.potentiometerValue);
     EXPECT_EQ(find(parts, "C2")->value, c.capacitorValue);
     EXPECT_EQ(find(parts, "Rs")->value, c.rsValue);
-    for (const char *fixed : {"U1", "U2", "C3", "R6", "R3", "R4", "T1", "R5", "LED"})
+    const calc::NomenclatureLine *trimmer = find(parts, "P1");
+    const bool hasTrimmer = *c.trimmerValue;
+    if (hasTrimmer) {
+        ASSERT_NE(trimmer, nullptr);
+        EXPECT_EQ(trimmer->value, c.trimmerValue);
+        EXPECT_EQ(trimmer->role, c.trimmerRole);
+        EXPECT_EQ(trimmer->role.find("réglé à") != std::string::npos, !trimmer->setting.empty());
+        EXPECT_TRUE(trimmer->role.ends_with(trimmer->setting));
+    } else {
+        EXPECT_EQ(trimmer, nullptr);
+    }
+    for (const char *fixed : {"U1", "U2", "C3", "R6", "C4", "R3", "R4", "TR1", "R5", "LED"})
         EXPECT_NE(find(parts, fixed), nullptr) << fixed;
+    EXPECT_EQ(find(parts, "T1"), nullptr); // the pulse's name elsewhere
+    for (const auto &line : parts.lines)
+        if (line.value != "—" && std::string_view("RPC").find(line.reference[0]) != std::string_view::npos) {
+            EXPECT_TRUE(line.value.ends_with(line.reference[0] == 'C' ? " nF" : " kΩ")) << line.value;
+        }
 
-    // Thirteen parts besides the diodes, which share one line.
+    // Thirteen parts besides the trimmer and the diodes, which share one line.
     const int total = std::accumulate(parts.lines.begin(), parts.lines.end(), 0,
                                       [](int sum, const auto &line) { return sum + line.quantity; });
-    EXPECT_EQ(total, 13 + c.diodes);
+    EXPECT_EQ(total, 13 + hasTrimmer + c.diodes);
     const calc::NomenclatureLine *diodes = find(parts, c.diodeReference);
     if (c.diodes == 0) {
-        EXPECT_EQ(parts.lines.size(), 13u);
+        EXPECT_EQ(parts.lines.size(), 13u + hasTrimmer);
     } else {
         ASSERT_NE(diodes, nullptr);
         EXPECT_EQ(diodes->quantity, c.diodes);
@@ -80,31 +97,44 @@ const std::string HundredsOfDigits(300, '9');
 INSTANTIATE_TEST_SUITE_P(
     Designs, Parts,
     testing::Values(
-        PartsCase{"no_design_yet", 0, "0", "0", "0", "100 Kohm", 1, "", 0, "", "",
-                  "—", "—", "—", "—"},
-        PartsCase{"one_diode_e24", bit(12), "150", "0", "1.5 ", "560 Kohm", 1, "D1", 1, "sortie Q12", "",
-                  "150 kΩ", "0 kΩ", "1.5 nF", "560 Kohm"},
-        PartsCase{"four_diodes_e12_comma", bit(5) | bit(6) | bit(9) | bit(12), "82", "4,7", "3,3", "390 Kohm",
-                  2, "D1 à D4", 4, "sorties Q5, Q6, Q9, Q12", "", "82 kΩ", "4,7 kΩ", "3,3 nF", "390 Kohm"},
-        PartsCase{"pinless_marks_e12", bit(1) | bit(3) | bit(4) | bit(11) | bit(13), "1.2", "", "2200", "100 Kohm",
-                  2, "D1 et D2", 2, "sorties Q4, Q13", "sorties Q1, Q3, Q11.", "1.2 kΩ", "0 kΩ", "2200 nF",
-                  "100 Kohm"},
-        PartsCase{"only_pinless_marks_e24", bit(2) | bit(11), "100", "22", "1", "560 Kohm", 1, "", 0, "",
-                  "sorties Q2, Q11.", "100 kΩ", "22 kΩ", "1 nF", "560 Kohm"},
-        PartsCase{"every_output", 8191, "47", "10", "10", "390 Kohm", 1, "D1 à D9", 9,
-                  "sorties Q4, Q5, Q6, Q7, Q8, Q9, Q10, Q12, Q13", "sorties Q1, Q2, Q3, Q11.", "47 kΩ",
-                  "10 kΩ", "10 nF", "390 Kohm"},
-        PartsCase{"capacitor_zero", bit(4), "150", "0", "0", "560 Kohm", 1, "D1", 1, "sortie Q4", "",
-                  "—", "—", "—", "—"}),
+        PartsCase{"no_design_yet", 0, "0", "0", "0", '.', "", 0, "", "", "—", "—", "—", "", ""},
+        PartsCase{"one_diode_e24", bit(12), "150", "0.00", "1.5 ", '.', "D1", 1, "sortie Q12", "", "150 kΩ",
+                  "1.5 nF", "560 kΩ", "", ""},
+        PartsCase{"four_diodes_e12_comma", bit(5) | bit(6) | bit(9) | bit(12), "82", "4,7", "3,3", ',', "D1 à D4", 4,
+                  "sorties Q5, Q6, Q9, Q12", "", "82 kΩ", "3,3 nF", "390 kΩ", "4,7 kΩ",
+                  "ajustable en série avec le talon, réglé à 4,7 kΩ"},
+        PartsCase{"pinless_marks_e12", bit(1) | bit(3) | bit(4) | bit(11) | bit(13), "1.2", "", "2200", '.',
+                  "D1 et D2", 2, "sorties Q4, Q13", "sorties Q1, Q3, Q11.", "1.2 kΩ", "2200 nF", "100 kΩ", "", ""},
+        PartsCase{"only_pinless_marks_e24", bit(2) | bit(11), "100", "22", "1", '.', "", 0, "", "sorties Q2, Q11.",
+                  "100 kΩ", "1 nF", "560 kΩ", "22 kΩ", "ajustable en série avec le talon, réglé à 22 kΩ"},
+        PartsCase{"every_output", 8191, "47", "10.5", "10", '.', "D1 à D9", 9,
+                  "sorties Q4, Q5, Q6, Q7, Q8, Q9, Q10, Q12, Q13", "sorties Q1, Q2, Q3, Q11.", "47 kΩ", "10 nF",
+                  "390 kΩ", "22 kΩ", "ajustable en série avec le talon, réglé à 10.5 kΩ"},
+        PartsCase{"capacitor_zero", bit(4), "150", "0,0", "0", '.', "D1", 1, "sortie Q4", "", "—", "—", "—", "", ""},
+        PartsCase{"trimmer_before_design", bit(4), "150", "47", "0", '.', "D1", 1, "sortie Q4", "", "—", "—", "—",
+                  "—", "ajustable en série avec le talon"},
+        PartsCase{"rs_at_25_with_smallest_trimmer", bit(12), "24.5", "0.5", "1", '.', "D1", 1, "sortie Q12", "",
+                  "24.5 kΩ", "1 nF", "270 kΩ", "1 kΩ", "ajustable en série avec le talon, réglé à 0.5 kΩ"},
+        PartsCase{"rs_past_200", bit(12), "150", "51.215", "1.5", '.', "D1", 1, "sortie Q12", "", "150 kΩ",
+                  "1.5 nF", "1000 kΩ", "100 kΩ", "ajustable en série avec le talon, réglé à 51.215 kΩ"},
+        PartsCase{"largest_trimmer", bit(12), "10", "1000", "1", '.', "D1", 1, "sortie Q12", "", "10 kΩ", "1 nF",
+                  "1000 kΩ", "1000 kΩ", "ajustable en série avec le talon, réglé à 1000 kΩ"},
+        PartsCase{"beyond_every_trimmer", bit(12), "10", "1000,5", "1", ',', "D1", 1, "sortie Q12", "", "10 kΩ",
+                  "1 nF", "1000 kΩ", "1000,5 kΩ",
+                  "en série avec le talon : aucun ajustable courant n'atteint 1000,5 kΩ"},
+        PartsCase{"negative_potentiometer", bit(12), "150", "-5", "1", '.', "D1", 1, "sortie Q12", "", "150 kΩ",
+                  "1 nF", "560 kΩ", "", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Parts, HundredsOfDigitsKeptWhole)
 {
     calc::RealDesign design;
     design.talonText = HundredsOfDigits;
+    design.potentiometerText = HundredsOfDigits;
     design.capacitorText = HundredsOfDigits;
     design.shown.ValeurRs = "1 Mo";
     EXPECT_EQ(find(calc::nomenclature(design), "R2")->value, HundredsOfDigits + " kΩ");
+    EXPECT_EQ(find(calc::nomenclature(design), "P1")->value, HundredsOfDigits + " kΩ");
 }
 
 } // namespace
