@@ -1,16 +1,13 @@
 #include "app/batch.h"
 
+#include "report/csv.h"
+
 #include "calc/batchline.h"
-#include "calc/tables.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTextStream>
 
-#include <array>
 #include <cerrno>
-#include <charconv>
 #include <csignal>
 
 #include <fcntl.h>
@@ -18,110 +15,7 @@
 
 namespace {
 
-// The table's columns, in the window's order (zones A to D), then what went wrong.
-constexpr std::array CsvColumns = {
-    "ligne", "FrequenceOscillateur(1)", "Motif_Q", "QcOnOff", "CondensateurCalcul(1)",
-    "ResistanceCalcul(1)", "CondensateurReel", "ResistanceCombo(0)", "ResistanceCombo(1)",
-    "QrOnOff", "FrequenceOscillateur(3)", "T_reel", "T1_reel", "ValeurRs", "alarmes", "arret",
-    "erreur"};
-
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
-
-// The options the direct road computes like calculate(); any other sends the batch through it.
-bool directOption(const QString &option)
-{
-    return option == QLatin1String("--serie") || option == QLatin1String("--significatif")
-        || option == QLatin1String("--k4060");
-}
-
-void appendInteger(std::string &out, long long value)
-{
-    char buffer[24];
-    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
-// As QJsonDocument writes a string: UTF-8, quotes, backslashes and control characters escaped.
-void appendJsonString(std::string &out, std::string_view text)
-{
-    out += '"';
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u >= 0x20) {
-            out += c;
-        } else {
-            static constexpr char Hex[] = "0123456789abcdef";
-            const char *escape = c == '\b' ? "\\b" : c == '\f' ? "\\f" : c == '\n' ? "\\n"
-                               : c == '\r' ? "\\r" : c == '\t' ? "\\t" : nullptr;
-            if (escape) {
-                out += escape;
-            } else {
-                out += "\\u00";
-                out += Hex[u >> 4];
-                out += Hex[u & 0xF];
-            }
-        }
-    }
-    out += '"';
-}
-
-void appendJsonKey(std::string &out, std::string_view key)
-{
-    out += '"';
-    out += key;
-    out += "\":";
-}
-
-void appendCsvField(std::string &out, std::string_view text)
-{
-    if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-// The outputs marked "On", as a list of names: "Q4 Q12".
-std::string outputNames(const std::array<bool, 14> &on)
-{
-    std::string names;
-    for (int n = 1; n <= calc::OutputCount; ++n) {
-        if (!on[static_cast<std::size_t>(n)])
-            continue;
-        if (!names.empty())
-            names += ' ';
-        names += 'Q';
-        appendInteger(names, n);
-    }
-    return names;
-}
-
-void appendJsonOutputs(std::string &out, const std::array<bool, 14> &on)
-{
-    out += '[';
-    for (int n = 1; n <= calc::OutputCount; ++n) {
-        if (n > 1)
-            out += ',';
-        out += on[static_cast<std::size_t>(n)] ? "\"On\"" : "\"\"";
-    }
-    out += ']';
-}
-
-std::array<bool, 14> outputsOfPattern(int pattern)
-{
-    std::array<bool, 14> on{};
-    for (int n = 1; n <= calc::OutputCount; ++n)
-        on[static_cast<std::size_t>(n)] = (pattern & (1 << (n - 1))) != 0;
-    return on;
-}
 
 } // namespace
 
@@ -151,10 +45,6 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
             return fail(QStringLiteral("--feuille dessine un seul montage : il ne s'applique pas au calcul en lot"));
         } else {
             options << argument;
-            if (argument.startsWith(QLatin1String("--")) && !directOption(argument))
-                settings.direct = false;
-            if (directOption(argument) && i + 1 < arguments.size())
-                options << arguments[++i];
         }
     }
     if (!inputGiven)
@@ -177,18 +67,10 @@ QString batchUsage()
         "         « , » ou « . » décimal ; lignes vides et lignes « # » ignorées) ;\n"
         "         « - » lit l'entrée standard. Sortie : un objet JSON par ligne (JSON Lines)\n"
         "         avec « ligne », ou « erreur » quand la ligne ne se lit pas\n"
-        "  --csv  un tableau séparé par « ; » avec une ligne d'en-tête, les textes de la fenêtre\n");
-}
-
-std::string batchCsvHeader()
-{
-    std::string header;
-    for (const char *column : CsvColumns) {
-        if (!header.empty())
-            header += ';';
-        header += column;
-    }
-    return header + '\n';
+        "  --csv  un tableau séparé par « ; » avec une ligne d'en-tête : la ligne, ses T et T1,\n"
+        "         les textes de la fenêtre, puis les nombres (point décimal)\n"
+        "Statut de sortie : 0 quand chaque ligne va jusqu'à la temporisation réelle, 1 quand une\n"
+        "ligne est refusée ou ne se lit pas, 2 quand la ligne de commande ne se lit pas.\n");
 }
 
 BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings) {}
@@ -267,204 +149,26 @@ void BatchRun::error(const std::string &message, std::string &out)
 {
     m_failed = true;
     if (m_settings.csv) {
-        appendInteger(out, m_number);
-        out.append(CsvColumns.size() - 1, ';');
-        appendCsvField(out, message);
-    } else {
-        appendJsonKey(out.append(1, '{'), "erreur");
-        appendJsonString(out, message);
-        out += ',';
-        appendJsonKey(out, "ligne");
-        appendInteger(out, m_number);
-        out += '}';
+        report::appendCsvError(out, m_settings.parsed.options, m_number, message);
+        return;
     }
+    report::appendJsonError(out, m_number, message);
     out += '\n';
 }
-
-const BatchRun::Lists &BatchRun::lists(const calc::SeriesPosition &series)
-{
-    for (const Lists &known : m_lists)
-        if (known.decade == series.decade && known.step == series.step)
-            return known;
-    constexpr std::size_t Kept = 64; // decades of a realistic batch; beyond, the oldest goes
-    if (m_lists.size() == Kept)
-        m_lists.erase(m_lists.begin());
-    Lists &made = m_lists.emplace_back();
-    made.decade = series.decade;
-    made.step = series.step;
-    const char separator = m_settings.parsed.options.separator;
-    made.fixed = "[";
-    made.potentiometer = "[\"0\"";
-    for (int position = 0; position < series.count; ++position) {
-        if (position > 0)
-            made.fixed += ',';
-        appendJsonString(made.fixed, calc::seriesItem(series, position, false, separator));
-        made.potentiometer += ',';
-        appendJsonString(made.potentiometer, calc::seriesItem(series, position, true, separator));
-    }
-    made.fixed += ']';
-    made.potentiometer += ']';
-    return made;
-}
-
-namespace {
-
-// A row of the table from the object of a single calculation (the road of options the direct
-// one does not know).
-void appendCsvRow(std::string &out, const QJsonObject &result)
-{
-    bool first = true;
-    for (const char *column : CsvColumns) {
-        if (!first)
-            out += ';';
-        first = false;
-        const QJsonValue value = result[QLatin1String(column)];
-        std::string text;
-        if (value.isString()) {
-            text = value.toString().toStdString();
-        } else if (value.isDouble()) {
-            appendInteger(text, value.toInteger());
-        } else if (value.isObject()) {
-            const QJsonObject combo = value.toObject();
-            text = combo[QLatin1String("items")][combo[QLatin1String("selected")].toInt()]
-                       .toString().toStdString();
-        } else if (value.isArray()) {
-            const QJsonArray array = value.toArray();
-            std::array<bool, 14> on{};
-            for (qsizetype n = 0; n < array.size(); ++n) {
-                if (array[n].isDouble()) {
-                    if (!text.empty())
-                        text += ' ';
-                    appendInteger(text, array[n].toInteger());
-                } else if (n < calc::OutputCount) {
-                    on[static_cast<std::size_t>(n + 1)] = array[n].toString() == QLatin1String("On");
-                }
-            }
-            if (text.empty())
-                text = outputNames(on);
-        }
-        appendCsvField(out, text);
-    }
-    out += '\n';
-}
-
-} // namespace
 
 void BatchRun::design(std::string_view period, std::string_view pulse, std::string &out)
 {
     const CalculationOptions &options = m_settings.parsed.options;
-    if (!m_settings.direct) {
-        QJsonObject result = calculate(QString::fromUtf8(period.data(), period.size()),
-                                       QString::fromUtf8(pulse.data(), pulse.size()), options);
-        result.insert(QStringLiteral("ligne"), m_number);
-        if (m_settings.csv)
-            appendCsvRow(out, result);
-        else
-            out += QJsonDocument(result).toJson(QJsonDocument::Compact).toStdString() + '\n';
-        return;
-    }
-
-    const DesignChain d = designChain(period, pulse, options);
-    const calc::RealDesign &real = d.real;
-    auto appendAlarms = [&d, &out](char separator) {
-        for (std::size_t i = 0; i < d.alarms.size(); ++i) {
-            if (i > 0)
-                out += separator;
-            appendInteger(out, d.alarms[i]);
-        }
-    };
+    const calc::Road road = calc::designRoad(period, pulse, options);
+    // A design the program refuses counts as a failed line, as for a single calculation.
+    if (!road.converted)
+        m_failed = true;
     if (m_settings.csv) {
-        appendInteger(out, m_number);
-        out += ';';
-        appendCsvField(out, d.labelText);
-        out += ';';
-        if (d.converted()) {
-            appendInteger(out, d.design.Motif_Q);
-            out += ';';
-            out += outputNames(d.design.on);
-            out += ';';
-            appendCsvField(out, d.design.C2Caption);
-            out += ';';
-            appendCsvField(out, d.design.R2Caption);
-            out += ';';
-            appendCsvField(out, real.capacitorText);
-            out += ';';
-            appendCsvField(out, real.talonText);
-            out += ';';
-            appendCsvField(out, real.potentiometerText);
-            out += ';';
-            out += outputNames(outputsOfPattern(real.pattern));
-            out += ';';
-            appendCsvField(out, real.shown.FrequenceOscillateur);
-            out += ';';
-            appendCsvField(out, real.shown.T_reel);
-            out += ';';
-            appendCsvField(out, real.shown.T1_reel);
-            out += ';';
-            appendCsvField(out, real.shown.ValeurRs);
-            out += ';';
-        } else {
-            out.append(12, ';');
-        }
-        appendAlarms(' ');
-        out += ';';
-        if (!d.converted())
-            out += d.arret;
-        out += ";\n";
+        report::appendCsvRow(out, road, options, m_number);
         return;
     }
-
-    // Keys in the order QJsonObject keeps them (sorted), "ligne" among them.
-    out += '{';
-    if (d.converted()) {
-        appendJsonKey(out, "CondensateurCalcul(1)");
-        appendJsonString(out, d.design.C2Caption);
-        appendJsonKey(out += ',', "CondensateurReel");
-        appendJsonString(out, real.capacitorText);
-        out += ',';
-    }
-    appendJsonKey(out, "FrequenceOscillateur(1)");
-    appendJsonString(out, d.labelText);
-    if (d.converted()) {
-        appendJsonKey(out += ',', "FrequenceOscillateur(3)");
-        appendJsonString(out, real.shown.FrequenceOscillateur);
-        appendJsonKey(out += ',', "Motif_Q");
-        appendInteger(out, d.design.Motif_Q);
-        appendJsonKey(out += ',', "QcOnOff");
-        appendJsonOutputs(out, d.design.on);
-        appendJsonKey(out += ',', "QrOnOff");
-        appendJsonOutputs(out, outputsOfPattern(real.pattern));
-        appendJsonKey(out += ',', "ResistanceCalcul(1)");
-        appendJsonString(out, d.design.R2Caption);
-        const Lists &items = lists(d.series);
-        appendJsonKey(out += ',', "ResistanceCombo(0)");
-        appendJsonKey(out += '{', "items");
-        out += items.fixed;
-        appendJsonKey(out += ',', "selected");
-        appendInteger(out, d.series.selected);
-        appendJsonKey(out += "},", "ResistanceCombo(1)");
-        appendJsonKey(out += '{', "items");
-        out += items.potentiometer;
-        appendJsonKey(out += ',', "selected");
-        out += "0}";
-        appendJsonKey(out += ',', "T1_reel");
-        appendJsonString(out, real.shown.T1_reel);
-        appendJsonKey(out += ',', "T_reel");
-        appendJsonString(out, real.shown.T_reel);
-        appendJsonKey(out += ',', "ValeurRs");
-        appendJsonString(out, real.shown.ValeurRs);
-    }
-    appendJsonKey(out += ',', "alarmes");
-    out += '[';
-    appendAlarms(',');
-    out += ']';
-    if (!d.converted()) {
-        appendJsonKey(out += ',', "arret");
-        appendJsonString(out, d.arret);
-    }
-    appendJsonKey(out += ',', "ligne");
-    appendInteger(out, m_number);
-    out += "}\n";
+    m_json.append(out, road, options, m_number);
+    out += '\n';
 }
 
 namespace {
@@ -527,7 +231,7 @@ int runBatch(const QStringList &arguments)
     std::signal(SIGPIPE, SIG_IGN);
 
     BatchRun run(settings);
-    std::string out = settings.csv ? batchCsvHeader() : std::string();
+    std::string out = settings.csv ? report::csvHeader(settings.parsed.options) : std::string();
     std::vector<char> chunk(std::size_t{1} << 16);
     int status = 0;
     auto flush = [&]() {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/calculation.h"
-#include "calc/conversion.h"
+
+#include "report/json.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,6 @@
 struct BatchSettings {
     QString input;            // file path, "-" for standard input
     bool csv = false;         // a ";" table instead of JSON Lines
-    // Only options the direct road knows were given: it writes designChain()'s texts without
-    // building a QJsonObject. Any other option goes through calculate(), as a single
-    // calculation does.
-    bool direct = true;
     ParsedCalculation parsed; // options applied to every line; its T and T1 are unused
 };
 
@@ -34,9 +31,6 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
 
 QString batchUsage();
 
-// The table's header line, newline included.
-std::string batchCsvHeader();
-
 // Reads the input piece by piece, whatever the cuts, and appends the output of every finished
 // line to `out`. Memory stays bounded: a line longer than MaxLine is not kept, it gives an error.
 class BatchRun {
@@ -46,21 +40,13 @@ public:
     explicit BatchRun(const BatchSettings &settings);
     void feed(std::string_view bytes, std::string &out);
     void finish(std::string &out); // the last line, when it has no newline
-    bool failed() const { return m_failed; } // some line could not be read
+    bool failed() const { return m_failed; } // some line could not be read or was refused
 
 private:
-    struct Lists {
-        double decade = 0;
-        int step = 0;
-        std::string fixed; // JSON arrays of the two combo lists
-        std::string potentiometer;
-    };
-
     void keep(std::string_view piece);
     void line(std::string_view text, bool tooLong, std::string &out);
     void design(std::string_view period, std::string_view pulse, std::string &out);
     void error(const std::string &message, std::string &out);
-    const Lists &lists(const calc::SeriesPosition &series);
 
     BatchSettings m_settings;
     long long m_number = 0; // lines read so far, skipped ones included
@@ -68,10 +54,11 @@ private:
     bool m_pendingTooLong = false;
     bool m_afterCr = false; // the last piece ended with CR: an LF next belongs to it
     bool m_failed = false;
-    std::vector<Lists> m_lists; // the last decades seen: their lists are built once
+    report::JsonResults m_json;
 };
 
 // The whole batch command line: reads the defaults from the settings file like --calcul,
-// streams the input to standard output, returns the exit status (0, 1 when a line or the input
-// failed, 2 for a usage error). A closed output ends it quietly.
+// streams the input to standard output, returns the exit status (0 when every line reached the
+// real timing, 1 when a line was refused or unreadable or the input failed, 2 for a usage error).
+// A closed output ends it quietly.
 int runBatch(const QStringList &arguments);

@@ -9,6 +9,7 @@
 // graphical library, and the batch of designs.
 int main(int argc, char *argv[])
 {
+    silenceQtMessages();
     QCoreApplication application(argc, argv);
     // The window's settings file: same folder in a portable copy, same user folder installed.
     QCoreApplication::setApplicationName(QStringLiteral("Chronalys_CD4060"));
@@ -26,5 +27,5 @@ int main(int argc, char *argv[])
     if (arguments.value(0) != QLatin1String("--calcul"))
         arguments.prepend(QStringLiteral("--calcul"));
     // No drawing is linked here: the design sheet stays with Chronalys_CD4060.
-    return runCalculation(arguments, {});
+    return runCalculation(arguments, {}, QStringLiteral("chronalys-calcul"));
 }

@@ -1,7 +1,9 @@
 #include "app/calculation.h"
+
 #include "ui/chronalys_cd4060.h"
-#include "settings/commun.h"
 #include "ui/sheetfile.h"
+
+#include "settings/commun.h"
 #include "settings/systemlocale.h"
 
 #include <QApplication>
@@ -74,15 +76,17 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (hasArgument(argc, argv, "--calcul")) {
+        silenceQtMessages();
+        const QString program = QStringLiteral("Chronalys_CD4060");
         if (!hasArgument(argc, argv, "--feuille")) {
             QCoreApplication application(argc, argv);
-            return runCalculation(application.arguments().mid(1), writeSheet);
+            return runCalculation(application.arguments().mid(1), writeSheet, program);
         }
         // Drawing needs fonts, not a screen: without one, the offscreen platform serves.
         if (!displayAvailable(argc, argv))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
-        return runCalculation(application.arguments().mid(1), writeSheet);
+        return runCalculation(application.arguments().mid(1), writeSheet, program);
     }
     if (!displayAvailable(argc, argv)) {
         std::fputs("Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "

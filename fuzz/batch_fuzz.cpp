@@ -1,10 +1,12 @@
 // The batch calculation on any bytes, cut anywhere (lines end at LF, CR LF or CR): one output
 // line per line that is neither blank nor a comment, in order and numbered as read; a bad line
-// never stops the batch; the output does not depend on the cuts; and each design gives the line
-// of a single calculation.
+// never stops the batch; the output does not depend on the cuts; every table row has the header's
+// columns; and the batch fails exactly when a line is unread or a design refused.
 
 #include "app/batch.h"
 #include "check.h"
+
+#include "report/csv.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -73,15 +75,23 @@ Output run(const BatchSettings &settings, std::string_view bytes, const std::vec
     return out;
 }
 
-// The bytes up to the end of the `count`-th line.
-std::string_view firstLines(std::string_view bytes, std::size_t count)
+// The fields of a table row, quotes taken off.
+std::vector<std::string> fieldsOf(std::string_view row)
 {
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < count && end < bytes.size(); ++i) {
-        const std::size_t newline = bytes.find('\n', end);
-        end = newline == std::string_view::npos ? bytes.size() : newline + 1;
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const char c = row[i];
+        if (c == '"' && quoted && i + 1 < row.size() && row[i + 1] == '"')
+            fields.back() += row[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            fields.emplace_back();
+        else
+            fields.back() += c;
     }
-    return bytes.substr(0, end);
+    return fields;
 }
 
 } // namespace
@@ -115,32 +125,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(whole.text.empty() || whole.text.back() == '\n', detail);
     FUZZ_CHECK(lines.size() == expected.size(), detail + " gives " + std::to_string(lines.size()) + " lines, not "
                                                     + std::to_string(expected.size()) + ": " + visible(whole.text.substr(0, 600)));
-    bool anyError = false;
+    std::string headerLine = report::csvHeader(settings.parsed.options);
+    headerLine.pop_back(); // its newline
+    const std::vector<std::string> header = fieldsOf(headerLine);
+    const auto column = [&header](std::string_view name) {
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    const std::size_t arret = column("arret"), erreur = column("erreur");
+    bool anyFailure = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string shown = detail + " output " + visible(lines[i]);
         long long number = -1;
         if (settings.csv) {
             std::from_chars(lines[i].data(), lines[i].data() + lines[i].size(), number);
-            const std::size_t columns = std::count(lines[i].begin(), lines[i].end(), ';');
-            FUZZ_CHECK(columns >= 16, shown);
-            anyError = anyError || !lines[i].ends_with(';');
+            const std::vector<std::string> fields = fieldsOf(lines[i]);
+            FUZZ_CHECK(fields.size() == header.size(), shown + " has " + std::to_string(fields.size()) + " fields");
+            anyFailure = anyFailure || !fields[arret].empty() || !fields[erreur].empty();
         } else {
             const QJsonDocument json = QJsonDocument::fromJson(QByteArray(lines[i].data(), qsizetype(lines[i].size())));
             FUZZ_CHECK(json.isObject(), shown);
             number = json.object().value(QLatin1String("ligne")).toInteger(-1);
-            anyError = anyError || json.object().contains(QLatin1String("erreur"));
+            anyFailure = anyFailure || json.object().contains(QLatin1String("erreur"))
+                      || json.object().contains(QLatin1String("arret"));
         }
         FUZZ_CHECK(number == expected[i], shown + " numbered " + std::to_string(number) + " not " + std::to_string(expected[i]));
     }
-    FUZZ_CHECK(whole.failed == anyError, detail);
-
-    // The same designs through the single calculation's road (calculate(), its JSON object):
-    // the same bytes. Kept to the first lines, that road is slower.
-    BatchSettings single = settings;
-    single.direct = false;
-    const std::string_view start = firstLines(bytes, 48);
-    FUZZ_CHECK(run(single, start, {}).text == run(settings, start, {}).text,
-               detail + " direct " + visible(run(settings, start, {}).text.substr(0, 600)) + " single "
-                   + visible(run(single, start, {}).text.substr(0, 600)));
+    FUZZ_CHECK(whole.failed == anyFailure, detail);
     return 0;
 }

@@ -1,8 +1,9 @@
 #include "ui/chronalys_cd4060.h"
 
+#include "report/text.h"
+
 #include "ui/aide.h"
 #include "ui/beep.h"
-#include "app/calculation.h"
 #include "ui/captionfit.h"
 #include "ui/captionlabel.h"
 #include "ui/clickablelabel.h"
@@ -26,8 +27,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -807,49 +806,33 @@ void Chronalys_CD4060::Outils_Click(int index)
         m_feuilleMontage->raise();
         m_feuilleMontage->activateWindow();
     } else if (index == 2) {
-        CalculationOptions options;
-        options.Pas_Serie = m_Pas_Serie;
-        options.separator = m_separator;
-        options.tolerances = m_tolerances;
-        QJsonObject result = resultObject();
+        report::Sections sections;
         // Zone E joins the report once the user has opened the precision window.
-        if (!m_precision.isNull() && m_Calcul_RC_vers_F->isEnabled())
-            result.insert(QStringLiteral("precision"), precisionJson(realDesign(), options));
-        QGuiApplication::clipboard()->setText(calculationReport(result, options));
+        sections.precision = !m_precision.isNull();
+        sections.tolerances = m_tolerances;
+        QGuiApplication::clipboard()->setText(report::textReport(shownRoad(), sections));
     }
 }
 
-QJsonObject Chronalys_CD4060::resultObject() const
+calc::Road Chronalys_CD4060::shownRoad() const
 {
-    auto captions = [](const auto &marks) {
-        QJsonArray list;
+    calc::Road road;
+    road.periodText = text(m_Valeur[0]->text());
+    road.pulseText = text(m_Valeur[1]->text());
+    road.labelText = text(m_FrequenceOscillateur[1]->text());
+    road.alarmsKnown = false;
+    road.designed = m_Conversion_reelle[0]->isEnabled();
+    if (road.designed) {
+        road.design.Motif_Q = m_Motif_Q;
         for (std::size_t n = 1; n <= calc::OutputCount; ++n)
-            list.append(marks[n]->text());
-        return list;
-    };
-    // An editable list may show a text it does not hold: the report wants what is shown.
-    auto shown = [](const QComboBox *combo) {
-        return QJsonObject{{QStringLiteral("items"), QJsonArray{combo->currentText()}},
-                           {QStringLiteral("selected"), 0}};
-    };
-    QJsonObject result{{QStringLiteral("FrequenceOscillateur(1)"), m_FrequenceOscillateur[1]->text()}};
-    if (m_Conversion_reelle[0]->isEnabled()) { // a design completed
-        result.insert(QStringLiteral("Motif_Q"), m_Motif_Q);
-        result.insert(QStringLiteral("QcOnOff"), captions(m_QcOnOff));
-        result.insert(QStringLiteral("CondensateurCalcul(1)"), m_CondensateurCalcul[1]->text());
-        result.insert(QStringLiteral("ResistanceCalcul(1)"), m_ResistanceCalcul[1]->text());
+            road.design.on[n] = m_QcOnOff[n]->text() == QStringLiteral("On");
+        road.design.R2_Theorique = m_R2_Theorique;
+        road.design.C2Caption = text(m_CondensateurCalcul[1]->text());
+        road.design.R2Caption = text(m_ResistanceCalcul[1]->text());
     }
-    if (m_Calcul_RC_vers_F->isEnabled()) { // converted into real parts
-        result.insert(QStringLiteral("CondensateurReel"), m_CondensateurReel->text());
-        result.insert(QStringLiteral("ResistanceCombo(0)"), shown(m_ResistanceCombo[0]));
-        result.insert(QStringLiteral("ResistanceCombo(1)"), shown(m_ResistanceCombo[1]));
-        result.insert(QStringLiteral("QrOnOff"), captions(m_QrOnOff));
-        result.insert(QStringLiteral("FrequenceOscillateur(3)"), m_FrequenceOscillateur[3]->text());
-        result.insert(QStringLiteral("T_reel"), m_T_reel->text());
-        result.insert(QStringLiteral("T1_reel"), m_T1_reel->text());
-        result.insert(QStringLiteral("ValeurRs"), m_ValeurRs->text());
-    }
-    return result;
+    road.converted = m_Calcul_RC_vers_F->isEnabled();
+    road.real = realDesign();
+    return road;
 }
 
 void Chronalys_CD4060::Appliquer_Resistances(const QString &talon, const QString &potentiometre)

@@ -6,6 +6,7 @@
 #include "calc/precision.h"
 #include "ui/precisionwindow.h"
 #include "calc/realdesign.h"
+#include "calc/road.h"
 #include "ui/schemawindow.h"
 
 #include <QMainWindow>
@@ -21,7 +22,6 @@ class Picture;
 class PictureButton;
 class QAction;
 class QComboBox;
-class QJsonObject;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -107,8 +107,8 @@ private:
     void setOutputMark(QLabel *mark, bool on, bool red);
     int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
-    // What the controls show, with the keys of the command-line calculation.
-    QJsonObject resultObject() const;
+    // The road of the design as the controls show it (the alarms shown are not kept).
+    calc::Road shownRoad() const;
 
     // Calculation state; periods in seconds.
     double m_Periode_T = 0;

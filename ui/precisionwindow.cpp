@@ -1,5 +1,7 @@
 #include "ui/precisionwindow.h"
 
+#include "report/precisiontext.h"
+
 #include "ui/numerickeyfilter.h"
 #include "calc/numbertext.h"
 #include "ui/windowfont.h"
@@ -17,8 +19,6 @@
 #include <cmath>
 
 namespace {
-
-const QString Dash = QStringLiteral("—");
 
 QString qtext(const std::string &value) { return QString::fromStdString(value); }
 
@@ -253,78 +253,25 @@ void PrecisionWindow::recompute()
     selectChip();
     m_ConstanteUtilisee->setText(QStringLiteral("Constante utilisée : K4060 = %1").arg(general(m_design.K * 1e8)));
 
-    m_Ecart[0]->setText(QStringLiteral("Période T : %1").arg(ok ? percent(p.errorT) : Dash));
-    m_Ecart[1]->setText(QStringLiteral("Pulse T1 : %1").arg(ok ? percent(p.errorT1) : Dash));
-    auto range = [this, ok](const char *what, const calc::Spread &spread) {
-        return QLatin1String(what) +
-               (ok ? QStringLiteral("de %1 à %2 s").arg(seconds(spread.low), seconds(spread.high)) : Dash);
+    const report::PrecisionTexts texts = report::precisionTexts(p, m_design);
+    auto show = [](const auto &labels, const auto &captions) {
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            labels[i]->setText(captions[i]);
     };
-    m_Dispersion[0]->setText(range("Pire cas, T : ", p.worstT));
-    m_Dispersion[1]->setText(range("Pire cas, T1 : ", p.worstT1));
-    m_Dispersion[2]->setText(range("Statistique, T : ", p.statisticalT) +
-                             (ok ? range(" ; T1 : ", p.statisticalT1) : QString()));
-
-    showTrimmer(ok ? p.trimmer : calc::TrimmerAdvice{});
-    for (std::size_t i = 0; i < 2; ++i) {
-        const calc::PulseChoice &pulse = p.pulses[i];
-        const QString side = i == 0 ? QStringLiteral("En dessous") : QStringLiteral("Au-dessus");
-        const bool exists = ok && pulse.n > 0;
-        m_Pulse[i]->setText(exists ? QStringLiteral("%1 : n = %2 (%3), T1 = %4 s, %5")
-                                         .arg(side)
-                                         .arg(pulse.n)
-                                         .arg(outputs(pulse.n), seconds(pulse.T1), percent(pulse.error))
-                                   : QStringLiteral("%1 : aucun").arg(side));
-        m_AppliquerPulse[i]->setEnabled(exists);
-    }
+    show(m_Ecart, texts.errors);
+    show(m_Dispersion, texts.spreads);
+    show(m_Ajustable, texts.trimmer);
+    m_AppliquerAjustable->setEnabled(ok && p.trimmer.verdict == calc::TrimmerAdvice::Verdict::Found);
+    show(m_Pulse, texts.pulses);
+    for (std::size_t i = 0; i < 2; ++i)
+        m_AppliquerPulse[i]->setEnabled(ok && p.pulses[i].n > 0);
     for (std::size_t i = 0; i < m_Solution.size(); ++i) {
-        const bool exists = ok && i < p.solutions.size();
-        const calc::Solution s = exists ? p.solutions[i] : calc::Solution{};
-        m_Solution[i][0]->setText(exists ? general(s.C2) + QStringLiteral(" nF") : QString());
-        m_Solution[i][1]->setText(exists ? general(s.talon) + QStringLiteral(" kΩ") : QString());
-        m_Solution[i][2]->setText(exists ? seconds(s.T) + QStringLiteral(" s") : QString());
-        m_Solution[i][3]->setText(exists ? percent(s.error) : QString());
-        m_AppliquerSolution[i]->setEnabled(exists);
+        show(m_Solution[i], texts.solutions[i]);
+        m_AppliquerSolution[i]->setEnabled(ok && i < p.solutions.size());
     }
-    for (std::size_t i = 0; i < m_Regle.size(); ++i) {
-        const QString caption = qtext(calc::ruleCaption(calc::AllRules[i], m_design.separator));
-        m_Regle[i]->setText(caption + QStringLiteral(" : ") +
-                            (!ok ? Dash : p.rules[i].met ? QStringLiteral("respectée") : QStringLiteral("non respectée")));
+    show(m_Regle, texts.rules);
+    for (std::size_t i = 0; i < m_Regle.size(); ++i)
         setColour(m_Regle[i], ok && !p.rules[i].met ? QColor(Qt::red) : palette().color(QPalette::WindowText));
-    }
-}
-
-void PrecisionWindow::showTrimmer(const calc::TrimmerAdvice &advice)
-{
-    using Verdict = calc::TrimmerAdvice::Verdict;
-    const bool found = advice.verdict == Verdict::Found;
-    m_AppliquerAjustable->setEnabled(found && m_precision.assessable);
-    if (!m_precision.assessable) {
-        m_Ajustable[0]->setText(Dash);
-        for (std::size_t i = 1; i < m_Ajustable.size(); ++i)
-            m_Ajustable[i]->clear();
-        return;
-    }
-    if (!found) {
-        const QString reason =
-            advice.verdict == Verdict::NoPeriod
-                ? QStringLiteral("Aucune période T n'est demandée : il n'y a rien à ajuster.")
-            : advice.verdict == Verdict::NoTalon
-                ? QStringLiteral("Aucune résistance talon ne convient : la résistance voulue (%1 kΩ) est trop faible.")
-                      .arg(kilohms(advice.wanted))
-                : QStringLiteral("Aucun ajustable jusqu'à 1000 kΩ ne couvre les tolérances avec le talon de %1 kΩ.")
-                      .arg(general(advice.talon));
-        m_Ajustable[0]->setText(reason);
-        for (std::size_t i = 1; i < m_Ajustable.size(); ++i)
-            m_Ajustable[i]->clear();
-        return;
-    }
-    m_Ajustable[0]->setText(QStringLiteral("Talon : %1 kΩ (résistance voulue : %2 kΩ)")
-                                .arg(general(advice.talon), kilohms(advice.wanted)));
-    m_Ajustable[1]->setText(QStringLiteral("Ajustable : %1 kΩ").arg(general(advice.trimmer)));
-    m_Ajustable[2]->setText(QStringLiteral("Réglage : %1 kΩ, soit %2 % de la course")
-                                .arg(kilohms(advice.setting), qtext(calc::formatPattern(advice.travel, "0.0", m_design.separator))));
-    m_Ajustable[3]->setText(QStringLiteral("T réglable de %1 à %2 s")
-                                .arg(seconds(advice.sweep.low), seconds(advice.sweep.high)));
 }
 
 void PrecisionWindow::toleranceEdited(int index)
@@ -392,24 +339,6 @@ void PrecisionWindow::Calibrer_Click()
 
 void PrecisionWindow::showMessage(const QString &text) { m_message->setText(text); }
 
-QString PrecisionWindow::seconds(double value) const
-{
-    return qtext(calc::formatSeconds(value, m_design.Mode_Affichage, m_design.separator));
-}
-
-QString PrecisionWindow::percent(const std::optional<double> &value) const
-{
-    return value ? qtext(calc::formatPercent(*value, m_design.separator)) : Dash;
-}
-
 QString PrecisionWindow::kilohms(double value) const { return qtext(calc::formatKilohms(value, m_design.separator)); }
 
 QString PrecisionWindow::general(double value) const { return qtext(calc::formatGeneral(value, m_design.separator)); }
-
-QString PrecisionWindow::outputs(int n) const
-{
-    QStringList names;
-    for (int output : calc::outputsOf(n))
-        names << QStringLiteral("Q%1").arg(output);
-    return names.join(QStringLiteral(", "));
-}

@@ -47,7 +47,6 @@ private:
     void createConstant(QWidget *column);
 
     void recompute();
-    void showTrimmer(const calc::TrimmerAdvice &advice);
     void toleranceEdited(int index);
     void toleranceFinished(int index);
     void chipChosen(int index);
@@ -55,11 +54,8 @@ private:
     void showMessage(const QString &text);
     void selectChip();
 
-    QString seconds(double value) const;
-    QString percent(const std::optional<double> &value) const;
     QString kilohms(double value) const;
     QString general(double value) const;
-    QString outputs(int n) const;
 
     calc::RealDesign m_design;
     calc::Precision m_precision;

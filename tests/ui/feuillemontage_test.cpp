@@ -1,8 +1,9 @@
 #include "windowfixture.h"
 
-#include "app/calculation.h"
 #include "ui/feuillemontage.h"
 #include "ui/messagebox.h"
+
+#include "report/text.h"
 
 #include <QClipboard>
 #include <QTableWidget>
@@ -47,9 +48,19 @@ TEST_F(FeuilleMontageTest, FollowsTheMainWindowLive)
 
     convert(QStringLiteral("10"), QStringLiteral("1"));
     EXPECT_EQ(partValue(sheet, QStringLiteral("R2")), combo(0)->currentText() + QStringLiteral(" kΩ"));
-    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), caption(QStringLiteral("ValeurRs")));
+    // Zone D's Rs, written in kΩ like every resistor of the list.
+    const auto zoneDRs = [this] {
+        return caption(QStringLiteral("ValeurRs"))
+            .replace(QStringLiteral(" Kohm"), QStringLiteral(" kΩ"))
+            .replace(QStringLiteral("1 Mo"), QStringLiteral("1000 kΩ"));
+    };
+    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), zoneDRs());
     retype(combo(0)->lineEdit(), QStringLiteral("160"));
     EXPECT_EQ(sheet->sheet().design.talonText, "160");
+    EXPECT_EQ(partValue(sheet, QStringLiteral("P1")), QString()); // potentiometer 0: nothing to buy
+    retype(combo(1)->lineEdit(), QStringLiteral("51.215"));
+    EXPECT_EQ(partValue(sheet, QStringLiteral("P1")), QStringLiteral("100 kΩ"));
+    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), zoneDRs()); // 211.215 kΩ: "1 Mo"
 
     // A pinless output marked by hand is named, not drawn.
     click(QStringLiteral("QrOnOff(11)"));
@@ -67,13 +78,14 @@ TEST_F(FeuilleMontageTest, CopierLeResultatIsTheCommandLineReport)
     start();
     // Zone E joins once the precision window has been opened.
     for (const auto &[T1, precisionOpened] : {std::pair{"1", false}, {"3", false}, {"1", true}}) {
-        CalculationOptions options;
-        options.precision = precisionOpened;
+        calc::DesignOptions options;
+        report::Sections sections;
+        sections.precision = precisionOpened;
         if (precisionOpened)
             action(QStringLiteral("Outils(0)"))->trigger();
         convert(QStringLiteral("10"), QString::fromLatin1(T1));
         action(QStringLiteral("Outils(2)"))->trigger();
-        QString expected = calculationReport(calculate(QStringLiteral("10"), QString::fromLatin1(T1), options), options);
+        QString expected = report::textReport(calc::designRoad("10", T1, options), sections);
         expected.truncate(expected.indexOf(QStringLiteral("Alarmes")));
         EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
     }

@@ -1,0 +1,23 @@
+#include "ui/chronalys_cd4060.h"
+
+#include <QApplication>
+#include <QTimer>
+
+// Start-up of a window, from the process's start to its first shown frame, then quit. With
+// "--nu", the yardstick: a bare Qt Widgets window; otherwise the program's main window, built as
+// main() builds it.
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const bool bare = application.arguments().contains(QStringLiteral("--nu"));
+    QWidget plain;
+    LaunchOptions options;
+    options.executablePath = QCoreApplication::applicationFilePath();
+    std::unique_ptr<QWidget> window;
+    if (bare)
+        plain.show();
+    else
+        (window = std::make_unique<Chronalys_CD4060>(options))->show();
+    QTimer::singleShot(0, &application, &QCoreApplication::quit);
+    return application.exec();
+}

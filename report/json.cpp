@@ -1,0 +1,212 @@
+#include "report/json.h"
+
+#include "report/jsonwriter.h"
+#include "report/keys.h"
+
+#include "calc/nomenclature.h"
+#include "calc/tables.h"
+
+#include <QJsonDocument>
+
+namespace report {
+
+namespace {
+
+void writeOutputs(JsonWriter &json, const std::array<bool, 14> &on)
+{
+    json.beginArray();
+    for (int n = 1; n <= calc::OutputCount; ++n)
+        json.string(on[static_cast<std::size_t>(n)] ? "On" : "");
+    json.endArray();
+}
+
+void writeOptional(JsonWriter &json, const std::optional<double> &value)
+{
+    if (value)
+        json.number(*value);
+    else
+        json.null();
+}
+
+void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road &road, const Sections &sections)
+{
+    json.beginObject();
+    if (!p.assessable) {
+        json.endObject();
+        return;
+    }
+    json.key(key::ecart_T);
+    writeOptional(json, p.errorT);
+    json.key(key::ecart_T1);
+    writeOptional(json, p.errorT1);
+    json.key(key::T_min).number(p.worstT.low).key(key::T_max).number(p.worstT.high);
+    json.key(key::T1_min).number(p.worstT1.low).key(key::T1_max).number(p.worstT1.high);
+    json.key(key::T_stat_min).number(p.statisticalT.low).key(key::T_stat_max).number(p.statisticalT.high);
+    json.key(key::T1_stat_min).number(p.statisticalT1.low).key(key::T1_stat_max).number(p.statisticalT1.high);
+    const calc::TrimmerAdvice &advice = p.trimmer;
+    const bool found = advice.verdict == calc::TrimmerAdvice::Verdict::Found;
+    auto trimmer = [&json, found](const char *name, double value) {
+        json.key(name);
+        writeOptional(json, found ? std::optional(value) : std::nullopt);
+    };
+    trimmer(key::talon, advice.talon);
+    trimmer(key::ajustable, advice.trimmer);
+    trimmer(key::reglage, advice.setting);
+    trimmer(key::course, advice.travel);
+    trimmer(key::T_reglable_min, advice.sweep.low);
+    trimmer(key::T_reglable_max, advice.sweep.high);
+    json.key(key::ajustable_verdict).string(verdictWord(advice.verdict));
+
+    json.key(key::T1_proches).beginArray();
+    for (const calc::PulseChoice &pulse : p.pulses) {
+        const bool exists = pulse.n > 0;
+        json.beginObject().key(key::n);
+        writeOptional(json, exists ? std::optional<double>(pulse.n) : std::nullopt);
+        json.key(key::sorties).beginArray();
+        for (int output : calc::outputsOf(pulse.n))
+            json.integer(output);
+        json.endArray().key(key::T1);
+        writeOptional(json, exists ? std::optional(pulse.T1) : std::nullopt);
+        json.key(key::ecart);
+        writeOptional(json, pulse.error);
+        json.endObject();
+    }
+    json.endArray().key(key::solutions).beginArray();
+    for (const calc::Solution &s : p.solutions)
+        json.beginObject()
+            .key(key::C2).number(s.C2)
+            .key(key::talon).number(s.talon)
+            .key(key::T).number(s.T)
+            .key(key::ecart).number(s.error)
+            .endObject();
+    json.endArray().key(key::regles).beginArray();
+    for (const calc::Rule &rule : p.rules)
+        json.beginObject()
+            .key(key::regle).string(calc::ruleCaption(rule.id, road.real.separator))
+            .key(key::respectee).boolean(rule.met)
+            .endObject();
+    json.endArray();
+    if (sections.measuredT) {
+        json.key(key::K4060_calibre);
+        writeOptional(json, calc::calibratedK4060(road.real, *sections.measuredT));
+    }
+    json.endObject();
+}
+
+void writeNomenclature(JsonWriter &json, const calc::RealDesign &design)
+{
+    json.beginArray();
+    for (const calc::NomenclatureLine &line : calc::nomenclature(design).lines)
+        json.beginObject()
+            .key(key::reference).string(line.reference)
+            .key(key::quantite).integer(line.quantity)
+            .key(key::valeur).string(line.value)
+            .key(key::role).string(line.role)
+            .endObject();
+    json.endArray();
+}
+
+} // namespace
+
+const JsonResults::Lists &JsonResults::lists(const calc::SeriesPosition &series, char separator)
+{
+    for (const Lists &known : m_lists)
+        if (known.decade == series.decade && known.step == series.step && known.separator == separator)
+            return known;
+    constexpr std::size_t Kept = 64; // decades of a realistic batch; beyond, the oldest goes
+    if (m_lists.size() == Kept)
+        m_lists.erase(m_lists.begin());
+    Lists &made = m_lists.emplace_back();
+    made.decade = series.decade;
+    made.step = series.step;
+    made.separator = separator;
+    JsonWriter fixed(made.fixed);
+    JsonWriter potentiometer(made.potentiometer);
+    fixed.beginArray();
+    potentiometer.beginArray().string("0");
+    for (int position = 0; position < series.count; ++position) {
+        fixed.string(calc::seriesItem(series, position, false, separator));
+        potentiometer.string(calc::seriesItem(series, position, true, separator));
+    }
+    fixed.endArray();
+    potentiometer.endArray();
+    return made;
+}
+
+// Keys in the order QJsonObject keeps them (sorted), so a batch line reads like --json.
+void JsonResults::append(std::string &out, const calc::Road &road, const Sections &sections, long long line)
+{
+    JsonWriter json(out);
+    const calc::Design &design = road.design;
+    const calc::RealDesign &real = road.real;
+    json.beginObject();
+    if (road.designed)
+        json.key(key::CondensateurCalcul1).string(design.C2Caption);
+    if (road.converted)
+        json.key(key::CondensateurReel).string(real.capacitorText);
+    json.key(key::FrequenceOscillateur1).string(road.labelText);
+    if (road.converted)
+        json.key(key::FrequenceOscillateur3).string(real.shown.FrequenceOscillateur);
+    if (road.designed) {
+        json.key(key::Motif_Q).integer(design.Motif_Q).key(key::QcOnOff);
+        writeOutputs(json, design.on);
+    }
+    if (road.converted) {
+        json.key(key::QrOnOff);
+        writeOutputs(json, calc::outputsOfPattern(real.pattern));
+    }
+    if (road.designed)
+        json.key(key::ResistanceCalcul1).string(design.R2Caption);
+    if (road.converted) {
+        const Lists &items = lists(road.series, real.separator);
+        json.key(key::ResistanceCombo0).beginObject()
+            .key(key::items).raw(items.fixed)
+            .key(key::selected).integer(road.series.selected)
+            .endObject();
+        json.key(key::ResistanceCombo1).beginObject()
+            .key(key::items).raw(items.potentiometer)
+            .key(key::selected).integer(0)
+            .endObject();
+        json.key(key::T1_reel).string(real.shown.T1_reel);
+        json.key(key::T_reel).string(real.shown.T_reel);
+        json.key(key::ValeurRs).string(real.shown.ValeurRs);
+    }
+    if (road.alarmsKnown) {
+        json.key(key::alarmes).beginArray();
+        for (int alarm : road.alarms)
+            json.integer(alarm);
+        json.endArray();
+    }
+    if (road.stop != calc::Stop::None)
+        json.key(key::arret).string(stopSentence(road.stop));
+    if (line > 0)
+        json.key(key::ligne).integer(line);
+    if (sections.nomenclature) {
+        json.key(key::nomenclature);
+        writeNomenclature(json, real);
+    }
+    if (const std::optional<calc::Precision> precision = precisionOf(road, sections)) {
+        json.key(key::precision);
+        writePrecision(json, *precision, road, sections);
+    }
+    json.key(key::valeurs).beginObject();
+    for (const Value &value : values(road))
+        if (value.number)
+            json.key(value.key).number(*value.number);
+    json.endObject();
+    json.endObject();
+}
+
+void appendJsonError(std::string &out, long long line, std::string_view message)
+{
+    JsonWriter(out).beginObject().key(key::erreur).string(message).key(key::ligne).integer(line).endObject();
+}
+
+QByteArray jsonDocument(const calc::Road &road, const Sections &sections)
+{
+    std::string compact;
+    JsonResults().append(compact, road, sections);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(compact)).toJson(QJsonDocument::Indented);
+}
+
+} // namespace report

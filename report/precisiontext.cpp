@@ -1,0 +1,151 @@
+#include "report/precisiontext.h"
+
+#include "calc/numbertext.h"
+
+namespace report {
+
+namespace {
+
+const QString Dash = QStringLiteral("—");
+
+QString qtext(const std::string &value) { return QString::fromStdString(value); }
+
+// The number texts of one design: its separator and display mode.
+struct Numbers {
+    char separator;
+    int mode;
+    QString seconds(double value) const { return qtext(calc::formatSeconds(value, mode, separator)); }
+    QString percent(const std::optional<double> &value) const
+    {
+        return value ? qtext(calc::formatPercent(*value, separator)) : Dash;
+    }
+    QString kilohms(double value) const { return qtext(calc::formatKilohms(value, separator)); }
+    QString general(double value) const { return qtext(calc::formatGeneral(value, separator)); }
+    QString travel(double value) const { return qtext(calc::formatPattern(value, "0.0", separator)); }
+};
+
+QString ruleVerdict(const calc::Rule &rule)
+{
+    return rule.met ? QStringLiteral("respectée") : QStringLiteral("non respectée");
+}
+
+} // namespace
+
+QString outputList(int n)
+{
+    QStringList names;
+    for (int output : calc::outputsOf(n))
+        names << QStringLiteral("Q%1").arg(output);
+    return names.join(QStringLiteral(", "));
+}
+
+QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
+{
+    using Verdict = calc::TrimmerAdvice::Verdict;
+    const Numbers number{separator, 0};
+    switch (advice.verdict) {
+    case Verdict::Found:
+        return {};
+    case Verdict::NoPeriod:
+        return QStringLiteral("Aucune période T n'est demandée : il n'y a rien à ajuster.");
+    case Verdict::NoTalon:
+        return QStringLiteral("Aucune résistance talon ne convient : la résistance voulue (%1 kΩ) est trop faible.")
+            .arg(number.kilohms(advice.wanted));
+    case Verdict::NoTrimmer:
+        break;
+    }
+    return QStringLiteral("Aucun ajustable jusqu'à 1000 kΩ ne couvre les tolérances avec le talon de %1 kΩ.")
+        .arg(number.general(advice.talon));
+}
+
+PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &design)
+{
+    const Numbers number{design.separator, design.Mode_Affichage};
+    const bool ok = p.assessable;
+    PrecisionTexts texts;
+    texts.errors = {QStringLiteral("Période T : %1").arg(ok ? number.percent(p.errorT) : Dash),
+                    QStringLiteral("Pulse T1 : %1").arg(ok ? number.percent(p.errorT1) : Dash)};
+    auto range = [&](const char *what, const calc::Spread &spread) {
+        return QLatin1String(what)
+             + (ok ? QStringLiteral("de %1 à %2 s").arg(number.seconds(spread.low), number.seconds(spread.high)) : Dash);
+    };
+    texts.spreads = {range("Pire cas, T : ", p.worstT), range("Pire cas, T1 : ", p.worstT1),
+                     range("Statistique, T : ", p.statisticalT) + (ok ? range(" ; T1 : ", p.statisticalT1) : QString())};
+
+    const calc::TrimmerAdvice &advice = p.trimmer;
+    if (!ok)
+        texts.trimmer[0] = Dash;
+    else if (advice.verdict != calc::TrimmerAdvice::Verdict::Found)
+        texts.trimmer[0] = trimmerVerdict(advice, design.separator);
+    else
+        texts.trimmer = {QStringLiteral("Talon : %1 kΩ (résistance voulue : %2 kΩ)")
+                             .arg(number.general(advice.talon), number.kilohms(advice.wanted)),
+                         QStringLiteral("Ajustable : %1 kΩ").arg(number.general(advice.trimmer)),
+                         QStringLiteral("Réglage : %1 kΩ, soit %2 % de la course")
+                             .arg(number.kilohms(advice.setting), number.travel(advice.travel)),
+                         QStringLiteral("T réglable de %1 à %2 s")
+                             .arg(number.seconds(advice.sweep.low), number.seconds(advice.sweep.high))};
+
+    for (std::size_t i = 0; i < 2; ++i) {
+        const calc::PulseChoice &pulse = p.pulses[i];
+        const QString side = i == 0 ? QStringLiteral("En dessous") : QStringLiteral("Au-dessus");
+        texts.pulses[i] = ok && pulse.n > 0 ? QStringLiteral("%1 : n = %2 (%3), T1 = %4 s, %5")
+                                                  .arg(side)
+                                                  .arg(pulse.n)
+                                                  .arg(outputList(pulse.n), number.seconds(pulse.T1),
+                                                       number.percent(pulse.error))
+                                            : QStringLiteral("%1 : aucun").arg(side);
+    }
+    for (std::size_t i = 0; ok && i < p.solutions.size() && i < texts.solutions.size(); ++i) {
+        const calc::Solution &s = p.solutions[i];
+        texts.solutions[i] = {number.general(s.C2) + QStringLiteral(" nF"),
+                              number.general(s.talon) + QStringLiteral(" kΩ"),
+                              number.seconds(s.T) + QStringLiteral(" s"), number.percent(s.error)};
+    }
+    for (std::size_t i = 0; i < texts.rules.size(); ++i)
+        texts.rules[i] = qtext(calc::ruleCaption(calc::AllRules[i], design.separator)) + QStringLiteral(" : ")
+                       + (ok ? ruleVerdict(p.rules[i]) : Dash);
+    return texts;
+}
+
+QStringList precisionSection(const calc::Precision &p, const calc::Road &road, const Sections &sections)
+{
+    const calc::RealDesign &design = road.real;
+    const Numbers number{design.separator, design.Mode_Affichage};
+    QStringList lines{QStringLiteral("E - Précision")};
+    if (!p.assessable)
+        return lines << QStringLiteral("    Rien à évaluer : pas de condensateur ou de résistance.");
+    lines << QStringLiteral("    Écart de T = %1 ; écart de T1 = %2").arg(number.percent(p.errorT), number.percent(p.errorT1))
+          << QStringLiteral("    Pire cas : T de %1 à %2 s ; T1 de %3 à %4 s")
+                 .arg(number.seconds(p.worstT.low), number.seconds(p.worstT.high), number.seconds(p.worstT1.low),
+                      number.seconds(p.worstT1.high))
+          << QStringLiteral("    Statistique : T de %1 à %2 s ; T1 de %3 à %4 s")
+                 .arg(number.seconds(p.statisticalT.low), number.seconds(p.statisticalT.high),
+                      number.seconds(p.statisticalT1.low), number.seconds(p.statisticalT1.high));
+    const calc::TrimmerAdvice &advice = p.trimmer;
+    if (advice.verdict != calc::TrimmerAdvice::Verdict::Found)
+        lines << QStringLiteral("    Ajustable conseillé : ") + trimmerVerdict(advice, design.separator);
+    else
+        lines << QStringLiteral("    Ajustable conseillé : talon %1 kΩ + ajustable %2 kΩ réglé à %3 kΩ (%4 % de la course), "
+                                "T de %5 à %6 s")
+                     .arg(number.general(advice.talon), number.general(advice.trimmer), number.kilohms(advice.setting),
+                          number.travel(advice.travel), number.seconds(advice.sweep.low),
+                          number.seconds(advice.sweep.high));
+    for (const calc::PulseChoice &pulse : p.pulses)
+        if (pulse.n > 0)
+            lines << QStringLiteral("    Pulse réalisable : n = %1 (%2), T1 = %3 s, %4")
+                         .arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
+                              number.percent(pulse.error));
+    for (const calc::Solution &s : p.solutions)
+        lines << QStringLiteral("    Autre solution : C2 = %1 nF, talon %2 kΩ, T = %3 s, %4")
+                     .arg(number.general(s.C2), number.general(s.talon), number.seconds(s.T), number.percent(s.error));
+    for (const calc::Rule &rule : p.rules)
+        lines << QStringLiteral("    %1 : %2").arg(qtext(calc::ruleCaption(rule.id, design.separator)), ruleVerdict(rule));
+    if (sections.measuredT) {
+        const std::optional<double> k4060 = calc::calibratedK4060(design, *sections.measuredT);
+        lines << QStringLiteral("    K4060 calibré = %1").arg(k4060 ? number.general(*k4060) : Dash);
+    }
+    return lines;
+}
+
+} // namespace report

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "report/result.h"
+
+#include "calc/precision.h"
+#include "calc/road.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace report {
+
+// The sentences of the precision window for one assessment, "—" where there is nothing.
+struct PrecisionTexts {
+    std::array<QString, 2> errors;  // T, T1
+    std::array<QString, 3> spreads; // worst case T, worst case T1, statistical
+    // The advice (talon, trimmer, setting, sweep of T), or the reason there is none alone.
+    std::array<QString, 4> trimmer;
+    std::array<QString, 2> pulses;                   // below, above
+    std::array<std::array<QString, 4>, 5> solutions; // C2, talon, T, error; empty past the last
+    std::array<QString, 4> rules;                    // "caption : respectée"
+};
+PrecisionTexts precisionTexts(const calc::Precision &precision, const calc::RealDesign &design);
+
+// Why no trimmer is advised, as the window says it; empty when one is.
+QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator);
+
+// Section "E - Précision" of the report, for a converted design.
+QStringList precisionSection(const calc::Precision &precision, const calc::Road &road, const Sections &sections);
+
+// "Q4, Q12": the outputs whose weights make `n`.
+QString outputList(int n);
+
+} // namespace report

@@ -1,0 +1,70 @@
+#include "report/result.h"
+
+#include "report/keys.h"
+
+#include "calc/entry.h"
+#include "calc/numbertext.h"
+#include "calc/realtiming.h"
+
+namespace report {
+
+std::string_view stopSentence(calc::Stop stop)
+{
+    switch (stop) {
+    case calc::Stop::PeriodTooShort:
+        return "la période T est inférieure à 25 ms";
+    case calc::Stop::NoPulse:
+        return "la durée du pulse T1 est nulle";
+    case calc::Stop::RatioTooSmall:
+        return "le rapport T / T1 est inférieur à 2,001";
+    case calc::Stop::None:
+        break;
+    }
+    return {};
+}
+
+std::array<Value, ValueCount> values(const calc::Road &road)
+{
+    auto when = [](bool reached, double number) { return reached ? std::optional(number) : std::nullopt; };
+    const bool a = road.entered, b = road.designed, d = road.converted;
+    const calc::RealDesign &real = road.real;
+    return {{{key::T, when(a, road.T)},
+             {key::T1, when(a, road.T1)},
+             {key::periode_oscillateur, when(a, road.T / calc::CountsPerPeriod)},
+             {key::Motif_Q, when(b, road.design.Motif_Q)},
+             {key::C2_theorique, when(b, road.design.C2)},
+             {key::R2_theorique, when(b, road.design.R2_Theorique)},
+             {key::talon, when(d, calc::readNumber(real.talonText))},
+             {key::potentiometre, when(d, calc::readNumber(real.potentiometerText))},
+             {key::C2, when(d, real.capacitance())},
+             {key::n, when(d, real.pattern)},
+             {key::periode_oscillateur_reelle, when(d, real.oscillatorPeriod())},
+             {key::T_reel, when(d, real.realPeriod())},
+             {key::T1_reel, when(d, real.realPulse())},
+             {key::Rs, when(d, calc::seriesResistor(real.resistance()))}}};
+}
+
+const char *verdictWord(calc::TrimmerAdvice::Verdict verdict)
+{
+    using Verdict = calc::TrimmerAdvice::Verdict;
+    switch (verdict) {
+    case Verdict::Found:
+        return "conseille";
+    case Verdict::NoPeriod:
+        return "sans_periode";
+    case Verdict::NoTalon:
+        return "aucun_talon";
+    case Verdict::NoTrimmer:
+        break;
+    }
+    return "aucun_ajustable";
+}
+
+std::optional<calc::Precision> precisionOf(const calc::Road &road, const Sections &sections)
+{
+    if (!sections.precision || !road.converted)
+        return std::nullopt;
+    return calc::assessPrecision(road.real, sections.tolerances);
+}
+
+} // namespace report

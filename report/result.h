@@ -1,0 +1,38 @@
+#pragma once
+
+#include "calc/precision.h"
+#include "calc/road.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace report {
+
+// What joins the zones in a result, as the command line's options or the window ask.
+struct Sections {
+    bool precision = false;          // zone E, for a converted design
+    calc::Tolerances tolerances;     // percent
+    std::optional<double> measuredT; // seconds: zone E gives the calibrated K4060
+    bool nomenclature = false;       // the parts list
+};
+
+// French, lower case, no full stop: why the road stopped; empty when it did not.
+std::string_view stopSentence(calc::Stop stop);
+
+// One number of "valeurs"; none where the road did not get that far.
+struct Value {
+    const char *key;
+    std::optional<double> number; // seconds, kilohms, nanofarads or a count
+};
+inline constexpr std::size_t ValueCount = 14;
+// In writing order, the same keys for every road.
+std::array<Value, ValueCount> values(const calc::Road &road);
+
+// The trimmer advice's verdict as a word a script can test.
+const char *verdictWord(calc::TrimmerAdvice::Verdict verdict);
+
+// Zone E of a road, when it is asked for and the design was converted.
+std::optional<calc::Precision> precisionOf(const calc::Road &road, const Sections &sections);
+
+} // namespace report

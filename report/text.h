@@ -1,0 +1,15 @@
+#pragma once
+
+#include "report/result.h"
+
+#include "calc/road.h"
+
+#include <QString>
+
+namespace report {
+
+// The French report of a result, zone after zone (A to E), why the road stopped, the alarms when
+// they are known, then the parts list when asked for; every line ends with a newline.
+QString textReport(const calc::Road &road, const Sections &sections);
+
+} // namespace report
