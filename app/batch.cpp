@@ -4,6 +4,7 @@
 
 #include "calc/batchline.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -43,6 +44,9 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
             json = true;
         } else if (argument == QLatin1String("--feuille")) {
             return fail(QStringLiteral("--feuille dessine un seul montage : il ne s'applique pas au calcul en lot"));
+        } else if (argument == QLatin1String("--image-chronogramme")) {
+            return fail(QCoreApplication::translate("Batch", "--image-chronogramme dessine un seul montage : il ne "
+                                                             "s'applique pas au calcul en lot"));
         } else {
             options << argument;
         }
@@ -52,6 +56,8 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
     if (json && settings.csv)
         return fail(QStringLiteral("--json et --csv s'excluent"));
     settings.parsed = parseCalculation(options, defaults);
+    settings.options = options.mid(3);
+    settings.defaults = defaults;
     if (!settings.parsed.ok)
         return fail(settings.parsed.error);
     parsed.ok = true;
@@ -138,6 +144,18 @@ void BatchRun::line(std::string_view text, bool tooLong, std::string &out)
         error(calc::lineTooLong(MaxLine), out);
         return;
     }
+    // A line that names a design file computes it, with its parts.
+    const std::size_t first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+    if (first != std::string_view::npos && text[first] != '#') {
+        const std::string_view named = text.substr(first, last - first + 1);
+        constexpr std::string_view Extension = ".cd4060";
+        if (named.size() > Extension.size()
+            && QLatin1String(named.substr(named.size() - Extension.size())).compare(QLatin1String(Extension),
+                                                                                   Qt::CaseInsensitive) == 0) {
+            conception(named, out);
+            return;
+        }
+    }
     const calc::BatchLine read = calc::readBatchLine(text);
     if (read.kind == calc::BatchLine::Kind::Error)
         error(read.error, out);
@@ -159,7 +177,23 @@ void BatchRun::error(const std::string &message, std::string &out)
 void BatchRun::design(std::string_view period, std::string_view pulse, std::string &out)
 {
     const CalculationOptions &options = m_settings.parsed.options;
-    const calc::Road road = calc::designRoad(period, pulse, options);
+    write(calc::designRoad(period, pulse, options), options, out);
+}
+
+void BatchRun::conception(std::string_view path, std::string &out)
+{
+    const QStringList arguments = QStringList{QStringLiteral("--calcul"), QStringLiteral("--conception"),
+                                              QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()))}
+                                + m_settings.options;
+    const ParsedCalculation parsed = parseCalculation(arguments, m_settings.defaults);
+    if (!parsed.ok)
+        error(parsed.error.toStdString(), out);
+    else
+        write(calculatedRoad(parsed), parsed.options, out);
+}
+
+void BatchRun::write(const calc::Road &road, const CalculationOptions &options, std::string &out)
+{
     // A design the program refuses counts as a failed line, as for a single calculation.
     if (!road.converted)
         m_failed = true;

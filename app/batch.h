@@ -18,6 +18,9 @@ struct BatchSettings {
     QString input;            // file path, "-" for standard input
     bool csv = false;         // a ";" table instead of JSON Lines
     ParsedCalculation parsed; // options applied to every line; its T and T1 are unused
+    // For a line that names a design file: the options as given, and the settings' defaults.
+    QStringList options;
+    CalculationOptions defaults;
 };
 
 struct ParsedBatch {
@@ -46,6 +49,8 @@ private:
     void keep(std::string_view piece);
     void line(std::string_view text, bool tooLong, std::string &out);
     void design(std::string_view period, std::string_view pulse, std::string &out);
+    void conception(std::string_view path, std::string &out);
+    void write(const calc::Road &road, const CalculationOptions &options, std::string &out);
     void error(const std::string &message, std::string &out);
 
     BatchSettings m_settings;

@@ -1,6 +1,7 @@
 #include "app/calculation.h"
 
 #include "report/json.h"
+#include "report/precisiontext.h"
 #include "report/text.h"
 
 #include "settings/commun.h"
@@ -9,6 +10,7 @@
 
 #include "calc/numbertext.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -71,9 +73,22 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
         return parsed;
     };
     if (arguments.size() < 3 || arguments[0] != QStringLiteral("--calcul"))
-        return fail(QStringLiteral("il faut --calcul suivi de T et de T1"));
-    parsed.periodText = arguments[1];
-    parsed.pulseText = arguments[2];
+        return fail(QStringLiteral("il faut --calcul suivi de T et de T1, ou de --conception FICHIER"));
+    if (arguments[1] == QLatin1String("--conception")) {
+        report::ConceptionRead read = report::readConception(arguments[2]);
+        if (!read.conception)
+            return fail(read.error);
+        const report::Conception &c = *read.conception;
+        parsed.options.Pas_Serie = c.Pas_Serie;
+        parsed.options.Constante_K4060 = c.constant();
+        parsed.options.tolerances = c.tolerances;
+        parsed.periodText = c.T;
+        parsed.pulseText = c.T1;
+        parsed.conception = std::move(read.conception);
+    } else {
+        parsed.periodText = arguments[1];
+        parsed.pulseText = arguments[2];
+    }
     for (const QString &number : {parsed.periodText, parsed.pulseText})
         if (!isTypedNumber(number))
             return fail(QStringLiteral("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
@@ -91,6 +106,10 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
         }
         if (option == QStringLiteral("--nomenclature")) {
             parsed.options.nomenclature = true;
+            continue;
+        }
+        if (option == QStringLiteral("--chronogramme")) {
+            parsed.options.chronogramme = true;
             continue;
         }
         if (option == QStringLiteral("--csv"))
@@ -123,6 +142,11 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             if (!isSheetPath(value))
                 return fail(QStringLiteral("--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »").arg(value));
             parsed.sheetPath = value;
+        } else if (option == QStringLiteral("--image-chronogramme")) {
+            if (!isSheetPath(value))
+                return fail(QCoreApplication::translate("Calculation", "--image-chronogramme attend un fichier .svg, "
+                                                                       ".pdf ou .png, pas « %1 »").arg(value));
+            parsed.chronogramPath = value;
         } else {
             return fail(QStringLiteral("option « %1 » inconnue").arg(option));
         }
@@ -138,8 +162,11 @@ QString calculationUsage()
         "[--k4060 N] [--json]\n"
         "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
         "[--tolerance-ajustable P] [--mesure T]\n"
-        "        [--feuille FICHIER] [--nomenclature]\n"
+        "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--image-chronogramme FICHIER]\n"
+        "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]\n"
         "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
+        "  --conception    la conception enregistrée, avec ses composants ; les options données\n"
+        "                  ici passent avant les siennes (série, K4060, tolérances)\n"
         "  --serie         série des résistances réelles (E24 par défaut)\n"
         "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
         "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
@@ -150,10 +177,16 @@ QString calculationUsage()
         "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
         "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
         "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)\n"
-        "  --nomenclature  ajoute la liste des composants au compte rendu\n"
+        "  --nomenclature  ajoute la liste des composants au compte rendu\n")
+        + QCoreApplication::translate("Calculation",
+        "  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED\n"
+        "  --image-chronogramme FICHIER\n"
+        "                  écrit le chronogramme seul, comme --feuille (statut 1 s'il ne s'écrit\n"
+        "                  pas) ; la feuille de montage le donne aussi, en page 2\n")
+        + QStringLiteral(
         "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
         "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
-        "Sans --calcul, le programme ouvre sa fenêtre.\n"
+        "Sans --calcul, le programme ouvre sa fenêtre, avec la conception FICHIER.cd4060 donnée.\n"
         "Statut de sortie : 0 quand le calcul va jusqu'à la temporisation réelle, 1 quand le\n"
         "programme le refuse (compte rendu et JSON avec « arret ») ou que la feuille ne s'écrit\n"
         "pas, 2 quand la ligne de commande ne se lit pas.\n");
@@ -162,6 +195,16 @@ QString calculationUsage()
 void silenceQtMessages()
 {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+}
+
+calc::Road calculatedRoad(const ParsedCalculation &parsed)
+{
+    calc::Road road = calc::designRoad(text(parsed.periodText), text(parsed.pulseText), parsed.options);
+    if (parsed.conception && parsed.conception->composants) {
+        const report::Conception::Parts &parts = *parsed.conception->composants;
+        calc::applyParts(road, {text(parts.talon), text(parts.potentiometre), text(parts.C2), calc::patternOf(parts.sorties)});
+    }
+    return road;
 }
 
 CalculationOptions storedCalculationOptions()
@@ -181,7 +224,8 @@ CalculationOptions storedCalculationOptions()
     return defaults;
 }
 
-int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program)
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program,
+                   const SheetWriter &writeChronogram)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -191,20 +235,33 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
                                         "qui seul sait dessiner la feuille de montage.\n");
         return 2;
     }
+    if (arguments.contains(QStringLiteral("--image-chronogramme")) && !writeChronogram) {
+        err << prefix << QCoreApplication::translate("Calculation", "--image-chronogramme demande le programme "
+                                                                    "Chronalys_CD4060, qui seul sait dessiner le chronogramme.\n");
+        return 2;
+    }
     const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
     if (!parsed.ok) {
         err << prefix << parsed.error << '\n' << calculationUsage();
         return 2;
     }
     const CalculationOptions &options = parsed.options;
-    const calc::Road road = calc::designRoad(text(parsed.periodText), text(parsed.pulseText), options);
+    const calc::Road road = calculatedRoad(parsed);
+    // Refused as the window refuses it; only the design tells, so after the road, before any output.
+    const std::optional<double> k4060 =
+        options.measuredT ? calc::calibratedK4060(road.real, *options.measuredT) : std::nullopt;
+    if (k4060 && !calc::CalibrationRange.contains(*k4060)) {
+        err << prefix << report::calibrationRefusal(options.separator) << '\n';
+        return 2;
+    }
     if (options.json)
         out << QString::fromUtf8(report::jsonDocument(road, options));
     else
         out << report::textReport(road, options);
     out.flush();
-    if (!parsed.sheetPath.isEmpty()) {
-        const QString failure = writeSheet(road.real, parsed.sheetPath);
+    for (const auto &[path, write] : {std::pair{&parsed.sheetPath, &writeSheet},
+                                      std::pair{&parsed.chronogramPath, &writeChronogram}}) {
+        const QString failure = path->isEmpty() ? QString() : (*write)(road.real, *path);
         if (!failure.isEmpty()) {
             err << prefix << failure << '\n';
             return 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/conception.h"
 #include "report/result.h"
 
 #include "calc/realdesign.h"
@@ -22,13 +23,20 @@ struct ParsedCalculation {
     QString pulseText;
     CalculationOptions options;
     QString sheetPath; // --feuille: .svg, .pdf or .png; empty: no sheet
+    QString chronogramPath; // --image-chronogramme: the same formats
+    // --conception: the design file, whose T, T1, series, constant and tolerances the options
+    // above start from (options given on the command line win), and whose parts zone C takes.
+    std::optional<report::Conception> conception;
 };
 
 // Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
 // [--precision] [--tolerance-r|-c|--dispersion-k|--tolerance-ajustable P] [--mesure T_MESURE]
-// [--feuille FICHIER] [--nomenclature]" (program name excluded); `defaults` holds the values
-// options do not give.
+// [--feuille FICHIER] [--nomenclature]", or "--calcul --conception FICHIER [options]" (program
+// name excluded); `defaults` holds the values options do not give.
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults);
+
+// The road of a parsed calculation: its design, with the design file's parts in zone C.
+calc::Road calculatedRoad(const ParsedCalculation &parsed);
 
 QString calculationUsage();
 
@@ -43,9 +51,11 @@ CalculationOptions storedCalculationOptions();
 // The whole command line after the program name ("--calcul T T1 ..."): reads the defaults from
 // the settings file, prints the report or the JSON, returns the exit status: 0 when the design
 // reached the real timing, 1 when it was refused or the sheet could not be written, 2 for a
-// command line that cannot be read. `writeSheet` may be empty where no drawing is linked;
-// `program` names the executable in messages.
-int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program);
+// command line that cannot be read. `writeSheet` and `writeChronogram` (the picture of
+// --image-chronogramme) may be empty where no drawing is linked; `program` names the executable
+// in messages.
+int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program,
+                   const SheetWriter &writeChronogram = {});
 
 // Standard error carries only the command line's own French messages: Qt's warnings (a missing
 // XDG_RUNTIME_DIR, a font) are dropped. Called before the application object is made.

@@ -1,6 +1,7 @@
 #include "app/calculation.h"
 
 #include "ui/chronalys_cd4060.h"
+#include "ui/qttranslation.h"
 #include "ui/sheetfile.h"
 
 #include "settings/commun.h"
@@ -8,7 +9,9 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -58,7 +61,7 @@ bool displayAvailable(int argc, char *argv[])
 
 QString writeSheet(const calc::RealDesign &design, const QString &path)
 {
-    return writeSheetFile({design, QDate::currentDate()}, path);
+    return writeSheetFile({design, QDate::currentDate(), {}, {}}, path);
 }
 
 } // namespace
@@ -78,15 +81,15 @@ int main(int argc, char *argv[])
     if (hasArgument(argc, argv, "--calcul")) {
         silenceQtMessages();
         const QString program = QStringLiteral("Chronalys_CD4060");
-        if (!hasArgument(argc, argv, "--feuille")) {
+        if (!hasArgument(argc, argv, "--feuille") && !hasArgument(argc, argv, "--image-chronogramme")) {
             QCoreApplication application(argc, argv);
-            return runCalculation(application.arguments().mid(1), writeSheet, program);
+            return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
         }
         // Drawing needs fonts, not a screen: without one, the offscreen platform serves.
         if (!displayAvailable(argc, argv))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
-        return runCalculation(application.arguments().mid(1), writeSheet, program);
+        return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
     }
     if (!displayAvailable(argc, argv)) {
         std::fputs("Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "
@@ -97,11 +100,25 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHRONALYS_APP_ID));
+    // The interface is French: so are the file, print and message-box dialogs Qt draws.
+    QTranslator qtTranslation;
+    if (loadQtTranslation(qtTranslation, QLocale(QLocale::French)))
+        QCoreApplication::installTranslator(&qtTranslation);
     LaunchOptions options;
     options.executablePath = QCoreApplication::applicationFilePath();
-    options.commandLine = application.arguments().mid(1).join(QLatin1Char(' '));
+    // A design file named on the command line is opened; its path is no switch: a folder
+    // named "debug" must not show the diagnostic controls.
+    QStringList arguments = application.arguments().mid(1);
+    QString conception;
+    for (const QString &argument : std::as_const(arguments))
+        if (argument.endsWith(QLatin1String(".cd4060"), Qt::CaseInsensitive) && !argument.startsWith(QLatin1Char('-')))
+            conception = argument;
+    arguments.removeAll(conception);
+    options.commandLine = arguments.join(QLatin1Char(' '));
     options.decimalSeparator = Commun::systemDecimalSeparator();
     Chronalys_CD4060 window(options);
     window.show();
+    if (!conception.isEmpty())
+        window.Ouvrir_Conception(conception);
     return application.exec();
 }

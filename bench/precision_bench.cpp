@@ -1,12 +1,19 @@
 // Each update of the precision window must stay well under 1 ms. Figures are read as ratios to
-// BM_RealTimingBaseline, one run of the real timing measured in the same process.
+// BM_RealTimingBaseline, one run of the real timing measured in the same process; opening a design
+// file as ratios to BM_TypedReplay.
 #include "calc/precision.h"
+#include "ui/chronalys_cd4060.h"
 #include "ui/precisionwindow.h"
 #include "calc/realtiming.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <array>
 #include <cstdio>
@@ -76,6 +83,63 @@ void BM_PrecisionWindowUpdateAndPaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PrecisionWindowUpdateAndPaint);
+
+// Opening a design file, replay included, against the same replay typed as the window tests type
+// it: two designs in turn, so every run changes every zone.
+std::array<QStringList, 2> replayTexts()
+{
+    return {QStringList{QStringLiteral("3600"), QStringLiteral("2"), QStringLiteral("150"), QStringLiteral("47")},
+            QStringList{QStringLiteral("7200"), QStringLiteral("5"), QStringLiteral("330"), QStringLiteral("22")}};
+}
+
+struct ReplayWindow {
+    QTemporaryDir dir;
+    Chronalys_CD4060 window{LaunchOptions{dir.filePath(QStringLiteral("Chronalys_CD4060")), {}, '.'}};
+    template <class T> T *control(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
+    void retype(QLineEdit *edit, const QString &text)
+    {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    void type(const QStringList &texts)
+    {
+        retype(control<QLineEdit>("Valeur(0)"), texts[0]);
+        retype(control<QLineEdit>("Valeur(1)"), texts[1]);
+        control<QAction>("E12E24(2)")->trigger();
+        QTest::mouseClick(control<QWidget>("Calcul_F_vers_RC"), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>("Conversion_reelle(12)"), Qt::LeftButton);
+        retype(control<QComboBox>("ResistanceCombo(0)")->lineEdit(), texts[2]);
+        retype(control<QComboBox>("ResistanceCombo(1)")->lineEdit(), texts[3]);
+        QTest::mouseClick(control<QWidget>("QrOnOff(9)"), Qt::LeftButton);
+    }
+};
+
+void BM_TypedReplay(benchmark::State &state)
+{
+    ReplayWindow replay;
+    replay.window.show();
+    std::size_t i = 0;
+    for (auto _ : state)
+        replay.type(replayTexts()[++i % 2]);
+}
+BENCHMARK(BM_TypedReplay);
+
+void BM_OpenConception(benchmark::State &state)
+{
+    ReplayWindow replay;
+    replay.window.show();
+    std::array<QString, 2> files;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        replay.type(replayTexts()[i]);
+        files[i] = replay.dir.filePath(QStringLiteral("%1.cd4060").arg(i));
+        replay.window.Enregistrer_Conception(files[i], QStringLiteral("essai"));
+    }
+    std::size_t i = 0;
+    for (auto _ : state)
+        replay.window.Ouvrir_Conception(files[++i % 2]);
+}
+BENCHMARK(BM_OpenConception);
 
 } // namespace
 

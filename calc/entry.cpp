@@ -12,7 +12,7 @@ EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pul
     result.Pulse_T1 = readNumber(pulseText);
     result.Periode_Oscillateur = previousPeriodeOscillateur;
 
-    if (result.Periode_T * 1000 < 25) {
+    if (isPeriodTooShort(result.Periode_T)) {
         result.alarms.push_back(7);
         result.label = EntryCheck::Label::Emptied;
         return result;

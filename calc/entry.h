@@ -8,6 +8,9 @@ namespace calc {
 
 inline constexpr double CountsPerPeriod = 16384; // one period T is 2^14 oscillator periods
 
+// Below 25 ms (alarm 7) the entry leaves the oscillator period as it was, so no design may use it.
+inline bool isPeriodTooShort(double Periode_T) { return Periode_T * 1000 < 25; }
+
 struct EntryCheck {
     double Periode_T = 0;   // seconds
     double Pulse_T1 = 0;    // seconds

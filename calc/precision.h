@@ -15,6 +15,8 @@ struct Tolerances {
     double c = 10; // capacitor
     double k = 10; // spread of the oscillator constant from one chip to the next
     double p = 20; // trimmer
+
+    bool operator==(const Tolerances &) const = default;
 };
 inline constexpr double MaxTolerance = 50;
 bool isTolerance(double percent);
@@ -89,6 +91,14 @@ std::vector<int> outputsOf(int n);
 // The "K4060" value (K x 10^8, four significant digits) that makes the design's real period
 // equal `measuredT` seconds; none when the measure or the design cannot give one.
 std::optional<double> calibratedK4060(const RealDesign &design, double measuredT);
+
+// The "K4060" a calibration may give, limits included; every chip below lies within. A measure
+// beyond is of another output, or of parts unlike zone C's: it is refused.
+struct K4060Range {
+    double low, high; // K x 10^8
+    bool contains(double k4060) const { return k4060 >= low && k4060 <= high; }
+};
+inline constexpr K4060Range CalibrationRange{150, 450};
 
 // Texts of the window and the report. Percent signed, two decimals at most ("+7.81 %"); seconds
 // as zone D shows them (display rule of `modeAffichage`); kilohms to the ohm.

@@ -64,12 +64,37 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     return road;
 }
 
+void applyParts(Road &road, const Parts &parts)
+{
+    if (!road.converted)
+        return;
+    RealDesign &real = road.real;
+    real.capacitorText = parts.capacitor;
+    real.talonText = parts.talon;
+    real.potentiometerText = parts.potentiometer;
+    real.pattern = parts.pattern;
+    for (int alarm : {capacitorWarning(real.capacitorText), resistorWarning(real.talonText, real.potentiometerText)})
+        if (alarm >= 0)
+            road.alarms.push_back(alarm);
+    real.shown = realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern, real.K,
+                            real.Mode_Affichage, real.separator);
+}
+
 std::array<bool, 14> outputsOfPattern(int pattern)
 {
     std::array<bool, 14> on{};
     for (int n = 1; n <= OutputCount; ++n)
         on[static_cast<std::size_t>(n)] = (pattern & (1 << (n - 1))) != 0;
     return on;
+}
+
+int patternOf(const std::vector<int> &outputs)
+{
+    int pattern = 0;
+    for (int n : outputs)
+        if (n >= 1 && n <= OutputCount)
+            pattern |= 1 << (n - 1);
+    return pattern;
 }
 
 } // namespace calc

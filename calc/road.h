@@ -42,7 +42,19 @@ struct Road {
 // Runs the window's chain on plain field texts: entry, design, conversion, real timing.
 Road designRoad(std::string_view periodText, std::string_view pulseText, const DesignOptions &options);
 
+// Zone C as a user leaves it: the parts typed over the conversion's and the outputs marked.
+struct Parts {
+    std::string talon, potentiometer, capacitor; // kilohms, kilohms, nanofarads, as typed
+    int pattern = 0;                             // bit k-1: output Qk marked "On"
+};
+
+// Puts `parts` into a converted road as typing them would: zone D from them, and the alarms
+// their change handling raises (capacitor above 2200 nF, resistance above 500 kilohms).
+void applyParts(Road &road, const Parts &parts);
+
 // The outputs marked in a pattern: on[n] for Qn, n = 1 to 13.
 std::array<bool, 14> outputsOfPattern(int pattern);
+// The pattern of a list of outputs (1 to 13; calc::outputsOf gives the list back).
+int patternOf(const std::vector<int> &outputs);
 
 } // namespace calc

@@ -86,26 +86,9 @@ void precisionFields(const std::optional<calc::Precision> &precision, const calc
     auto put = [&](std::string_view name, const std::optional<double> &value) {
         field(column(key::precision, name), ok ? number(value) : std::string());
     };
-    put(key::ecart_T, p.errorT);
-    put(key::ecart_T1, p.errorT1);
-    put(key::T_min, p.worstT.low);
-    put(key::T_max, p.worstT.high);
-    put(key::T1_min, p.worstT1.low);
-    put(key::T1_max, p.worstT1.high);
-    put(key::T_stat_min, p.statisticalT.low);
-    put(key::T_stat_max, p.statisticalT.high);
-    put(key::T1_stat_min, p.statisticalT1.low);
-    put(key::T1_stat_max, p.statisticalT1.high);
-    const calc::TrimmerAdvice &advice = p.trimmer;
-    const bool found = advice.verdict == calc::TrimmerAdvice::Verdict::Found;
-    auto trimmer = [&](std::string_view name, double value) { put(name, found ? std::optional(value) : std::nullopt); };
-    trimmer(key::talon, advice.talon);
-    trimmer(key::ajustable, advice.trimmer);
-    trimmer(key::reglage, advice.setting);
-    trimmer(key::course, advice.travel);
-    trimmer(key::T_reglable_min, advice.sweep.low);
-    trimmer(key::T_reglable_max, advice.sweep.high);
-    field(column(key::precision, key::ajustable_verdict), ok ? verdictWord(advice.verdict) : "");
+    for (const Value &value : precisionValues(p))
+        put(value.key, value.number);
+    field(column(key::precision, key::ajustable_verdict), ok ? verdictWord(p.trimmer.verdict) : "");
     for (int i = 0; i < 2; ++i) {
         const calc::PulseChoice &pulse = p.pulses[static_cast<std::size_t>(i)];
         const bool exists = ok && pulse.n > 0;

@@ -1,5 +1,6 @@
 #include "report/json.h"
 
+#include "report/chronogram.h"
 #include "report/jsonwriter.h"
 #include "report/keys.h"
 
@@ -35,27 +36,11 @@ void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road
         json.endObject();
         return;
     }
-    json.key(key::ecart_T);
-    writeOptional(json, p.errorT);
-    json.key(key::ecart_T1);
-    writeOptional(json, p.errorT1);
-    json.key(key::T_min).number(p.worstT.low).key(key::T_max).number(p.worstT.high);
-    json.key(key::T1_min).number(p.worstT1.low).key(key::T1_max).number(p.worstT1.high);
-    json.key(key::T_stat_min).number(p.statisticalT.low).key(key::T_stat_max).number(p.statisticalT.high);
-    json.key(key::T1_stat_min).number(p.statisticalT1.low).key(key::T1_stat_max).number(p.statisticalT1.high);
-    const calc::TrimmerAdvice &advice = p.trimmer;
-    const bool found = advice.verdict == calc::TrimmerAdvice::Verdict::Found;
-    auto trimmer = [&json, found](const char *name, double value) {
-        json.key(name);
-        writeOptional(json, found ? std::optional(value) : std::nullopt);
-    };
-    trimmer(key::talon, advice.talon);
-    trimmer(key::ajustable, advice.trimmer);
-    trimmer(key::reglage, advice.setting);
-    trimmer(key::course, advice.travel);
-    trimmer(key::T_reglable_min, advice.sweep.low);
-    trimmer(key::T_reglable_max, advice.sweep.high);
-    json.key(key::ajustable_verdict).string(verdictWord(advice.verdict));
+    for (const Value &value : precisionValues(p)) {
+        json.key(value.key);
+        writeOptional(json, value.number);
+    }
+    json.key(key::ajustable_verdict).string(verdictWord(p.trimmer.verdict));
 
     json.key(key::T1_proches).beginArray();
     for (const calc::PulseChoice &pulse : p.pulses) {
@@ -179,6 +164,10 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
     }
     if (road.stop != calc::Stop::None)
         json.key(key::arret).string(stopSentence(road.stop));
+    if (sections.chronogramme && road.converted) {
+        json.key(key::chronogramme);
+        writeChronogram(json, real);
+    }
     if (line > 0)
         json.key(key::ligne).integer(line);
     if (sections.nomenclature) {

@@ -28,6 +28,13 @@ inline constexpr char T1[] = "T1";
 inline constexpr char valeurs[] = "valeurs";
 inline constexpr char precision[] = "precision";
 inline constexpr char nomenclature[] = "nomenclature";
+inline constexpr char chronogramme[] = "chronogramme";
+
+// Inside "chronogramme", besides periode_oscillateur and sorties; times in seconds.
+inline constexpr char impulsions[] = "impulsions";
+inline constexpr char periode[] = "periode";
+inline constexpr char premier_front[] = "premier_front";
+inline constexpr char sortie[] = "sortie";
 
 // Inside "valeurs": numbers, SI seconds, kilohms and nanofarads.
 inline constexpr char periode_oscillateur[] = "periode_oscillateur";

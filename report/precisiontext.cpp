@@ -2,6 +2,8 @@
 
 #include "calc/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace report {
 
 namespace {
@@ -37,6 +39,18 @@ QString outputList(int n)
     for (int output : calc::outputsOf(n))
         names << QStringLiteral("Q%1").arg(output);
     return names.join(QStringLiteral(", "));
+}
+
+QString calibrationRefusal(char separator)
+{
+    const Numbers number{separator, 0};
+    const calc::K4060Range range = calc::CalibrationRange;
+    return QCoreApplication::translate("Precision", "Période mesurée refusée : elle donnerait un K4060 hors de %1 à %2 "
+                                                    "(K de %3 à %4 × 10^-6).\nCause probable : la mesure a été prise "
+                                                    "sur une autre sortie, ou un composant n'a pas la valeur indiquée "
+                                                    "en zone C.")
+        .arg(number.general(range.low), number.general(range.high), number.general(range.low / 100),
+             number.general(range.high / 100));
 }
 
 QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)

@@ -30,6 +30,10 @@ QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator);
 // Section "E - Précision" of the report, for a converted design.
 QStringList precisionSection(const calc::Precision &precision, const calc::Road &road, const Sections &sections);
 
+// Why a measure is refused when the K4060 it gives is outside calc::CalibrationRange; the
+// window and the command line say the same.
+QString calibrationRefusal(char separator);
+
 // "Q4, Q12": the outputs whose weights make `n`.
 QString outputList(int n);
 

@@ -44,6 +44,30 @@ std::array<Value, ValueCount> values(const calc::Road &road)
              {key::Rs, when(d, calc::seriesResistor(real.resistance()))}}};
 }
 
+std::array<Value, PrecisionValueCount> precisionValues(const calc::Precision &p)
+{
+    const calc::TrimmerAdvice &advice = p.trimmer;
+    auto advised = [found = advice.verdict == calc::TrimmerAdvice::Verdict::Found](double value) {
+        return found ? std::optional(value) : std::nullopt;
+    };
+    return {{{key::ecart_T, p.errorT},
+             {key::ecart_T1, p.errorT1},
+             {key::T_min, p.worstT.low},
+             {key::T_max, p.worstT.high},
+             {key::T1_min, p.worstT1.low},
+             {key::T1_max, p.worstT1.high},
+             {key::T_stat_min, p.statisticalT.low},
+             {key::T_stat_max, p.statisticalT.high},
+             {key::T1_stat_min, p.statisticalT1.low},
+             {key::T1_stat_max, p.statisticalT1.high},
+             {key::talon, advised(advice.talon)},
+             {key::ajustable, advised(advice.trimmer)},
+             {key::reglage, advised(advice.setting)},
+             {key::course, advised(advice.travel)},
+             {key::T_reglable_min, advised(advice.sweep.low)},
+             {key::T_reglable_max, advised(advice.sweep.high)}}};
+}
+
 const char *verdictWord(calc::TrimmerAdvice::Verdict verdict)
 {
     using Verdict = calc::TrimmerAdvice::Verdict;

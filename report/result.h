@@ -15,6 +15,7 @@ struct Sections {
     calc::Tolerances tolerances;     // percent
     std::optional<double> measuredT; // seconds: zone E gives the calibrated K4060
     bool nomenclature = false;       // the parts list
+    bool chronogramme = false;       // section F, for a converted design
 };
 
 // French, lower case, no full stop: why the road stopped; empty when it did not.
@@ -28,6 +29,11 @@ struct Value {
 inline constexpr std::size_t ValueCount = 14;
 // In writing order, the same keys for every road.
 std::array<Value, ValueCount> values(const calc::Road &road);
+
+// The numbers of zone E, in writing order: spreads in seconds, deviations in percent, the advised
+// talon and trimmer in kilohms; none where there is none (no wanted T, no trimmer advised).
+inline constexpr std::size_t PrecisionValueCount = 16;
+std::array<Value, PrecisionValueCount> precisionValues(const calc::Precision &precision);
 
 // The trimmer advice's verdict as a word a script can test.
 const char *verdictWord(calc::TrimmerAdvice::Verdict verdict);

@@ -1,5 +1,6 @@
 #include "report/text.h"
 
+#include "report/chronogram.h"
 #include "report/precisiontext.h"
 
 #include "calc/nomenclature.h"
@@ -55,6 +56,8 @@ QString textReport(const calc::Road &road, const Sections &sections)
               << QStringLiteral("    Résistance \"Rs\" = %1").arg(qtext(real.shown.ValeurRs));
     if (const std::optional<calc::Precision> precision = precisionOf(road, sections))
         lines << precisionSection(*precision, road, sections);
+    if (sections.chronogramme && road.converted)
+        lines << chronogramSection(real);
     if (road.stop != calc::Stop::None)
         lines << QStringLiteral("Calcul arrêté : %1.").arg(qtext(stopSentence(road.stop)));
     if (road.alarmsKnown) {

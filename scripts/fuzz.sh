@@ -10,7 +10,7 @@ seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(numbertext_fuzz chain_fuzz settings_read_fuzz settings_write_fuzz alarm_fuzz help_fuzz \
-    precision_fuzz calibration_fuzz nomenclature_fuzz batch_fuzz)
+    precision_fuzz calibration_fuzz nomenclature_fuzz batch_fuzz conception_fuzz)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHRONALYS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j2 | { grep -vE '^\[ *[0-9]+%\]|(Entering|Leaving) directory' || true; }

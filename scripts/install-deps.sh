@@ -8,6 +8,8 @@ set -euo pipefail
 build_run=(cmake g++ qt6-base-dev qt6-svg-dev)
 # fonts-liberation2: Liberation Sans has Arial's widths, the face the window asks for first.
 build_run+=(fonts-liberation2)
+# qt6-translations-l10n: qtbase_fr.qm, Qt's French for the file, print and message-box dialogs.
+build_run+=(qt6-translations-l10n)
 
 # --- Testing adds --------------------------------------------------------------------------------
 # libgtest-dev: the test suites; locales: they generate a French C locale with localedef.

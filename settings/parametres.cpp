@@ -117,15 +117,59 @@ calc::Tolerances Lire_Precision(const QString &file)
     return tolerances;
 }
 
-QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances)
+QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances, const QString &file)
 {
     const calc::Tolerances defaults;
     QList<EntreeINI> entries;
+    bool changed = false;
     for (const ToleranceKey &key : ToleranceKeys) {
         const double value = tolerances.*key.member;
+        changed = changed || (calc::isTolerance(value) && value != defaults.*key.member);
         entries.append({PrecisionSection, QLatin1String(key.key),
                         general(calc::isTolerance(value) ? value : defaults.*key.member)});
     }
+    if (changed)
+        return entries;
+    const IniDocument document = IniDocument::load(detail::settingsPath(file));
+    for (const ToleranceKey &key : ToleranceKeys)
+        if (document.value(PrecisionSection, QString::fromLatin1(key.key)).has_value())
+            return entries;
+    return {};
+}
+
+namespace {
+
+const QString RecentsSection = QStringLiteral("recents");
+
+QString recentKey(int index) { return QStringLiteral("Fichier%1").arg(index + 1); }
+
+} // namespace
+
+QStringList Lire_Recents(const QString &file)
+{
+    const IniDocument document = IniDocument::load(detail::settingsPath(file));
+    QStringList recents;
+    for (int i = 0; i < MaxRecents; ++i) {
+        const QString path = detail::readValue(document, RecentsSection, recentKey(i), QString());
+        if (!path.isEmpty() && !recents.contains(path))
+            recents.append(path);
+    }
+    return recents;
+}
+
+QList<EntreeINI> Entrees_Recents(const QStringList &recents, const QString &file)
+{
+    if (recents.isEmpty()) {
+        const IniDocument document = IniDocument::load(detail::settingsPath(file));
+        bool present = false;
+        for (int i = 0; i < MaxRecents && !present; ++i)
+            present = document.value(RecentsSection, recentKey(i)).has_value();
+        if (!present)
+            return {};
+    }
+    QList<EntreeINI> entries;
+    for (int i = 0; i < MaxRecents; ++i)
+        entries.append({RecentsSection, recentKey(i), recents.value(i)});
     return entries;
 }
 

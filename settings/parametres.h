@@ -4,6 +4,7 @@
 #include "calc/precision.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 namespace Commun {
@@ -31,8 +32,17 @@ QList<EntreeINI> Entrees_Parametres(const Parametres &parametres);
 // Section "precision": "Tolerance_R", "Tolerance_C", "Dispersion_K", "Tolerance_Ajustable", in
 // percent. Leading-number rule; a value outside 0 to 50 reads as the default.
 calc::Tolerances Lire_Precision(const QString &file = {});
-// The four keys in that order, written in general number form, for the same single save.
-QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances);
+// The four keys in that order, written in general number form, for the same single save;
+// nothing when all four are the defaults and the file has none of them, so a first "Quitter"
+// writes the nine keys alone.
+QList<EntreeINI> Entrees_Precision(const calc::Tolerances &tolerances, const QString &file = {});
+
+// Section "recents": the design files opened or saved last, newest first, at most MaxRecents.
+inline constexpr int MaxRecents = 8;
+QStringList Lire_Recents(const QString &file = {});
+// "Fichier1" to "Fichier8" (empty past the list) for the same single save; nothing when the list
+// is empty and the file has no such key, so a first "Quitter" adds no section.
+QList<EntreeINI> Entrees_Recents(const QStringList &recents, const QString &file = {});
 
 void Ecrire_Parametres(const Parametres &parametres, const QString &file = {});
 

@@ -12,6 +12,7 @@
 #include "calc/design.h"
 #include "calc/entry.h"
 #include "ui/feuilleaide.h"
+#include "ui/messagebox.h"
 #include "ui/numerickeyfilter.h"
 #include "calc/numbertext.h"
 #include "settings/parametres.h"
@@ -25,6 +26,10 @@
 #include "ui/windowfont.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -157,6 +162,8 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     m_Timer1->setTimerType(Qt::PreciseTimer);
     connect(m_Timer1, &QTimer::timeout, this, &Chronalys_CD4060::Timer1_Timer);
 
+    // The title's asterisk follows every change of the design.
+    connect(this, &Chronalys_CD4060::realDesignChanged, this, [this] { refreshTitle(); });
     Form_Load(options);
     m_Timer1->start();
 }
@@ -165,6 +172,7 @@ Chronalys_CD4060::~Chronalys_CD4060()
 {
     delete m_schema.data();
     delete m_feuilleMontage.data();
+    delete m_chronogramme.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
 }
@@ -173,10 +181,11 @@ void Chronalys_CD4060::createMenus()
 {
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("FF"));
-    // The separator opens the menu: Qt would fold it away, and a style may draw it on the
-    // menu's border without a little room above it.
+    // The separator stands before "Quitter" whatever comes above it: Qt would fold it away at
+    // the top, and a style may draw it on the menu's border without a little room above it.
     fichier->setSeparatorsCollapsible(false);
     fichier->setContentsMargins(0, 4, 0, 0);
+    createConceptionMenu(fichier);
     m_QQ[0] = fichier->addSeparator();
     m_QQ[1] = fichier->addAction(QStringLiteral("&Quitter"));
 
@@ -205,6 +214,9 @@ void Chronalys_CD4060::createMenus()
     m_Outils[0] = outils->addAction(QStringLiteral("&Précision du montage…"));
     m_Outils[1] = outils->addAction(QStringLiteral("&Feuille de montage…"));
     m_Outils[2] = outils->addAction(QStringLiteral("&Copier le résultat"));
+    // Beside the other tools windows; "&C" already opens "Copier le résultat".
+    m_Outils[3] = new QAction(tr("C&hronogramme…"), outils);
+    outils->insertAction(m_Outils[2], m_Outils[3]);
 
     QMenu *aide = menuBar()->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("AA"));
@@ -234,6 +246,19 @@ void Chronalys_CD4060::createMenus()
     wire(m_Affichage, "Affichage", &Chronalys_CD4060::Affichage_Click, true);
     wire(m_Aide, "Aide", &Chronalys_CD4060::Aide_Click, false);
     wire(m_Outils, "Outils", &Chronalys_CD4060::Outils_Click, false);
+}
+
+void Chronalys_CD4060::createConceptionMenu(QMenu *fichier)
+{
+    m_Conception[0] = fichier->addAction(tr("&Ouvrir…"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                                         &Chronalys_CD4060::Ouvrir_Click);
+    m_Conception[1] = fichier->addAction(tr("&Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                                         &Chronalys_CD4060::Enregistrer_Click);
+    m_Conception[2] = fichier->addAction(tr("Enregistrer &sous…"), this, &Chronalys_CD4060::Enregistrer_Sous_Click);
+    for (std::size_t i = 0; i < m_Conception.size(); ++i)
+        m_Conception[i]->setObjectName(indexed("Conception", static_cast<int>(i)));
+    m_Recents = fichier->addMenu(tr("Conceptions &récentes"));
+    m_Recents->setObjectName(QStringLiteral("Recents"));
 }
 
 void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
@@ -517,6 +542,8 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     m_texteK4060 = parametres.texteK4060;
     m_K4060_Reglages = m_Constante_K4060;
     m_tolerances = Commun::Lire_Precision();
+    m_recents = Commun::Lire_Recents();
+    fillRecents();
     Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
 
     createOutputRows();
@@ -539,13 +566,18 @@ void Chronalys_CD4060::Termine()
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
     Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Precision(m_tolerances) +
-                       Commun::Entrees_Sauve_Position(this));
+                       Commun::Entrees_Recents(m_recents) + Commun::Entrees_Sauve_Position(this));
 }
 
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
 {
+    if (!unsavedChangesHandled()) {
+        event->ignore();
+        return;
+    }
     delete m_schema.data();
     delete m_feuilleMontage.data();
+    delete m_chronogramme.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
     event->accept();
@@ -553,6 +585,8 @@ void Chronalys_CD4060::closeEvent(QCloseEvent *event)
 
 void Chronalys_CD4060::QQ_Click(int)
 {
+    if (!unsavedChangesHandled())
+        return;
     Termine();
     m_endProgram();
 }
@@ -592,6 +626,11 @@ void Chronalys_CD4060::setOutputMark(QLabel *mark, bool on, bool red)
 
 void Chronalys_CD4060::Calcul_F_vers_RC_Click()
 {
+    // The oscillator period is still the last accepted T's (or 0): zone B would mix two designs.
+    if (calc::isPeriodTooShort(m_Periode_T)) {
+        VisuAlarme(7);
+        return;
+    }
     const calc::Design design = calc::designTimer(m_Periode_T, m_Pulse_T1, m_Periode_Oscillateur,
                                                   m_Constante_K4060, m_separator);
     if (!design.completed) {
@@ -631,6 +670,7 @@ void Chronalys_CD4060::E12E24_Click(int index)
     m_E12E24[2]->setChecked(!e24);
     m_Conversion_reelle[0]->setVisible(!e24);
     m_Conversion_reelle[1]->setVisible(e24);
+    refreshTitle();
 }
 
 void Chronalys_CD4060::Conversion_reelle_Click(int)
@@ -785,7 +825,10 @@ void Chronalys_CD4060::Outils_Click(int index)
             PrecisionWindow *window = m_precision;
             connect(this, &Chronalys_CD4060::realDesignChanged, window, &PrecisionWindow::setDesign);
             connect(window, &PrecisionWindow::tolerancesChanged, this,
-                    [this](const calc::Tolerances &tolerances) { m_tolerances = tolerances; });
+                    [this](const calc::Tolerances &tolerances) {
+                        m_tolerances = tolerances;
+                        refreshTitle();
+                    });
             connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
             connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);
             connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
@@ -801,14 +844,25 @@ void Chronalys_CD4060::Outils_Click(int index)
             m_feuilleMontage = new FeuilleMontage(realDesign());
             connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
                     &FeuilleMontage::setDesign);
+            refreshTitle(); // the sheet's title block names the design file open
         }
         m_feuilleMontage->show();
         m_feuilleMontage->raise();
         m_feuilleMontage->activateWindow();
+    } else if (index == 3) {
+        if (m_chronogramme.isNull()) {
+            m_chronogramme = new ChronogrammeWindow(realDesign());
+            connect(this, &Chronalys_CD4060::realDesignChanged, m_chronogramme.data(),
+                    &ChronogrammeWindow::setDesign);
+        }
+        m_chronogramme->show();
+        m_chronogramme->raise();
+        m_chronogramme->activateWindow();
     } else if (index == 2) {
         report::Sections sections;
         // Zone E joins the report once the user has opened the precision window.
         sections.precision = !m_precision.isNull();
+        sections.chronogramme = !m_chronogramme.isNull(); // section F likewise
         sections.tolerances = m_tolerances;
         QGuiApplication::clipboard()->setText(report::textReport(shownRoad(), sections));
     }
@@ -867,4 +921,178 @@ void Chronalys_CD4060::setConstante_K4060(double constante)
     m_Constante_K4060 = constante;
     m_texteK4060 = qtext(calc::formatGeneral(constante * 1e8, '.'));
     Calcul_RC_vers_F_Click();
+}
+
+report::Conception Chronalys_CD4060::shownConception() const
+{
+    report::Conception conception = m_savedConception; // name, note and keys of later versions
+    conception.T = m_Valeur[0]->text();
+    conception.T1 = m_Valeur[1]->text();
+    conception.Pas_Serie = m_Pas_Serie;
+    conception.K4060 = m_texteK4060;
+    conception.tolerances = m_tolerances;
+    conception.composants.reset();
+    if (m_Calcul_RC_vers_F->isEnabled()) // converted into real parts
+        // The conversion writes C2 with a trailing blank that no key gives: the file holds the number.
+        conception.composants = report::Conception::Parts{
+            m_CondensateurReel->text().trimmed(), m_ResistanceCombo[0]->currentText().trimmed(),
+            m_ResistanceCombo[1]->currentText().trimmed(), calc::outputsOf(markedPattern())};
+    return conception;
+}
+
+bool Chronalys_CD4060::conceptionModified() const
+{
+    return !m_conceptionPath.isEmpty() && shownConception() != m_savedConception;
+}
+
+void Chronalys_CD4060::refreshTitle()
+{
+    if (!m_feuilleMontage.isNull())
+        m_feuilleMontage->setConception(m_conceptionPath.isEmpty() ? QString() : m_savedConception.nom,
+                                        m_conceptionPath.isEmpty() ? QString() : m_savedConception.note);
+    const QString title = QStringLiteral("Chronalys pour tempo CD4060");
+    if (m_conceptionPath.isEmpty()) {
+        setWindowTitle(title);
+        setWindowModified(false);
+        return;
+    }
+    // "[*]" is where Qt shows the asterisk of a modified document.
+    setWindowTitle(title + QStringLiteral(" — ") + m_savedConception.nom + QStringLiteral("[*]"));
+    setWindowModified(conceptionModified());
+}
+
+bool Chronalys_CD4060::Ouvrir_Conception(const QString &path)
+{
+    const report::ConceptionRead read = report::readConception(path);
+    if (!read.conception) {
+        if (!QFileInfo::exists(path) && m_recents.removeAll(path) > 0)
+            fillRecents();
+        showMessageBox(this, QMessageBox::Warning, tr("Ouvrir une conception"), read.error);
+        return false;
+    }
+    const report::Conception &c = *read.conception;
+    // The file's constant and tolerances for this run, as a chip chosen in the precision window.
+    m_Constante_K4060 = c.constant();
+    m_texteK4060 = c.K4060;
+    m_tolerances = c.tolerances;
+    if (!m_precision.isNull())
+        m_precision->setTolerances(m_tolerances);
+    E12E24_Click(c.Pas_Serie);
+    m_Valeur[1]->setText(c.T1);
+    m_Valeur[0]->setText(c.T);
+    Calcul_F_vers_RC_Click();
+    const bool designed = !calc::isPeriodTooShort(m_Periode_T)
+                          && calc::designTimer(m_Periode_T, m_Pulse_T1, m_Periode_Oscillateur, m_Constante_K4060,
+                                               m_separator).completed;
+    if (c.composants && designed) {
+        Conversion_reelle_Click(c.Pas_Serie);
+        // The file holds the user's parts, whatever the conversion proposes today.
+        if (m_CondensateurReel->text().trimmed() != c.composants->C2)
+            Appliquer_Condensateur(c.composants->C2);
+        Appliquer_Resistances(c.composants->talon, c.composants->potentiometre);
+        Appliquer_Motif(calc::patternOf(c.composants->sorties));
+    }
+    m_conceptionPath = path;
+    m_savedConception = c;
+    // What the replay shows is the saved state, tidied texts included.
+    m_savedConception = shownConception();
+    rememberRecent(path);
+    refreshTitle();
+    return true;
+}
+
+bool Chronalys_CD4060::Enregistrer_Conception(const QString &path, const QString &nom)
+{
+    report::Conception conception = shownConception();
+    conception.nom = nom;
+    const QString failure = report::writeConception(conception, path);
+    if (!failure.isEmpty()) {
+        showMessageBox(this, QMessageBox::Warning, tr("Enregistrer la conception"), failure);
+        return false;
+    }
+    m_conceptionPath = path;
+    m_savedConception = conception;
+    rememberRecent(path);
+    refreshTitle();
+    return true;
+}
+
+void Chronalys_CD4060::Ouvrir_Click()
+{
+    if (!unsavedChangesHandled())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir une conception"), QFileInfo(m_conceptionPath).path(),
+                                                      tr("Conceptions Chronalys CD4060 (*.cd4060)"));
+    if (!path.isEmpty())
+        Ouvrir_Conception(path);
+}
+
+bool Chronalys_CD4060::Enregistrer_Click()
+{
+    if (m_conceptionPath.isEmpty())
+        return Enregistrer_Sous_Click();
+    return Enregistrer_Conception(m_conceptionPath, m_savedConception.nom);
+}
+
+bool Chronalys_CD4060::Enregistrer_Sous_Click()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer la conception"),
+                                                m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
+                                                tr("Conceptions Chronalys CD4060 (*.cd4060)"));
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(QLatin1String(".cd4060"), Qt::CaseInsensitive))
+        path += QLatin1String(".cd4060");
+    bool ok = false;
+    const QString nom = QInputDialog::getText(this, tr("Enregistrer la conception"), tr("Nom de la conception :"),
+                                              QLineEdit::Normal,
+                                              m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName()
+                                                                              : m_savedConception.nom,
+                                              &ok);
+    return ok && Enregistrer_Conception(path, nom);
+}
+
+bool Chronalys_CD4060::unsavedChangesHandled()
+{
+    if (!conceptionModified())
+        return true;
+    const QMessageBox::StandardButton answer = askToSaveBox(
+        this, windowTitle().remove(QStringLiteral("[*]")),
+        tr("Enregistrer les modifications de « %1 » ?").arg(m_savedConception.nom));
+    if (answer == QMessageBox::Save)
+        return Enregistrer_Click();
+    return answer == QMessageBox::Discard;
+}
+
+void Chronalys_CD4060::rememberRecent(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_recents.removeAll(absolute);
+    m_recents.prepend(absolute);
+    while (m_recents.size() > Commun::MaxRecents)
+        m_recents.removeLast();
+    fillRecents();
+}
+
+void Chronalys_CD4060::fillRecents()
+{
+    m_Recents->clear();
+    for (int i = 0; i < m_recents.size(); ++i) {
+        const QString path = m_recents[i];
+        QAction *action = m_Recents->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setObjectName(indexed("Recent", i));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (unsavedChangesHandled())
+                Ouvrir_Conception(path);
+        });
+    }
+    m_Recents->addSeparator();
+    QAction *clear = m_Recents->addAction(tr("&Effacer la liste"));
+    clear->setObjectName(QStringLiteral("EffacerRecents"));
+    clear->setEnabled(!m_recents.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] {
+        m_recents.clear();
+        fillRecents();
+    });
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ui/alarmes.h"
+#include "ui/chronogrammewindow.h"
 #include "ui/feuilleaide.h"
 #include "ui/feuillemontage.h"
 #include "calc/precision.h"
 #include "ui/precisionwindow.h"
 #include "calc/realdesign.h"
 #include "calc/road.h"
+#include "report/conception.h"
 #include "ui/schemawindow.h"
 
 #include <QMainWindow>
@@ -24,6 +26,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
 class TitledFrame;
@@ -68,6 +71,14 @@ public:
     // The constant for this run: zone D at once, zone B at the next "Calcul", K4060 on "Quitter".
     void setConstante_K4060(double constante);
 
+    // Design files. Opening replays the file through the handlers above, as if typed; a file
+    // that cannot be read changes nothing and a message names it. Both return false then.
+    bool Ouvrir_Conception(const QString &path);
+    bool Enregistrer_Conception(const QString &path, const QString &nom); // the old file stays on failure
+    QString conceptionPath() const { return m_conceptionPath; } // empty: no design file open
+    bool conceptionModified() const;
+    const QStringList &recents() const { return m_recents; }
+
     // How "Quitter" and "Fin" end the program; tests replace it to stay alive.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
 
@@ -79,6 +90,7 @@ public:
     PrecisionWindow *precision() const { return m_precision; }
     const calc::Tolerances &tolerances() const { return m_tolerances; }
     FeuilleMontage *feuilleMontage() const { return m_feuilleMontage; }
+    ChronogrammeWindow *chronogramme() const { return m_chronogramme; }
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
@@ -110,6 +122,18 @@ private:
     // The road of the design as the controls show it (the alarms shown are not kept).
     calc::Road shownRoad() const;
 
+    void createConceptionMenu(QMenu *fichier);
+    void Ouvrir_Click();
+    bool Enregistrer_Click();
+    bool Enregistrer_Sous_Click();
+    // The design file the controls would write now, with the open file's name, note and extra keys.
+    report::Conception shownConception() const;
+    void refreshTitle();
+    void rememberRecent(const QString &path);
+    void fillRecents();
+    // Before the design on screen is left: false when the user cancels or the save fails.
+    bool unsavedChangesHandled();
+
     // Calculation state; periods in seconds.
     double m_Periode_T = 0;
     double m_Pulse_T1 = 0;
@@ -130,12 +154,19 @@ private:
 
     std::function<void()> m_endProgram;
 
+    // The open design file: its path and what it held once opened or saved.
+    QString m_conceptionPath;
+    report::Conception m_savedConception;
+    QStringList m_recents; // newest first, at most Commun::MaxRecents
+
     // Menus
     std::array<QAction *, 2> m_QQ{};
+    std::array<QAction *, 3> m_Conception{}; // Ouvrir, Enregistrer, Enregistrer sous
+    QMenu *m_Recents = nullptr;
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};
-    std::array<QAction *, 3> m_Outils{};
+    std::array<QAction *, 4> m_Outils{};
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
@@ -177,4 +208,5 @@ private:
     QPointer<Chronalys_CD4060_Schema> m_schema;
     QPointer<PrecisionWindow> m_precision;
     QPointer<FeuilleMontage> m_feuilleMontage;
+    QPointer<ChronogrammeWindow> m_chronogramme;
 };

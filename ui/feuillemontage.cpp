@@ -1,13 +1,13 @@
 #include "ui/feuillemontage.h"
 
 #include "ui/messagebox.h"
+#include "ui/montagenotes.h"
+#include "ui/savedialog.h"
 #include "ui/sheetfile.h"
 #include "ui/windowfont.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,7 +18,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -113,9 +112,16 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     setDesign(design);
 }
 
+void FeuilleMontage::setConception(const QString &name, const QString &note)
+{
+    m_sheet.name = name;
+    m_sheet.note = note;
+    m_dessin->update();
+}
+
 void FeuilleMontage::setDesign(const calc::RealDesign &design)
 {
-    m_sheet = {design, QDate::currentDate()};
+    m_sheet = {design, QDate::currentDate(), m_sheet.name, m_sheet.note};
     const calc::Nomenclature parts = calc::nomenclature(design);
     m_nomenclature->setRowCount(static_cast<int>(parts.lines.size()));
     for (int row = 0; row < m_nomenclature->rowCount(); ++row) {
@@ -153,32 +159,16 @@ void FeuilleMontage::Copier_Click() { QGuiApplication::clipboard()->setText(shee
 
 void FeuilleMontage::Enregistrer_Click()
 {
-    const QString pdf = QStringLiteral("PDF, A4 paysage (*.pdf)");
-    const QString svg = QStringLiteral("SVG (*.svg)");
-    const QString png = QStringLiteral("PNG, 300 dpi (*.png)");
-    QString filter = pdf;
-    const QString start = m_lastPath.isEmpty()
-        ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-              .filePath(QStringLiteral("feuille_de_montage.pdf"))
-        : m_lastPath;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la feuille de montage"),
-                                                start, QStringList{pdf, svg, png}.join(QStringLiteral(";;")),
-                                                &filter);
-    if (path.isEmpty())
-        return;
-    // A name typed without a known extension takes the chosen format's.
-    if (sheetFormat(path) == SheetFormat::Unknown)
-        path += filter == svg ? QStringLiteral(".svg") : filter == png ? QStringLiteral(".png") : QStringLiteral(".pdf");
-    saveTo(path);
+    const QString path = askDrawingPath(this, QStringLiteral("Enregistrer la feuille de montage"),
+                                        QStringLiteral("feuille_de_montage.pdf"), m_lastPath);
+    if (!path.isEmpty())
+        saveTo(path);
 }
 
 bool FeuilleMontage::saveTo(const QString &path)
 {
-    const QString failure = writeSheetFile(m_sheet, path);
-    if (!failure.isEmpty()) {
-        showMessageBox(this, QMessageBox::Warning, QStringLiteral("Feuille de montage"), failure);
+    if (!drawingSaved(this, QStringLiteral("Feuille de montage"), writeSheetFile(m_sheet, path)))
         return false;
-    }
     m_lastPath = path;
     return true;
 }
@@ -198,6 +188,9 @@ void FeuilleMontage::Imprimer_Click()
                        QStringLiteral("L'impression de la feuille de montage n'a pas pu commencer."));
         return;
     }
-    draw(painter, m_sheet, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    draw(painter, m_sheet, page);
+    if (printer.newPage())
+        drawNotesPage(painter, m_sheet, page);
     painter.end();
 }

@@ -17,6 +17,7 @@ public:
     explicit FeuilleMontage(const calc::RealDesign &design, QWidget *parent = nullptr);
 
     void setDesign(const calc::RealDesign &design);
+    void setConception(const QString &name, const QString &note); // the design file open
     const Sheet &sheet() const { return m_sheet; }
 
     void Enregistrer_Click();

@@ -1,9 +1,11 @@
 #include "ui/montagesheet.h"
 
+#include "ui/pagetext.h"
+
 #include "calc/numbertext.h"
 
+#include <QCoreApplication>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -34,20 +36,6 @@ const QColor ResetNet(0x6a, 0x1b, 0x6a);
 const QColor ChipFill(0xf4, 0xf7, 0xfc);
 const QColor Led(0xe5, 0x39, 0x35);
 const QColor Note(0xb3, 0x26, 0x1e);
-
-// Faces with the Ω, the accents and the ½ the sheet writes. Metrics do not depend on hinting, so
-// text measured in page units fits at any scale and on any device.
-QFont sheetFont(double pageUnits, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPixelSize(std::max(1, static_cast<int>(pageUnits + 0.5)));
-    font.setBold(bold);
-    return font;
-}
 
 QString secondsText(const std::string &caption) { return qtext(caption) + QStringLiteral(" s"); }
 
@@ -130,21 +118,12 @@ private:
     {
         pageText(pt(x, y), text, size * scale, color, align, bold, maxWidth * scale, overline);
     }
-    void pageText(QPointF at, QString text, double size, const QColor &color, int align = -1,
+    void pageText(QPointF at, const QString &text, double size, const QColor &color, int align = -1,
                   bool bold = false, double maxWidth = 0, bool overline = false)
     {
-        QFont font = sheetFont(size, bold);
+        QFont font = pageFont(size, bold);
         font.setOverline(overline);
-        const QFontMetricsF metrics(font);
-        if (maxWidth > 0)
-            text = metrics.elidedText(text, Qt::ElideRight, maxWidth);
-        const double width = metrics.horizontalAdvance(text);
-        at.rx() -= align < 0 ? 0 : align == 0 ? width / 2 : width;
-        p.save();
-        p.setFont(font);
-        p.setPen(color);
-        p.drawText(at, text);
-        p.restore();
+        ::pageText(p, at, text, font, color, align, maxWidth);
     }
 
     const calc::NomenclatureLine *part(const char *reference) const
@@ -468,7 +447,10 @@ QList<std::pair<QString, QString>> titleBlock(const Sheet &sheet)
 {
     const calc::RealDesign &d = sheet.design;
     const bool designed = d.hasParts();
-    return {
+    QList<std::pair<QString, QString>> rows;
+    if (!sheet.name.isEmpty())
+        rows.append({QCoreApplication::translate("Sheet", "Conception"), sheet.name});
+    rows += QList<std::pair<QString, QString>>{
         {QStringLiteral("Période T demandée"), wanted(d.T, d.separator)},
         {QStringLiteral("Pulse T1 demandé"), wanted(d.T1, d.separator)},
         {QStringLiteral("Période T réelle"), designed ? secondsText(d.shown.T_reel) : Dash},
@@ -478,6 +460,10 @@ QList<std::pair<QString, QString>> titleBlock(const Sheet &sheet)
         {QStringLiteral("Série"), d.Pas_Serie == 2 ? QStringLiteral("E12") : QStringLiteral("E24")},
         {QStringLiteral("Date"), sheet.date.isValid() ? sheet.date.toString(QStringLiteral("dd/MM/yyyy")) : Dash},
     };
+    // One line in the block: a long note is cut there, and kept whole in the file.
+    if (!sheet.note.isEmpty())
+        rows.append({QCoreApplication::translate("Sheet", "Note"), sheet.note.simplified()});
+    return rows;
 }
 
 QString sheetText(const Sheet &sheet)
@@ -490,10 +476,10 @@ QString sheetText(const Sheet &sheet)
     return text;
 }
 
-void draw(QPainter &painter, const Sheet &sheet, QRectF page)
+bool beginSheetPage(QPainter &painter, QRectF page)
 {
     if (page.width() <= 0 || page.height() <= 0)
-        return;
+        return false;
     painter.save();
     const double scale = std::min(page.width() / PageWidth, page.height() / PageHeight);
     painter.translate(page.center());
@@ -502,6 +488,13 @@ void draw(QPainter &painter, const Sheet &sheet, QRectF page)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(QRectF(0, 0, PageWidth, PageHeight), Qt::white);
+    return true;
+}
+
+void draw(QPainter &painter, const Sheet &sheet, QRectF page)
+{
+    if (!beginSheetPage(painter, page))
+        return;
 
     SheetPainter sheetPainter(painter, sheet);
     sheetPainter.schematic();

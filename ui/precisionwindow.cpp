@@ -244,6 +244,17 @@ void PrecisionWindow::setDesign(const calc::RealDesign &design)
     recompute();
 }
 
+void PrecisionWindow::setTolerances(const calc::Tolerances &tolerances)
+{
+    m_tolerances = tolerances;
+    for (std::size_t i = 0; i < m_Tolerance.size(); ++i) {
+        m_toleranceTexts[i] = general(tolerances.*ToleranceMembers[i]);
+        const QSignalBlocker blocker(m_Tolerance[i]);
+        m_Tolerance[i]->setText(m_toleranceTexts[i]);
+    }
+    recompute();
+}
+
 void PrecisionWindow::recompute()
 {
     m_precision = calc::assessPrecision(m_design, m_tolerances);
@@ -304,20 +315,32 @@ void PrecisionWindow::toleranceFinished(int index)
 void PrecisionWindow::selectChip()
 {
     const QSignalBlocker blocker(m_Puce);
-    for (std::size_t i = 0; i < calc::ChipConstants.size(); ++i)
-        if (m_design.K == calc::ChipConstants[i].K) {
-            m_Puce->setCurrentIndex(static_cast<int>(i));
+    const int settings = static_cast<int>(calc::ChipConstants.size());
+    for (int i = 0; i < settings; ++i)
+        if (m_design.K == calc::ChipConstants[static_cast<std::size_t>(i)].K) {
+            m_Puce->setCurrentIndex(i);
             return;
         }
-    if (m_design.K == m_settingsK)
-        m_Puce->setCurrentIndex(static_cast<int>(calc::ChipConstants.size()));
+    if (m_design.K == m_settingsK) {
+        m_Puce->setCurrentIndex(settings);
+        return;
+    }
+    // Any other constant is a calibration's, this run's or the one a design file was saved with.
+    m_calibratedK = m_design.K;
+    if (m_Puce->count() == settings + 1)
+        m_Puce->addItem(QString());
+    m_Puce->setItemText(settings + 1, tr("Calibrée (%1)").arg(general(calc::fourSignificantDigits(m_design.K * 1e6))));
+    m_Puce->setCurrentIndex(settings + 1);
 }
 
 void PrecisionWindow::chipChosen(int index)
 {
     m_message->clear();
     const auto at = static_cast<std::size_t>(index);
-    Q_EMIT constantChosen(at < calc::ChipConstants.size() ? calc::ChipConstants[at].K : m_settingsK);
+    if (at > calc::ChipConstants.size())
+        Q_EMIT constantChosen(m_calibratedK);
+    else
+        Q_EMIT constantChosen(at < calc::ChipConstants.size() ? calc::ChipConstants[at].K : m_settingsK);
 }
 
 void PrecisionWindow::Calibrer_Click()
@@ -330,6 +353,10 @@ void PrecisionWindow::Calibrer_Click()
     const std::optional<double> k4060 = calc::calibratedK4060(m_design, measured);
     if (!k4060) {
         showMessage(QStringLiteral("La période mesurée doit être un nombre de secondes plus grand que 0."));
+        return;
+    }
+    if (!calc::CalibrationRange.contains(*k4060)) {
+        showMessage(report::calibrationRefusal(m_design.separator));
         return;
     }
     m_message->clear();

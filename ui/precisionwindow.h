@@ -27,6 +27,7 @@ public:
                     QWidget *parent = nullptr);
 
     void setDesign(const calc::RealDesign &design);
+    void setTolerances(const calc::Tolerances &tolerances); // a design file's, as if typed
     const calc::Tolerances &tolerances() const { return m_tolerances; }
 
 Q_SIGNALS:
@@ -62,6 +63,7 @@ private:
     calc::Tolerances m_tolerances;
     std::array<QString, 4> m_toleranceTexts; // last accepted texts, put back on a refusal
     double m_settingsK;
+    double m_calibratedK = 0; // "Calibrée": the last constant in use that was no chip's nor the settings'
     NumericKeyFilter *m_keyFilter = nullptr;
 
     QLabel *m_nothing = nullptr; // "nothing to assess yet"

@@ -1,5 +1,10 @@
 #include "ui/sheetfile.h"
 
+#include "ui/chronogramdrawing.h"
+#include "ui/montagenotes.h"
+
+#include <QCoreApplication>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +15,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <functional>
+#include <vector>
 
 SheetFormat sheetFormat(const QString &path)
 {
@@ -25,40 +33,56 @@ SheetFormat sheetFormat(const QString &path)
 
 namespace {
 
+// What a file holds: A4 landscape pages, each drawn by one function. A PDF has one page for each;
+// an SVG or a PNG shows them one below the other.
+struct Document {
+    QString title;
+    QString description;
+    std::vector<std::function<void(QPainter &, QRectF)>> pages;
+};
+
 // Paints into the open file; false when the painter or the encoder failed.
-bool paintSvg(const Sheet &sheet, QIODevice &file)
+bool paintSvg(const Document &document, QIODevice &file)
 {
-    // One user unit per tenth of a millimetre: the page measures exactly 297 x 210 mm.
+    // One user unit per tenth of a millimetre: each page measures exactly 297 x 210 mm.
+    const double width = SheetWidthMm * 10, height = SheetHeightMm * 10;
+    const auto count = static_cast<double>(document.pages.size());
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setResolution(254);
-    generator.setSize(QSize(static_cast<int>(SheetWidthMm * 10), static_cast<int>(SheetHeightMm * 10)));
-    generator.setViewBox(QRectF(0, 0, SheetWidthMm * 10, SheetHeightMm * 10));
-    generator.setTitle(QStringLiteral("Feuille de montage"));
-    generator.setDescription(QStringLiteral("Multivibrateur longue période — Chronalys CD4060"));
+    generator.setSize(QSize(static_cast<int>(width), static_cast<int>(height * count)));
+    generator.setViewBox(QRectF(0, 0, width, height * count));
+    generator.setTitle(document.title);
+    generator.setDescription(document.description);
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    draw(painter, sheet, generator.viewBoxF());
+    for (std::size_t i = 0; i < document.pages.size(); ++i)
+        document.pages[i](painter, QRectF(0, height * static_cast<double>(i), width, height));
     return painter.end();
 }
 
-bool paintPdf(const Sheet &sheet, QIODevice &file)
+bool paintPdf(const Document &document, QIODevice &file)
 {
     QPdfWriter writer(&file);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-    writer.setTitle(QStringLiteral("Feuille de montage"));
+    writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("Chronalys CD4060"));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    draw(painter, sheet, QRectF(0, 0, writer.width(), writer.height()));
+    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        if (i > 0 && !writer.newPage())
+            return false;
+        document.pages[i](painter, QRectF(0, 0, writer.width(), writer.height()));
+    }
     return painter.end();
 }
 
-bool paintPng(const Sheet &sheet, QIODevice &file)
+bool paintPng(const Document &document, QIODevice &file)
 {
-    QImage image(SheetPngWidth, SheetPngHeight, QImage::Format_RGB32);
+    const int count = static_cast<int>(document.pages.size());
+    QImage image(SheetPngWidth, SheetPngHeight * count, QImage::Format_RGB32);
     if (image.isNull())
         return false;
     constexpr int DotsPerMetre = 11811; // 300 dpi
@@ -66,7 +90,8 @@ bool paintPng(const Sheet &sheet, QIODevice &file)
     image.setDotsPerMeterY(DotsPerMetre);
     image.fill(Qt::white);
     QPainter painter(&image);
-    draw(painter, sheet, QRectF(image.rect()));
+    for (int i = 0; i < count; ++i)
+        document.pages[static_cast<std::size_t>(i)](painter, QRectF(0, SheetPngHeight * i, SheetPngWidth, SheetPngHeight));
     painter.end();
     // Encoded in memory first: Qt's PNG encoder leaks when the disk refuses a write.
     QByteArray encoded;
@@ -75,31 +100,57 @@ bool paintPng(const Sheet &sheet, QIODevice &file)
         && file.write(encoded) == encoded.size();
 }
 
-} // namespace
-
-QString writeSheetFile(const Sheet &sheet, const QString &path)
+// `failure` names the file and takes the reason as %2.
+QString writeDocument(const Document &document, const QString &path, const QString &failure)
 {
     const SheetFormat format = sheetFormat(path);
     if (format == SheetFormat::Unknown)
         return QStringLiteral("« %1 » : format inconnu, le nom doit finir par .svg, .pdf ou .png.")
             .arg(path);
     QSaveFile file(path);
-    auto failure = [&path](const QString &reason) {
-        return QStringLiteral("La feuille de montage n'a pas pu être enregistrée dans « %1 » : %2.")
-            .arg(path, reason);
-    };
+    auto failed = [&](const QString &reason) { return failure.arg(path, reason); };
     if (!file.open(QIODevice::WriteOnly))
-        return failure(QFileInfo(path).absoluteDir().exists()
-                           ? QStringLiteral("écriture refusée dans ce dossier")
-                           : QStringLiteral("le dossier n'existe pas"));
-    const bool painted = format == SheetFormat::Svg   ? paintSvg(sheet, file)
-                         : format == SheetFormat::Pdf ? paintPdf(sheet, file)
-                                                      : paintPng(sheet, file);
+        return failed(QFileInfo(path).absoluteDir().exists()
+                          ? QStringLiteral("écriture refusée dans ce dossier")
+                          : QStringLiteral("le dossier n'existe pas"));
+    const bool painted = format == SheetFormat::Svg   ? paintSvg(document, file)
+                         : format == SheetFormat::Pdf ? paintPdf(document, file)
+                                                      : paintPng(document, file);
     if (!painted) {
         file.cancelWriting();
-        return failure(QStringLiteral("le dessin n'a pas pu être écrit"));
+        return failed(QStringLiteral("le dessin n'a pas pu être écrit"));
     }
     if (!file.commit())
-        return failure(QStringLiteral("l'écriture a échoué (disque plein ?)"));
+        return failed(QStringLiteral("l'écriture a échoué (disque plein ?)"));
     return {};
+}
+
+} // namespace
+
+QString writeSheetFile(const Sheet &sheet, const QString &path)
+{
+    const Document document{
+        QStringLiteral("Feuille de montage"),
+        QStringLiteral("Multivibrateur longue période — Chronalys CD4060"),
+        {[&sheet](QPainter &painter, QRectF page) { draw(painter, sheet, page); },
+         [&sheet](QPainter &painter, QRectF page) { drawNotesPage(painter, sheet, page); }}};
+    return writeDocument(document, path,
+                         QStringLiteral("La feuille de montage n'a pas pu être enregistrée dans « %1 » : %2."));
+}
+
+QString writeChronogramFile(const calc::RealDesign &design, const QString &path)
+{
+    const calc::Chronogram chronogram = calc::chronogram(design);
+    const Document document{
+        QCoreApplication::translate("Chronogramme", "Chronogramme"),
+        QCoreApplication::translate("Chronogramme", "Multivibrateur longue période — Chronalys CD4060"),
+        {[&chronogram](QPainter &painter, QRectF page) {
+            painter.fillRect(page, Qt::white);
+            // The sheet's margins: 10 mm on every side.
+            const double margin = page.width() / SheetWidthMm * 10;
+            draw(painter, chronogram, page.adjusted(margin, margin, -margin, -margin));
+        }}};
+    return writeDocument(document, path,
+                         QCoreApplication::translate("Chronogramme",
+                                                     "Le chronogramme n'a pas pu être enregistré dans « %1 » : %2."));
 }

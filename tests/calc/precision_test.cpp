@@ -177,6 +177,11 @@ TEST(PrecisionCalibration, FourSignificantDigitsOrNothing)
     for (double bad : {0.0, -3.0, double(INFINITY), double(NAN)})
         EXPECT_FALSE(calc::calibratedK4060(design, bad)) << bad;
     EXPECT_FALSE(calc::calibratedK4060(calc::RealDesign{}, 11));
+    for (const auto &[k4060, inReach] : {std::pair{150.0, true}, std::pair{450.0, true}, std::pair{149.9, false},
+                                         std::pair{450.1, false}, std::pair{2713000.0, false}})
+        EXPECT_EQ(calc::CalibrationRange.contains(k4060), inReach) << k4060;
+    for (const calc::ChipConstant &chip : calc::ChipConstants)
+        EXPECT_TRUE(calc::CalibrationRange.contains(chip.K * 1e8)) << chip.name;
     EXPECT_EQ(calc::outputsOf(4096 + 512 + 8), (std::vector<int>{4, 10, 13}));
 }
 

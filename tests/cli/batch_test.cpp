@@ -235,6 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"one_line_unread", "printf '10 1\\ndix 1\\n' | ./chronalys-calcul --lot -", 1, "\"erreur\""},
         StatusCase{"one_design_refused", "printf '10 1\\n10 6\\n' | ./chronalys-calcul --lot -", 1, "\"arret\""},
         StatusCase{"table_names_its_design", "printf '10 1\\n' | ./chronalys-calcul --lot - --csv | cut -d';' -f1-3", 0, "ligne;T;T1\n1;10;1\n"},
+        StatusCase{"design_file_lines", "printf '%s\\nabsent.cd4060\\n' " CHRONALYS_CLI_DATA "/aquarium.cd4060 | ./chronalys-calcul --lot - --csv | cut -d';' -f1-3,19 | cut -c1-40; exit \\${PIPESTATUS[1]}", 1, "1;3600;2;\n2;;;Le fichier « absent.cd4060 »"},
         StatusCase{"table_needs_a_batch", "./chronalys-calcul 10 1 --csv", 2, "chronalys-calcul : --csv demande --lot"},
         StatusCase{"missing_file", "./chronalys-calcul --lot absent.txt", 1, "« absent.txt »"},
         StatusCase{"folder", "./chronalys-calcul --lot .", 1, "« . »"},
@@ -242,6 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"json_and_csv", "./chronalys-calcul --lot - --json --csv </dev/null", 2, "--csv"},
         StatusCase{"bad_option", "./chronalys-calcul --lot - --serie E6 </dev/null", 2, "E6"},
         StatusCase{"sheet", "./chronalys-calcul --lot - --feuille f.svg </dev/null", 2, "--feuille"},
+        StatusCase{"picture", "./chronalys-calcul --lot - --image-chronogramme c.svg </dev/null", 2, "--image-chronogramme"},
+        StatusCase{"chronogram_line", "printf '10 1\\n' | ./chronalys-calcul --lot - --chronogramme", 0, "],\"periode_oscillateur\":"},
         // Hostile inputs: each bad line answered, the lines after it still computed.
         StatusCase{"binary", "head -c 300000 ./chronalys-calcul >f; printf '\\n10 1\\n' >>f; ./chronalys-calcul --lot f | tail -n 1; exit \\${PIPESTATUS[0]}", 1, "{\"CondensateurCalcul(1)"},
         StatusCase{"nul_bytes", "printf '10\\0 1\\n\\0\\n3600 25\\n' >f; ./chronalys-calcul --lot f", 1, "\"ligne\":3,"},

@@ -2,6 +2,7 @@
 #include "shellcommand.h"
 
 #include "report/json.h"
+#include "report/precisiontext.h"
 #include "report/text.h"
 
 #include <gtest/gtest.h>
@@ -117,8 +118,31 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"sheet_unknown_extension", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.jpg")), false},
         ArgumentCase{"sheet_extension_only_in_folder", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg/x")), false},
         ArgumentCase{"sheet_without_path", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille")), false},
-        ArgumentCase{"table_without_batch", ARGS(S("--calcul"), S("10"), S("1"), S("--csv")), false}),
+        ArgumentCase{"chronogram_and_picture", ARGS(S("--calcul"), S("10"), S("1"), S("--chronogramme"), S("--image-chronogramme"), S("c.SVG")), true},
+        ArgumentCase{"picture_unknown_extension", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.gif")), false},
+        ArgumentCase{"picture_without_path", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme")), false},
+        ArgumentCase{"table_without_batch", ARGS(S("--calcul"), S("10"), S("1"), S("--csv")), false},
+        ArgumentCase{"saved_design", ARGS(S("--calcul"), S("--conception"), S(CHRONALYS_CLI_DATA "/aquarium.cd4060"), S("--json")), true},
+        ArgumentCase{"missing_design_file", ARGS(S("--calcul"), S("--conception"), S("absent.cd4060")), false}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A design file's series, constant and tolerances replace the defaults; options beside it win.
+TEST(Calculation, DesignFileBetweenDefaultsAndOptions)
+{
+    CalculationOptions defaults;
+    defaults.Pas_Serie = 2;
+    defaults.tolerances.r = 1;
+    const QString file = S(CHRONALYS_CLI_DATA "/aquarium.cd4060");
+    const ParsedCalculation fromFile = parseCalculation({S("--calcul"), S("--conception"), file}, defaults);
+    ASSERT_TRUE(fromFile.ok) << fromFile.error.toStdString();
+    EXPECT_EQ(fromFile.options.Pas_Serie, 1);
+    EXPECT_EQ(fromFile.options.tolerances.r, 5);
+    EXPECT_EQ(fromFile.periodText, S("3600"));
+    const ParsedCalculation given =
+        parseCalculation({S("--calcul"), S("--conception"), file, S("--serie"), S("E12"), S("--k4060"), S("230")}, defaults);
+    EXPECT_EQ(given.options.Pas_Serie, 2);
+    EXPECT_DOUBLE_EQ(given.options.Constante_K4060, 2.3e-6);
+}
 
 TEST(Calculation, OptionsOverrideDefaults)
 {
@@ -157,13 +181,33 @@ std::string run(const std::string &arguments, int &status, const std::string &en
 TEST(CommandLine, JsonOfTheRoadOfOneDesign)
 {
     int status = -1;
-    const std::string output = run("--calcul 10 1 --json", status);
+    const std::string output = run("--calcul 10 1 --json --chronogramme", status);
     ASSERT_EQ(status, 0) << output;
     const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(output)).object();
     expectRoadOfOneDesign(r, QStringLiteral("150"));
     EXPECT_EQ(r[QStringLiteral("CondensateurCalcul(1)")].toString(), QStringLiteral("1.5 nF"));
     EXPECT_EQ(r[QStringLiteral("ResistanceCalcul(1)")].toString(), QStringLiteral("145.32 Kohm"));
     EXPECT_EQ(r[QStringLiteral("CondensateurReel")].toString(), QStringLiteral("1.5 "));
+
+    // Q12 alone, P = 0.63 ms: Q12 first rises after 2048 P and Q14 after 8192 P; the LED lights at
+    // 0, T/2 and 3T/2 for 2048 P.
+    const QJsonObject chronogram = r[S("chronogramme")].toObject();
+    auto periods = [](const QJsonValue &seconds, double expected) { EXPECT_NEAR(seconds.toDouble(), expected * 0.00063, 1e-12); };
+    periods(chronogram[S("periode_oscillateur")], 1);
+    const std::vector<std::pair<double, double>> lit{{0, 2048}, {8192, 10240}, {24576, 26624}};
+    const QJsonArray pulses = chronogram[S("impulsions")].toArray();
+    ASSERT_EQ(pulses.size(), 3);
+    for (qsizetype i = 0; i < 3; ++i) {
+        periods(pulses[i][0], lit[static_cast<std::size_t>(i)].first);
+        periods(pulses[i][1], lit[static_cast<std::size_t>(i)].second);
+    }
+    const QJsonArray outputs = chronogram[S("sorties")].toArray();
+    ASSERT_EQ(outputs.size(), 2);
+    for (const auto &[i, output] : {std::pair{0, 12}, std::pair{1, 14}}) {
+        EXPECT_EQ(outputs[i][S("sortie")].toInt(), output);
+        periods(outputs[i][S("premier_front")], std::ldexp(1, output - 1));
+        periods(outputs[i][S("periode")], std::ldexp(1, output));
+    }
 }
 
 // Expected figures from tests/calc/precision_expected.py (one_hour_E12), tolerance c = 2 %.
@@ -212,9 +256,10 @@ TEST_P(DesignResults, StatusStopAndNumbers)
 {
     const DesignCase &c = GetParam();
     int status = -1;
-    const std::string output = run(std::string("--calcul ") + c.arguments + " --json", status);
+    const std::string output = run(std::string("--calcul ") + c.arguments + " --json --chronogramme", status);
     EXPECT_EQ(status, c.status) << output;
     const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(output)).object();
+    EXPECT_EQ(r.contains(QStringLiteral("chronogramme")), c.status == 0);
     EXPECT_EQ(r[QStringLiteral("alarmes")].toArray(), c.alarms);
     EXPECT_EQ(r.contains(QStringLiteral("arret")), c.status == 1);
     EXPECT_EQ(r.contains(QStringLiteral("T_reel")), c.status == 0); // no zone after a stop
@@ -222,9 +267,12 @@ TEST_P(DesignResults, StatusStopAndNumbers)
     EXPECT_EQ(values.size(), static_cast<qsizetype>(c.values.size())) << output;
     for (const auto &[key, expected] : c.values)
         EXPECT_NEAR(values[QLatin1String(key)].toDouble(), expected, 1e-12 * std::abs(expected)) << key;
-    const std::string report = run(std::string("--calcul ") + c.arguments, status);
+    const std::string report = run(std::string("--calcul ") + c.arguments + " --chronogramme", status);
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(report.find("Calcul arrêté") != std::string::npos, c.status == 1) << report;
+    // Section F after the real timing, before the alarms.
+    const auto f = report.find("F - Chronogramme");
+    EXPECT_EQ(f != std::string::npos && f > report.find("D - ") && f < report.find("Alarmes"), c.status == 0) << report;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,9 +288,17 @@ INSTANTIATE_TEST_SUITE_P(
                     {"C2_theorique", 470}, {"R2_theorique", 3600.0 / 16384 / (2.8e-6 * 470)}, {"talon", 180},
                     {"potentiometre", 0}, {"C2", 470}, {"n", 8}, {"periode_oscillateur_reelle", 0.23688},
                     {"T_reel", 3881.04192}, {"T1_reel", 1.89504}, {"Rs", 560}}},
+        // The saved parts in zone C, zone D from them.
+        DesignCase{"saved_design", "--conception '" CHRONALYS_CLI_DATA "/aquarium.cd4060'", 0, {2, 8},
+                   {{"T", 3600}, {"T1", 2}, {"periode_oscillateur", 3600.0 / 16384}, {"Motif_Q", 9},
+                    {"C2_theorique", 470}, {"R2_theorique", 3600.0 / 16384 / (2.8e-6 * 470)}, {"talon", 200},
+                    {"potentiometre", 0}, {"C2", 390}, {"n", 264}, {"periode_oscillateur_reelle", 0.2184},
+                    {"T_reel", 3578.2656}, {"T1_reel", 57.6576}, {"Rs", 1000}}},
         DesignCase{"zero_pulse", "10 0", 1, {6}, {}},
         DesignCase{"ratio_too_small", "10 6", 1, {5, 5}, {{"T", 10}, {"T1", 6}, {"periode_oscillateur", 10.0 / 16384}}},
-        DesignCase{"period_too_short", "0,02 0,01", 1, {7}, {}}),
+        DesignCase{"period_too_short", "0,02 0,01", 1, {7}, {}},
+        // 280 x 2000 / 3881.04192 = 144.3: nothing printed but the refusal.
+        DesignCase{"measure_out_of_reach", "3600 2 --serie E12 --mesure 2000", 2, {}, {}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, BadArgumentsExitWithStatusTwo)
@@ -251,6 +307,10 @@ TEST(CommandLine, BadArgumentsExitWithStatusTwo)
     const std::string output = run("--calcul 10 abc", status);
     EXPECT_EQ(status, 2);
     EXPECT_NE(output.find("Usage"), std::string::npos);
+    // The window's words for a measure out of reach.
+    const std::string refused = run("--calcul 3600 2 --serie E12 --mesure 7000 --json", status);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(refused, "Chronalys_CD4060 : " + report::calibrationRefusal('.').toStdString() + "\n");
 }
 
 TEST(CommandLine, WindowWithoutDisplaySaysSoAndPointsToTheCalculation)
@@ -302,14 +362,14 @@ TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("feuille de montage.%1").arg(QLatin1String(GetParam())));
     int status = -1;
+    const QString picture = dir.filePath(QStringLiteral("chronogramme.%1").arg(QLatin1String(GetParam())));
     // Standard error says nothing either, even without XDG_RUNTIME_DIR, which Qt warns about.
-    const std::string output = run("--calcul 10 1 --serie E12 --json --nomenclature --feuille '" + path.toStdString() + "'",
+    const std::string output = run("--calcul 10 1 --serie E12 --json --nomenclature --feuille '" + path.toStdString() +
+                                       "' --image-chronogramme '" + picture.toStdString() + "'",
                                    status, NoDisplay + " -u XDG_RUNTIME_DIR");
     ASSERT_EQ(status, 0) << output;
     EXPECT_TRUE(output.starts_with("{\n") && output.ends_with("}\n")) << output.substr(0, 300);
     const QJsonObject r = jsonIn(output);
-    const QByteArray bytes = fileBytes(path);
-    ASSERT_FALSE(bytes.isEmpty()) << output;
 
     // The parts list under --json: the diodes sit exactly on the outputs the conversion marked.
     QStringList marked;
@@ -326,36 +386,43 @@ TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
     EXPECT_EQ(diodes[QStringLiteral("quantite")].toInt(), marked.size());
     EXPECT_TRUE(diodes[QStringLiteral("role")].toString().endsWith(marked.join(QStringLiteral(", "))));
 
-    if (QLatin1String(GetParam()) == QLatin1String("svg")) {
-        // Qt writes a run of another script (the Greek Ω) as a text element of its own.
-        QString text;
-        QXmlStreamReader reader(bytes);
-        while (!reader.atEnd())
-            if (reader.readNext() == QXmlStreamReader::Characters && !reader.isWhitespace())
-                text += reader.text();
-        ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-        const QJsonObject fixed = r[QStringLiteral("ResistanceCombo(0)")].toObject();
-        const QString talon = fixed[QStringLiteral("items")].toArray()[fixed[QStringLiteral("selected")].toInt()].toString();
-        for (const QString &value :
-             {talon + QStringLiteral(" kΩ"), r[QStringLiteral("CondensateurReel")].toString().trimmed() + QStringLiteral(" nF"),
-              r[QStringLiteral("ValeurRs")].toString().replace(QStringLiteral("Kohm"), QStringLiteral("kΩ")),
-              r[QStringLiteral("T_reel")].toString() + QStringLiteral(" s"),
-              r[QStringLiteral("T1_reel")].toString() + QStringLiteral(" s"), QStringLiteral("E12"),
-              QStringLiteral("Multivibrateur longue période")})
-            EXPECT_TRUE(text.contains(value)) << value.toStdString();
-    } else if (QLatin1String(GetParam()) == QLatin1String("pdf")) {
-        EXPECT_TRUE(bytes.startsWith("%PDF"));
-        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-        EXPECT_EQ(QString::fromLatin1(bytes).count(page), 1);
-    } else {
-        // PNG signature, then the IHDR chunk: width and height, big-endian.
-        ASSERT_TRUE(bytes.startsWith("\x89PNG\r\n\x1a\n"));
-        auto be32 = [&bytes](int at) {
-            return (static_cast<quint8>(bytes[at]) << 24) | (static_cast<quint8>(bytes[at + 1]) << 16) |
-                   (static_cast<quint8>(bytes[at + 2]) << 8) | static_cast<quint8>(bytes[at + 3]);
-        };
-        EXPECT_EQ(be32(16), 3508); // A4 landscape at 300 dpi
-        EXPECT_EQ(be32(20), 2480);
+    // The sheet's second page, below the first in SVG and PNG, holds the chronogramme too.
+    for (const auto &[file, pages] : {std::pair{path, 2}, std::pair{picture, 1}}) {
+        const QByteArray bytes = fileBytes(file);
+        ASSERT_FALSE(bytes.isEmpty()) << output;
+        if (QLatin1String(GetParam()) == QLatin1String("svg")) {
+            // Qt writes a run of another script (the Greek Ω) as a text element of its own.
+            QString text;
+            QXmlStreamReader reader(bytes);
+            while (!reader.atEnd())
+                if (reader.readNext() == QXmlStreamReader::Characters && !reader.isWhitespace())
+                    text += reader.text();
+            ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+            const QJsonObject fixed = r[QStringLiteral("ResistanceCombo(0)")].toObject();
+            const QString talon = fixed[QStringLiteral("items")].toArray()[fixed[QStringLiteral("selected")].toInt()].toString();
+            const QStringList sheetOnly{
+                talon + QStringLiteral(" kΩ"), r[QStringLiteral("CondensateurReel")].toString().trimmed() + QStringLiteral(" nF"),
+                r[QStringLiteral("ValeurRs")].toString().replace(QStringLiteral("Kohm"), QStringLiteral("kΩ")),
+                r[QStringLiteral("T_reel")].toString() + QStringLiteral(" s"),
+                r[QStringLiteral("T1_reel")].toString() + QStringLiteral(" s"), QStringLiteral("E12"),
+                QStringLiteral("Multivibrateur longue période"), QStringLiteral("Notes de montage")};
+            QStringList values = pages == 2 ? sheetOnly : QStringList();
+            for (const QString &value : values << QStringLiteral("Ligne des diodes"))
+                EXPECT_TRUE(text.contains(value)) << value.toStdString() << " in " << file.toStdString();
+        } else if (QLatin1String(GetParam()) == QLatin1String("pdf")) {
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+            EXPECT_EQ(QString::fromLatin1(bytes).count(page), pages);
+        } else {
+            // PNG signature, then the IHDR chunk: width and height, big-endian.
+            ASSERT_TRUE(bytes.startsWith("\x89PNG\r\n\x1a\n"));
+            auto be32 = [&bytes](int at) {
+                return (static_cast<quint8>(bytes[at]) << 24) | (static_cast<quint8>(bytes[at + 1]) << 16) |
+                       (static_cast<quint8>(bytes[at + 2]) << 8) | static_cast<quint8>(bytes[at + 3]);
+            };
+            EXPECT_EQ(be32(16), 3508); // A4 landscape at 300 dpi
+            EXPECT_EQ(be32(20), 2480 * pages);
+        }
     }
 }
 
@@ -368,6 +435,8 @@ struct SheetFailure {
     int status;
     const char *made = nullptr; // a folder made there first
     bool fullDisk = false;      // the folder is a full file system of 4 kB
+    const char *option = "--feuille";
+    const char *failure = "feuille de montage n'a pas pu";
 };
 
 class SheetFailures : public testing::TestWithParam<SheetFailure> {};
@@ -392,11 +461,11 @@ TEST_P(SheetFailures, FrenchMessageNamingTheFileAndNothingLeft)
     const QByteArray settings = "[parametres]\r\nE12E24=2\r\n; r\xE9glages\r\n";
     QByteArray after = settings;
     int status = -1;
-    const std::string output = run("--calcul 10 1 --feuille '" + path.toStdString() + "'", status, NoDisplay, &after);
+    const std::string output = run(std::string("--calcul 10 1 ") + c.option + " '" + path.toStdString() + "'", status, NoDisplay, &after);
     EXPECT_EQ(status, c.status) << output;
     EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output.substr(0, 300);
     if (c.status == 1) {
-        EXPECT_NE(output.find("feuille de montage n'a pas pu"), std::string::npos) << output.substr(0, 300);
+        EXPECT_NE(output.find(c.failure), std::string::npos) << output.substr(0, 300);
     }
     EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     EXPECT_EQ(after, settings);
@@ -413,12 +482,18 @@ INSTANTIATE_TEST_SUITE_P(
                     SheetFailure{"read_only_place", S("/proc/feuille.svg"), 1},
                     SheetFailure{"full_disk_png", S("plein/feuille.png"), 1, "plein", true},
                     SheetFailure{"full_disk_pdf", S("plein/feuille.pdf"), 1, "plein", true},
-                    SheetFailure{"path_of_4000_characters", QString(3996, QLatin1Char('a')) + S(".svg"), 1}),
+                    SheetFailure{"path_of_4000_characters", QString(3996, QLatin1Char('a')) + S(".svg"), 1},
+                    SheetFailure{"picture_unknown_extension", S("c.jpg"), 2, nullptr, false, "--image-chronogramme"},
+                    SheetFailure{"picture_missing_folder", S("absent/c.svg"), 1, nullptr, false, "--image-chronogramme",
+                                 "chronogramme n'a pas pu"},
+                    SheetFailure{"picture_full_disk_png", S("plein/c.png"), 1, "plein", true, "--image-chronogramme",
+                                 "chronogramme n'a pas pu"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, SheetNeedsTheProgramThatDrawsIt)
 {
     EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg")}, {}, S("chronalys-calcul")), 2);
+    EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.svg")}, {}, S("chronalys-calcul")), 2);
 }
 
 } // namespace

@@ -72,6 +72,7 @@ inline QStringList expectedInstalledFiles()
         DataDir + QStringLiteral("/Chronalys_CD4060_Aide.TXT"),
         DataRootDir + QStringLiteral("/applications/") + AppId + QStringLiteral(".desktop"),
         DataRootDir + QStringLiteral("/metainfo/") + AppId + QStringLiteral(".metainfo.xml"),
+        DataRootDir + QStringLiteral("/mime/packages/") + AppId + QStringLiteral(".xml"),
         icons + QStringLiteral("scalable/apps/") + AppId + QStringLiteral(".svg"),
         icons + QStringLiteral("48x48/apps/") + AppId + QStringLiteral(".png"),
         icons + QStringLiteral("256x256/apps/") + AppId + QStringLiteral(".png"),

@@ -197,7 +197,13 @@ QMap<QString, QString> desktopEntry(const QString &path)
 TEST_F(InstalledTree, LauncherStartsTheInstalledExecutableWithItsIcon)
 {
     const QMap<QString, QString> entry = desktopEntry(launcher());
-    EXPECT_EQ(entry.value(QStringLiteral("Exec")), QFileInfo(installedExecutable()).fileName());
+    EXPECT_EQ(entry.value(QStringLiteral("Exec")), QFileInfo(installedExecutable()).fileName() + QStringLiteral(" %f"));
+    // Design files open with it: the type it declares is the one the installed package defines.
+    EXPECT_EQ(entry.value(QStringLiteral("MimeType")), QStringLiteral("application/x-chronalys-cd4060;"));
+    const QByteArray mime = readBytes(installed(DataRootDir + QStringLiteral("/mime/packages/") + AppId + QStringLiteral(".xml")));
+    for (const QByteArray &part : {QByteArray("type=\"application/x-chronalys-cd4060\""), QByteArray("pattern=\"*.cd4060\""),
+                                   "<icon name=\"" + AppId.toUtf8() + "\"/>"})
+        EXPECT_TRUE(mime.contains(part)) << part.toStdString();
     EXPECT_EQ(entry.value(QStringLiteral("Icon")), AppId);
     EXPECT_TRUE(QFileInfo::exists(icon(QStringLiteral("scalable"), QStringLiteral(".svg"))));
     const QStringList categories =

@@ -56,7 +56,7 @@ TEST_F(DebianPackage, DeclaresTheQtRuntime)
     for (const QString &dependency : field("Depends").split(QLatin1Char(','), Qt::SkipEmptyParts))
         declared << dependency.trimmed().section(QLatin1Char(' '), 0, 0);
     for (const char *needed : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6",
-                               "libstdc++6", "libc6", "fonts-liberation2"})
+                               "libstdc++6", "libc6", "fonts-liberation2", "qt6-translations-l10n"})
         EXPECT_TRUE(declared.contains(QString::fromLatin1(needed)))
             << needed << " missing from " << field("Depends").toStdString();
     EXPECT_EQ(declared.removeDuplicates(), 0) << field("Depends").toStdString();

@@ -78,6 +78,7 @@ struct PrecisionCase {
     const char *name;
     std::optional<QByteArray> file;
     calc::Tolerances expected;
+    bool written; // by "Quitter": the file has the section, or a value is not the default
 };
 
 class ReadPrecision : public SettingsFixture<PrecisionCase> {};
@@ -89,7 +90,9 @@ TEST_P(ReadPrecision, FallsBackOutsideZeroToFifty)
     EXPECT_EQ(std::vector<double>({t.r, t.c, t.k, t.p}),
               std::vector<double>({c.expected.r, c.expected.c, c.expected.k, c.expected.p}));
     // Written back and read again, the same values.
-    Commun::Ecrire_INI(Commun::Entrees_Precision(t), path("written.INI"));
+    const QList<Commun::EntreeINI> entries = Commun::Entrees_Precision(t, path());
+    EXPECT_EQ(entries.size(), c.written ? 4 : 0);
+    Commun::Ecrire_INI(entries, path("written.INI"));
     const calc::Tolerances again = Commun::Lire_Precision(path("written.INI"));
     EXPECT_EQ(std::vector<double>({again.r, again.c, again.k, again.p}), std::vector<double>({t.r, t.c, t.k, t.p}));
 }
@@ -99,11 +102,12 @@ QByteArray precision(const char *keys) { return "[precision]\r\n" + QByteArray(k
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadPrecision,
     testing::Values(
-        PrecisionCase{"no_file", std::nullopt, {5, 10, 10, 20}},
-        PrecisionCase{"stored_values", precision("Tolerance_R=1\r\nTolerance_C=2.5\r\nDispersion_K=0\r\nTolerance_Ajustable=50\r\n"), {1, 2.5, 0, 50}},
-        PrecisionCase{"out_of_range_falls_back", precision("Tolerance_R=50.5\r\nTolerance_C=-1\r\nDispersion_K=1e300\r\n"), {5, 10, 10, 20}},
-        PrecisionCase{"leading_number_rule", precision("Tolerance_R=abc\r\nTolerance_C=7,5\r\nTolerance_Ajustable= 30 %\r\n"), {0, 7, 10, 30}},
-        PrecisionCase{"other_section_ignored", parametres("Tolerance_R=1\r\n"), {5, 10, 10, 20}}),
+        PrecisionCase{"no_file", std::nullopt, {5, 10, 10, 20}, false},
+        PrecisionCase{"stored_values", precision("Tolerance_R=1\r\nTolerance_C=2.5\r\nDispersion_K=0\r\nTolerance_Ajustable=50\r\n"), {1, 2.5, 0, 50}, true},
+        PrecisionCase{"out_of_range_falls_back", precision("Tolerance_R=50.5\r\nTolerance_C=-1\r\nDispersion_K=1e300\r\n"), {5, 10, 10, 20}, true},
+        PrecisionCase{"leading_number_rule", precision("Tolerance_R=abc\r\nTolerance_C=7,5\r\nTolerance_Ajustable= 30 %\r\n"), {0, 7, 10, 30}, true},
+        PrecisionCase{"one_default_stored", precision("Tolerance_Ajustable=20\r\n"), {5, 10, 10, 20}, true},
+        PrecisionCase{"other_section_ignored", parametres("Tolerance_R=1\r\n"), {5, 10, 10, 20}, false}),
     rowName<PrecisionCase>);
 
 } // namespace

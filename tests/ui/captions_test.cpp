@@ -3,12 +3,14 @@
 #include "windowfixture.h"
 
 #include "ui/captionlabel.h"
+#include "ui/chronogramdrawing.h"
 #include "ui/feuilleaide.h"
 #include "ui/titledframe.h"
 #include "ui/windowfont.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPaintEngine>
 #include <QStyle>
 
 namespace {
@@ -75,6 +77,82 @@ TEST_F(WindowTest, EveryCaptionIsWholeWithTheFaceResolved)
     EXPECT_EQ(cutCaptions(help).join(QStringLiteral(", ")).toStdString(), "");
     EXPECT_LE(help->ZoneHelp()->heightForWidth(help->ZoneHelp()->width()), help->ZoneHelp()->height());
     help->close();
+}
+
+// Every text a drawing writes, with its box in device pixels.
+class TextRecorder : public QPaintDevice, QPaintEngine {
+public:
+    explicit TextRecorder(QSize size) : QPaintEngine(AllFeatures), m_size(size) {}
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    std::vector<std::pair<QString, QRectF>> texts;
+
+private:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        return metric == PdmWidth ? m_size.width() : metric == PdmHeight ? m_size.height()
+             : metric == PdmDepth ? 32 : metric == PdmDevicePixelRatio ? 1
+             : metric == PdmDevicePixelRatioScaled ? static_cast<int>(devicePixelRatioFScale())
+             : metric == PdmWidthMM || metric == PdmHeightMM ? 100 : 96;
+    }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &state) override
+    {
+        if (state.state() & DirtyTransform)
+            m_transform = state.transform();
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        const QFontMetricsF metrics(item.font());
+        texts.emplace_back(item.text(), m_transform.mapRect(QRectF(at.x(), at.y() - metrics.ascent(),
+                                                                    metrics.horizontalAdvance(item.text()), metrics.height())));
+    }
+    Type type() const override { return User; }
+
+    QSize m_size;
+    QTransform m_transform;
+};
+
+// Whole, inside the drawing, none over another, no "nan" or "inf": for designs at the edges too.
+TEST_F(WindowTest, EveryCaptionIsWholeInTheChronogramme)
+{
+    start();
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    click(QStringLiteral("Conversion_reelle(24)"));
+    action(QStringLiteral("Outils(3)"))->trigger();
+    ChronogrammeWindow *window = m_window->chronogramme();
+    ASSERT_NE(window, nullptr);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(cutCaptions(window).join(QStringLiteral(", ")).toStdString(), "");
+    const QSize size = window->findChild<QWidget *>(QStringLiteral("Dessin"))->size();
+    for (const auto &[pattern, capacitor, K] :
+         {std::tuple{-1, "", 0.0}, {8191, "", 0.0}, {0, "", 0.0}, {1024 | 1, "", 0.0}, {8 | 4096, "1e-9", 0.0},
+          {8191, "1e9", 0.0}, {2056, "", 1e-15}, {8, "1e300", 0.0}, {8, "0", 0.0}}) {
+        calc::RealDesign design = window->design();
+        design.pattern = pattern < 0 ? design.pattern : pattern;
+        design.capacitorText = *capacitor ? capacitor : design.capacitorText;
+        design.K = K > 0 ? K : design.K;
+        for (const QSize area : {size, QSize(640, 420)}) {
+            TextRecorder recorder(area);
+            QPainter painter(&recorder);
+            draw(painter, calc::chronogram(design), QRectF(QPointF(), area));
+            painter.end();
+            const std::string row = std::to_string(pattern) + " " + capacitor + " " + std::to_string(area.width());
+            ASSERT_FALSE(recorder.texts.empty()) << row;
+            for (std::size_t i = 0; i < recorder.texts.size(); ++i) {
+                const auto &[text, box] = recorder.texts[i];
+                EXPECT_FALSE(text.contains(QStringLiteral("nan")) || text.contains(QStringLiteral("inf")) ||
+                             text.contains(QChar(0x2026)) || !QRectF(QPointF(), area).contains(box))
+                    << row << " " << text.toStdString();
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_FALSE(box.intersects(recorder.texts[j].second)) << row << " " << text.toStdString()
+                                                                           << " over " << recorder.texts[j].first.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "report/text.h"
 
 #include <QClipboard>
+#include <QImage>
 #include <QTableWidget>
 
 namespace {
@@ -104,6 +105,32 @@ TEST_F(FeuilleMontageTest, SavedWholeOrAFrenchMessageNamingTheFile)
     EXPECT_TRUE(sheet->saveTo(path(QStringLiteral("feuille.PNG")))); // no design yet: still saved
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(readFile(QStringLiteral("feuille.PNG")).startsWith("\x89PNG"));
+    setMessageBoxHook({});
+}
+
+// The chronogramme window: the main window's design, live; its picture saved or the file named.
+TEST_F(FeuilleMontageTest, ChronogrammeFollowsTheMainWindowAndSaves)
+{
+    start();
+    action(QStringLiteral("Outils(3)"))->trigger();
+    ChronogrammeWindow *window = m_window->chronogramme();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->objectName(), QStringLiteral("Chronogramme"));
+    convert(QStringLiteral("10"), QStringLiteral("1"));
+    EXPECT_EQ(window->design().pattern, 2048);
+    click(QStringLiteral("QrOnOff(4)"));
+    EXPECT_EQ(window->design().pattern, 2048 | 8);
+    action(QStringLiteral("Outils(3)"))->trigger();
+    EXPECT_EQ(m_window->chronogramme(), window);
+
+    QStringList messages;
+    setMessageBoxHook([&messages](QMessageBox::Icon, const QString &, const QString &text) { messages << text; });
+    EXPECT_FALSE(window->saveTo(path(QStringLiteral("absent/c.svg"))));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(path(QStringLiteral("absent/c.svg"))));
+    EXPECT_TRUE(window->saveTo(path(QStringLiteral("c.png"))));
+    EXPECT_EQ(QImage(path(QStringLiteral("c.png"))).size(), QSize(3508, 2480));
     setMessageBoxHook({});
 }
 

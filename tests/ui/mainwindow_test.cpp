@@ -2,12 +2,16 @@
 
 #include "ui/alarmes.h"
 #include "ui/captionlabel.h"
+#include "ui/qttranslation.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -15,6 +19,18 @@ const QByteArray NumberedAlarms = "00 zero\r\n01 un\r\n02 deux\r\n03 trois\r\n04
                                   "05 cinq&&suite\r\n06 six\r\n07 sept\r\n08 huit\r\n";
 
 QString slot(const char *text) { return QLatin1Char('\r') + QString::fromUtf8(text); }
+
+// The buttons Qt names itself in its dialogs, from the system's French translation of Qt.
+TEST(QtTranslation, DialogButtonsInFrench)
+{
+    QTranslator translator;
+    ASSERT_TRUE(loadQtTranslation(translator, QLocale(QLocale::French)));
+    QCoreApplication::installTranslator(&translator);
+    const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    const QStringList texts = {box.button(QDialogButtonBox::Save)->text(), box.button(QDialogButtonBox::Cancel)->text()};
+    QCoreApplication::removeTranslator(&translator); // the other tests read Qt's English
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Enregistrer"), QStringLiteral("Annuler")}));
+}
 
 TEST_F(WindowTest, FirstStartWithoutSettings)
 {
@@ -121,18 +137,16 @@ TEST_F(WindowTest, QuitterWritesNineKeysThenRestartShowsThemBack)
 
     const QStringList lines = QString::fromUtf8(readFile(QStringLiteral("Chronalys_CD4060.INI")))
                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 16) << lines.join(QLatin1Char('|')).toStdString();
+    // The nine keys alone: the default tolerances and no recent design add no section.
+    ASSERT_EQ(lines.size(), 11) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(lines.mid(0, 6), (QStringList{QStringLiteral("[parametres]"), QStringLiteral("E12E24=2"),
                                             QStringLiteral("Valeur_T=3,5"), QStringLiteral("Valeur_T1=1"),
                                             QStringLiteral("K4060=280"), QStringLiteral("Significatif=3")}));
-    EXPECT_EQ(lines.mid(6, 5), (QStringList{QStringLiteral("[precision]"), QStringLiteral("Tolerance_R=5"),
-                                            QStringLiteral("Tolerance_C=10"), QStringLiteral("Dispersion_K=10"),
-                                            QStringLiteral("Tolerance_Ajustable=20")}));
-    EXPECT_EQ(lines[11], QStringLiteral("[Position_0]"));
+    EXPECT_EQ(lines[6], QStringLiteral("[Position_0]"));
     const QStringList keys = {QStringLiteral("Haut="), QStringLiteral("Droite="), QStringLiteral("Hauteur="),
                               QStringLiteral("Largeur=")};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(lines[12 + i].startsWith(keys[i])) << lines[12 + i].toStdString();
+        EXPECT_TRUE(lines[7 + i].startsWith(keys[i])) << lines[7 + i].toStdString();
 
     start();
     EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("3.5"));
@@ -249,21 +263,26 @@ TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
     EXPECT_EQ(order, entries) << visited.join(QLatin1Char(' ')).toStdString();
 }
 
-// Menus by Alt+letter and F10, picture buttons by Tab and Space or Return, with no shortcut.
+// Menus by Alt+letter and F10, picture buttons by Tab and Space or Return; the only shortcuts
+// are those of a document: Ctrl+O and Ctrl+S.
 TEST_F(WindowTest, KeyboardReachesMenusAndPictureButtons)
 {
     start();
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-    QStringList titles;
+    QStringList titles, shortcuts;
     for (QAction *title : m_window->menuBar()->actions()) {
         titles << QKeySequence::mnemonic(title->text()).toString();
         QStringList entries;
         for (QAction *entry : title->menu() ? title->menu()->actions() : QList<QAction *>())
-            if (entry->isVisible() && !entry->isSeparator())
-                entries << (entry->shortcut().isEmpty() ? QKeySequence::mnemonic(entry->text()).toString() : QString());
+            if (entry->isVisible() && !entry->isSeparator()) {
+                entries << QKeySequence::mnemonic(entry->text()).toString();
+                if (!entry->shortcut().isEmpty())
+                    shortcuts << entry->objectName() + QLatin1Char('=') + entry->shortcut().toString();
+            }
         EXPECT_FALSE(entries.contains(QString()) || entries.removeDuplicates() > 0) << title->iconText().toStdString();
     }
+    EXPECT_EQ(shortcuts, (QStringList{QStringLiteral("Conception(0)=Ctrl+O"), QStringLiteral("Conception(1)=Ctrl+S")}));
     EXPECT_EQ(titles.removeDuplicates(), 0);
     EXPECT_FALSE(titles.contains(QString()));
     EXPECT_EQ(control<QMenu>(QStringLiteral("OO"))->menuAction()->text(), QStringLiteral("&Outils"));
@@ -428,15 +447,51 @@ TEST_F(WindowTest, RedMarkReturnsToWindowTextWhenCleared)
     EXPECT_EQ(q1->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::WindowText));
 }
 
-TEST_F(WindowTest, DesignRefusedKeepsEverything)
+struct RefusedDesignCase {
+    const char *name;
+    const char *designedT; // designed first with T1 = 1; nullptr: nothing designed before
+    const char *T, *T1;
+    const char *alarm;
+};
+
+class DesignRefused : public WindowTest, public testing::WithParamInterface<RefusedDesignCase> {};
+
+// "Calcul" raises its alarm again and zone B, its marks and the conversion buttons stay.
+TEST_P(DesignRefused, KeepsEverything)
 {
+    const RefusedDesignCase &c = GetParam();
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
     start();
-    retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("6"));
-    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("10"));
+    if (c.designedT) {
+        retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("1"));
+        retype(field(QStringLiteral("Valeur(0)")), QString::fromLatin1(c.designedT));
+        click(QStringLiteral("Calcul_F_vers_RC"));
+    }
+    auto shown = [this] {
+        QStringList texts{caption(QStringLiteral("CondensateurCalcul(1)")), caption(QStringLiteral("ResistanceCalcul(1)"))};
+        for (int n = 1; n <= 13; ++n)
+            texts << caption(QStringLiteral("QcOnOff(%1)").arg(n));
+        for (const char *button : {"Conversion_reelle(24)", "Conversion_reelle(12)"})
+            texts << QString::number(control<QWidget>(QString::fromLatin1(button))->isEnabled());
+        return texts;
+    };
+    const QStringList before = shown();
+    retype(field(QStringLiteral("Valeur(1)")), QString::fromLatin1(c.T1));
+    retype(field(QStringLiteral("Valeur(0)")), QString::fromLatin1(c.T));
+    const int beeps = beepCount();
     click(QStringLiteral("Calcul_F_vers_RC"));
-    EXPECT_EQ(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
-    EXPECT_FALSE(control<QWidget>(QStringLiteral("Conversion_reelle(24)"))->isEnabled());
+    EXPECT_EQ(beepCount() - beeps, 1);
+    EXPECT_EQ(alarmCaption(), slot(c.alarm));
+    EXPECT_EQ(shown(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DesignRefused,
+    testing::Values(RefusedDesignCase{"ratio_too_small", nullptr, "10", "6", "   cinq\r\nsuite"},
+                    RefusedDesignCase{"period_refused_after_a_design", "10", "0,02", "0,001", "   sept"},
+                    RefusedDesignCase{"period_emptied_after_a_design", "10", "", "0,001", "   sept"},
+                    RefusedDesignCase{"no_period_ever_accepted", nullptr, "0,02", "0,001", "   sept"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, AffichageTicksOneEntryAndChangesTheNextDisplay)
 {

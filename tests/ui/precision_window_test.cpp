@@ -128,7 +128,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"tolerance_50_accepted", "Tolerance(0)", "50", "50", false},
                     RefusalCase{"measure_empty", "MesureT", "", "", true},
                     RefusalCase{"measure_zero", "MesureT", "0", "0", true},
-                    RefusalCase{"measure_lone_separator", "MesureT", ",", ",", true}),
+                    RefusalCase{"measure_lone_separator", "MesureT", ",", ",", true},
+                    RefusalCase{"measure_k4060_144", "MesureT", "2000", "2000", true},
+                    RefusalCase{"measure_k4060_505", "MesureT", "7000", "7000", true},
+                    RefusalCase{"measure_k4060_billions", "MesureT", "99999999999", "99999999999", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PrecisionTest, ConstantForThisRunIsWrittenByQuitter)
@@ -141,9 +144,13 @@ TEST_F(PrecisionTest, ConstantForThisRunIsWrittenByQuitter)
     EXPECT_NEAR(realPeriod(), 3600, 1.5); // zone D at once
 
     auto *chip = tool<QComboBox>(QStringLiteral("Puce"));
+    EXPECT_EQ(chip->currentText(), QStringLiteral("Calibrée (2.597)"));
     chip->setCurrentIndex(0);
     Q_EMIT chip->activated(0); // as a user's choice
     EXPECT_DOUBLE_EQ(m_window->Constante_K4060(), 2.2e-6);
+    Q_EMIT chip->activated(chip->count() - 1); // back to the calibration
+    EXPECT_DOUBLE_EQ(m_window->Constante_K4060(), 2.597e-6);
+    Q_EMIT chip->activated(0);
     retype(tool<QLineEdit>(QStringLiteral("Tolerance(3)")), QStringLiteral("2,5"));
 
     action(QStringLiteral("QQ(1)"))->trigger();
