@@ -13,12 +13,18 @@ namespace report {
 
 namespace {
 
+// ["On","",...]: written whole, for every line of a batch.
 void writeOutputs(JsonWriter &json, const std::array<bool, 14> &on)
 {
-    json.beginArray();
-    for (int n = 1; n <= calc::OutputCount; ++n)
-        json.string(on[static_cast<std::size_t>(n)] ? "On" : "");
-    json.endArray();
+    char array[4 + 5 * calc::OutputCount];
+    char *end = array;
+    *end++ = '[';
+    for (std::size_t n = 1; n <= calc::OutputCount; ++n) {
+        for (const char c : std::string_view(on[n] ? "\"On\"," : "\"\","))
+            *end++ = c;
+    }
+    end[-1] = ']';
+    json.raw(std::string_view(array, static_cast<std::size_t>(end - array)));
 }
 
 void writeOptional(JsonWriter &json, const std::optional<double> &value)

@@ -11,17 +11,6 @@ void appendNumber(std::string &out, double value)
     out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-void JsonWriter::separate()
-{
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
-    }
-    if (m_depth > 0 && !m_empty[static_cast<std::size_t>(m_depth)])
-        m_out += ',';
-    m_empty[static_cast<std::size_t>(m_depth)] = false;
-}
-
 JsonWriter &JsonWriter::open(char bracket)
 {
     separate();
@@ -37,24 +26,21 @@ JsonWriter &JsonWriter::close(char bracket)
     return *this;
 }
 
-JsonWriter &JsonWriter::key(std::string_view name)
-{
-    string(name);
-    m_out += ':';
-    m_afterKey = true;
-    return *this;
-}
-
 JsonWriter &JsonWriter::string(std::string_view text)
 {
     separate();
     m_out += '"';
-    for (char c : text) {
+    // Runs that need no escape are copied whole: most texts are one such run.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && c != '"' && c != '\\')
+            continue;
+        m_out.append(text.data() + run, i - run);
+        run = i + 1;
         if (c == '"' || c == '\\') {
             m_out += '\\';
-            m_out += c;
-        } else if (u >= 0x20) {
             m_out += c;
         } else {
             static constexpr char Hex[] = "0123456789abcdef";
@@ -69,6 +55,7 @@ JsonWriter &JsonWriter::string(std::string_view text)
             }
         }
     }
+    m_out.append(text.data() + run, text.size() - run);
     m_out += '"';
     return *this;
 }
@@ -94,11 +81,5 @@ JsonWriter &JsonWriter::boolean(bool value) { return raw(value ? "true" : "false
 
 JsonWriter &JsonWriter::null() { return raw("null"); }
 
-JsonWriter &JsonWriter::raw(std::string_view json)
-{
-    separate();
-    m_out += json;
-    return *this;
-}
 
 } // namespace report

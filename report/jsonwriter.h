@@ -12,20 +12,42 @@ class JsonWriter {
 public:
     explicit JsonWriter(std::string &out) : m_out(out) {}
 
-    JsonWriter &key(std::string_view name);
+    // Key names are the program's own: nothing in them to escape.
+    JsonWriter &key(std::string_view name)
+    {
+        separate();
+        m_out += '"';
+        m_out += name;
+        m_out += "\":";
+        m_afterKey = true;
+        return *this;
+    }
     JsonWriter &string(std::string_view text); // UTF-8, escaped as QJsonDocument escapes it
     JsonWriter &number(double value);          // shortest round trip; null when not finite
     JsonWriter &integer(long long value);
     JsonWriter &boolean(bool value);
     JsonWriter &null();
-    JsonWriter &raw(std::string_view json); // a value already written
+    JsonWriter &raw(std::string_view json) // a value already written
+    {
+        separate();
+        m_out += json;
+        return *this;
+    }
     JsonWriter &beginObject() { return open('{'); }
     JsonWriter &endObject() { return close('}'); }
     JsonWriter &beginArray() { return open('['); }
     JsonWriter &endArray() { return close(']'); }
 
 private:
-    void separate();
+    // The comma before a value, but for the first of its object or array and after a key.
+    void separate()
+    {
+        if (m_afterKey)
+            m_afterKey = false;
+        else if (m_depth > 0 && !m_empty[static_cast<std::size_t>(m_depth)])
+            m_out += ',';
+        m_empty[static_cast<std::size_t>(m_depth)] = false;
+    }
     JsonWriter &open(char bracket);
     JsonWriter &close(char bracket);
 

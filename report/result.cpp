@@ -28,20 +28,24 @@ std::array<Value, ValueCount> values(const calc::Road &road)
     auto when = [](bool reached, double number) { return reached ? std::optional(number) : std::nullopt; };
     const bool a = road.entered, b = road.designed, d = road.converted;
     const calc::RealDesign &real = road.real;
+    // As RealDesign computes them, each text read once: a batch writes these for every line.
+    const double talon = calc::readNumber(real.talonText), potentiometer = calc::readNumber(real.potentiometerText);
+    const double resistance = potentiometer + talon, capacitance = real.capacitance();
+    const double period = capacitance * resistance * real.K;
     return {{{key::T, when(a, road.T)},
              {key::T1, when(a, road.T1)},
              {key::periode_oscillateur, when(a, road.T / calc::CountsPerPeriod)},
              {key::Motif_Q, when(b, road.design.Motif_Q)},
              {key::C2_theorique, when(b, road.design.C2)},
              {key::R2_theorique, when(b, road.design.R2_Theorique)},
-             {key::talon, when(d, calc::readNumber(real.talonText))},
-             {key::potentiometre, when(d, calc::readNumber(real.potentiometerText))},
-             {key::C2, when(d, real.capacitance())},
+             {key::talon, when(d, talon)},
+             {key::potentiometre, when(d, potentiometer)},
+             {key::C2, when(d, capacitance)},
              {key::n, when(d, real.pattern)},
-             {key::periode_oscillateur_reelle, when(d, real.oscillatorPeriod())},
-             {key::T_reel, when(d, real.realPeriod())},
-             {key::T1_reel, when(d, real.realPulse())},
-             {key::Rs, when(d, calc::seriesResistor(real.resistance()))}}};
+             {key::periode_oscillateur_reelle, when(d, period)},
+             {key::T_reel, when(d, period * calc::CountsPerPeriod)},
+             {key::T1_reel, when(d, static_cast<double>(real.pattern) * period)},
+             {key::Rs, when(d, calc::seriesResistor(resistance))}}};
 }
 
 std::array<Value, PrecisionValueCount> precisionValues(const calc::Precision &p)
