@@ -154,6 +154,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     createZoneD(client);
     createDiagnostics(client);
     setTabOrder();
+    describeControls();
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -503,8 +504,40 @@ void Chronalys_CD4060::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+void Chronalys_CD4060::describeControls()
+{
+    const auto describe = [](QWidget *control, const QString &name, const QString &description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+        if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            // The editable part is what the focus reaches and a screen reader reads.
+            combo->lineEdit()->setAccessibleName(name);
+            combo->lineEdit()->setAccessibleDescription(description);
+        }
+    };
+    describe(m_Valeur[0], tr("Période T"), tr("Période T en secondes, au plus 20000"));
+    describe(m_Valeur[1], tr("Pulse T1"), tr("Durée du pulse T1 en secondes"));
+    describe(m_Calcul_F_vers_RC, tr("Calcul"), tr("Trouve les valeurs théoriques des composants"));
+    describe(m_Calcul_RC_vers_F, tr("Temporisation réelle"), tr("Calcule T et T1 avec les composants réels"));
+    for (std::size_t i = 0; i < m_Conversion_reelle.size(); ++i) {
+        const int serie = i == 0 ? 12 : 24;
+        describe(m_Conversion_reelle[i], tr("Série E%1").arg(serie),
+                 tr("Trouve les valeurs réelles en série E%1 (5 %)").arg(serie));
+    }
+    describe(m_CondensateurReel, tr("Condensateur C2"), tr("Valeur réelle de C2 en nanofarads"));
+    describe(m_ResistanceCombo[0], tr("Talon R2"), tr("Valeur réelle de R2 en kilohms"));
+    describe(m_ResistanceCombo[1], tr("Potentiomètre"), tr("Potentiomètre en série avec R2, en kilohms"));
+    describe(m_TestEntre, tr("Essai d'affichage"), tr("Un nombre, montré selon le mode d'affichage"));
+}
+
+void Chronalys_CD4060::nameOutputMark(QLabel *mark, int n)
+{
+    mark->setAccessibleName(mark->text().isEmpty() ? tr("Q%1 : sans diode").arg(n) : tr("Q%1 : diode").arg(n));
+}
+
 void Chronalys_CD4060::createOutputRows()
 {
+    QWidget *previous = m_ResistanceCombo[1];
     for (int i = 13; i >= 1; --i) {
         const auto at = static_cast<std::size_t>(i);
         const int left = 50 + 380 * (13 - i);
@@ -517,6 +550,13 @@ void Chronalys_CD4060::createOutputRows()
         m_Qc[at]->setEnabled(pinned);
         m_Qr[at]->setEnabled(pinned);
         connect(m_QrOnOff[at], &ClickableLabel::clicked, this, [this, i] { QrOnOff_Click(i); });
+        nameOutputMark(m_QcOnOff[at], i);
+        nameOutputMark(m_QrOnOff[at], i);
+        m_QcOnOff[at]->setAccessibleDescription(tr("Montage théorique"));
+        m_QrOnOff[at]->setAccessibleDescription(tr("Montage réel : Espace ou un clic pose ou ôte la diode"));
+        // Read from Q13 to Q1 as drawn, after the potentiometer.
+        QWidget::setTabOrder(previous, m_QrOnOff[at]);
+        previous = m_QrOnOff[at];
         for (QLabel *label : {m_Qc[at], m_QcOnOff[at], m_Qr[at], static_cast<QLabel *>(m_QrOnOff[at])})
             label->show();
     }
@@ -615,9 +655,10 @@ void Chronalys_CD4060::Valeur_Change(int index)
     Q_EMIT realDesignChanged(realDesign());
 }
 
-void Chronalys_CD4060::setOutputMark(QLabel *mark, bool on, bool red)
+void Chronalys_CD4060::setOutputMark(QLabel *mark, int n, bool on, bool red)
 {
     mark->setText(on ? QStringLiteral("On") : QString());
+    nameOutputMark(mark, n);
     if (!on)
         setTextColour(mark, QApplication::palette().color(QPalette::WindowText));
     else if (red)
@@ -642,7 +683,7 @@ void Chronalys_CD4060::Calcul_F_vers_RC_Click()
         button->setEnabled(true);
     m_Motif_Q = design.Motif_Q;
     for (std::size_t n = 1; n <= calc::OutputCount; ++n) {
-        setOutputMark(m_QcOnOff[n], design.on[n], design.red[n]);
+        setOutputMark(m_QcOnOff[n], static_cast<int>(n), design.on[n], design.red[n]);
         if (design.red[n])
             VisuAlarme(2);
     }
@@ -689,9 +730,11 @@ void Chronalys_CD4060::Conversion_reelle_Click(int)
     fill(m_ResistanceCombo[0], conversion.fixedItems, conversion.fixedSelected);
     fill(m_ResistanceCombo[1], conversion.potItems, 0);
 
-    for (std::size_t n = 1; n <= calc::OutputCount; ++n)
+    for (std::size_t n = 1; n <= calc::OutputCount; ++n) {
         m_QrOnOff[n]->setText((conversion.outputs.pattern & (1 << (n - 1))) != 0 ? QStringLiteral("On")
                                                                                  : QString());
+        nameOutputMark(m_QrOnOff[n], static_cast<int>(n));
+    }
     VisuAlarme(conversion.outputs.alarm);
     // A click or key made during the conversion lands here, before the real timing sees it.
     QCoreApplication::processEvents();
@@ -766,9 +809,9 @@ void Chronalys_CD4060::QrOnOff_Click(int index)
 {
     QLabel *mark = m_QrOnOff[static_cast<std::size_t>(index)];
     if (!mark->text().isEmpty()) {
-        setOutputMark(mark, false, false);
+        setOutputMark(mark, index, false, false);
     } else {
-        setOutputMark(mark, true, calc::isPinless(index));
+        setOutputMark(mark, index, true, calc::isPinless(index));
         if (calc::isPinless(index))
             VisuAlarme(2);
     }

@@ -116,7 +116,9 @@ private:
     void createOutputRows();
     void setTabOrder();
 
-    void setOutputMark(QLabel *mark, bool on, bool red);
+    void setOutputMark(QLabel *mark, int n, bool on, bool red); // n: the output's number
+    void nameOutputMark(QLabel *mark, int n); // what a screen reader says of its state
+    void describeControls();
     int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
     // The road of the design as the controls show it (the alarms shown are not kept).

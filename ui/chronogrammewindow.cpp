@@ -1,5 +1,6 @@
 #include "ui/chronogrammewindow.h"
 
+#include "ui/closeonescape.h"
 #include "ui/chronogramdrawing.h"
 #include "ui/savedialog.h"
 #include "ui/sheetfile.h"
@@ -40,12 +41,15 @@ ChronogrammeWindow::ChronogrammeWindow(const calc::RealDesign &design, QWidget *
 {
     setObjectName(QStringLiteral("Chronogramme"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(tr("Chronogramme"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(9));
 
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("Defilement"));
+    scroll->setAccessibleName(tr("Chronogramme"));
+    scroll->setAccessibleDescription(tr("Le dessin des signaux du montage au fil du temps"));
     scroll->setWidgetResizable(true);
     m_dessin = new ChronogramView(m_chronogram, scroll);
     m_dessin->setObjectName(QStringLiteral("Dessin"));

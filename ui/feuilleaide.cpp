@@ -1,6 +1,7 @@
 #include "ui/feuilleaide.h"
 
 #include "ui/captionlabel.h"
+#include "ui/closeonescape.h"
 #include "ui/twips.h"
 
 #include <QIcon>
@@ -13,6 +14,7 @@ FeuilleAide::FeuilleAide(QWidget *parent)
 {
     setObjectName(QStringLiteral("FeuilleAide"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Aide de la Chronalys pour CD4060"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     // The controls do not follow a resize, so the client area keeps its designed size.

@@ -1,5 +1,6 @@
 #include "ui/feuillemontage.h"
 
+#include "ui/closeonescape.h"
 #include "ui/messagebox.h"
 #include "ui/montagenotes.h"
 #include "ui/savedialog.h"
@@ -53,6 +54,7 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
 {
     setObjectName(QStringLiteral("FeuilleMontage"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Feuille de montage"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(9));
@@ -62,6 +64,8 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
 
     m_nomenclature = new QTableWidget(0, 4, this);
     m_nomenclature->setObjectName(QStringLiteral("Nomenclature"));
+    m_nomenclature->setAccessibleName(tr("Nomenclature"));
+    m_nomenclature->setAccessibleDescription(tr("Les pièces du montage ; Ctrl+C copie les lignes choisies"));
     m_nomenclature->setHorizontalHeaderLabels({QStringLiteral("Référence"), QStringLiteral("Quantité"),
                                                QStringLiteral("Valeur"), QStringLiteral("Rôle")});
     m_nomenclature->setEditTriggers(QAbstractItemView::NoEditTriggers);

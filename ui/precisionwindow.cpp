@@ -2,6 +2,7 @@
 
 #include "report/precisiontext.h"
 
+#include "ui/closeonescape.h"
 #include "ui/numerickeyfilter.h"
 #include "calc/numbertext.h"
 #include "ui/windowfont.h"
@@ -71,6 +72,7 @@ PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tol
 {
     setObjectName(QStringLiteral("Precision"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Précision du montage"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(8, QFont::Normal));
@@ -129,7 +131,10 @@ void PrecisionWindow::createTolerances(QWidget *column)
         m_Tolerance[at] = field;
         connect(field, &QLineEdit::textChanged, this, [this, i] { toleranceEdited(i); });
         connect(field, &QLineEdit::editingFinished, this, [this, i] { toleranceFinished(i); });
-        layout->addWidget(makeLabel(indexed("LabelTolerance", i), captions[at]), i, 0);
+        QLabel *label = makeLabel(indexed("LabelTolerance", i), captions[at]);
+        label->setBuddy(field); // its caption names the field to a screen reader
+        field->setAccessibleDescription(tr("Tolérance en pour cent"));
+        layout->addWidget(label, i, 0);
         layout->addWidget(field, i, 1);
         layout->addWidget(new QLabel(QStringLiteral("%")), i, 2);
     }
@@ -229,10 +234,16 @@ void PrecisionWindow::createConstant(QWidget *column)
     connect(calibrer, &QPushButton::clicked, this, &PrecisionWindow::Calibrer_Click);
     connect(m_MesureT, &QLineEdit::returnPressed, this, &PrecisionWindow::Calibrer_Click);
     m_Calibrage = makeLabel(QStringLiteral("Calibrage"));
-    layout->addWidget(makeLabel(QStringLiteral("LabelPuce"), QStringLiteral("Circuit")), 0, 0);
+    QLabel *puce = makeLabel(QStringLiteral("LabelPuce"), QStringLiteral("Circuit"));
+    puce->setBuddy(m_Puce);
+    m_Puce->setAccessibleDescription(tr("Le circuit dont la constante K4060 sert au calcul"));
+    layout->addWidget(puce, 0, 0);
     layout->addWidget(m_Puce, 0, 1, 1, 2);
     layout->addWidget(m_ConstanteUtilisee, 1, 0, 1, 3);
-    layout->addWidget(makeLabel(QStringLiteral("LabelMesureT"), QStringLiteral("Période T mesurée (s)")), 2, 0);
+    QLabel *mesure = makeLabel(QStringLiteral("LabelMesureT"), QStringLiteral("Période T mesurée (s)"));
+    mesure->setBuddy(m_MesureT);
+    m_MesureT->setAccessibleDescription(tr("La période mesurée sur le montage, qui calibre K4060"));
+    layout->addWidget(mesure, 2, 0);
     layout->addWidget(m_MesureT, 2, 1);
     layout->addWidget(calibrer, 2, 2);
     layout->addWidget(m_Calibrage, 3, 0, 1, 3);

@@ -1,5 +1,6 @@
 #include "ui/schemawindow.h"
 
+#include "ui/closeonescape.h"
 #include "ui/twips.h"
 
 #include <QIcon>
@@ -12,6 +13,7 @@ Chronalys_CD4060_Schema::Chronalys_CD4060_Schema(QWidget *parent)
 {
     setObjectName(QStringLiteral("Chronalys_CD4060_Schema"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     // Every pixel is painted, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Visualisation du schéma"));

@@ -4,6 +4,7 @@
 #include "ui/captionlabel.h"
 #include "ui/qttranslation.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QInputMethodEvent>
@@ -247,20 +248,33 @@ TEST_F(WindowTest, TabMovesThroughTheEntryFieldsInOrder)
     const int beeps = beepCount();
     QStringList visited;
     QWidget *current = period;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 20; ++i) {
         QTest::keyClick(current, Qt::Key_Tab);
         current = QApplication::focusWidget();
         ASSERT_NE(current, nullptr);
         visited << (current->objectName().isEmpty() ? current->parentWidget()->objectName() : current->objectName());
     }
     EXPECT_EQ(beepCount(), beeps);
-    const QStringList entries = {QStringLiteral("Valeur(1)"), QStringLiteral("CondensateurReel"),
-                                 QStringLiteral("ResistanceCombo(0)"), QStringLiteral("ResistanceCombo(1)")};
+    QStringList entries = {QStringLiteral("Valeur(1)"), QStringLiteral("CondensateurReel"),
+                           QStringLiteral("ResistanceCombo(0)"), QStringLiteral("ResistanceCombo(1)")};
+    for (int n = 13; n >= 1; --n)
+        entries << QStringLiteral("QrOnOff(%1)").arg(n);
     QStringList order;
     for (const QString &name : visited)
         if (entries.contains(name) && !order.contains(name))
             order << name;
     EXPECT_EQ(order, entries) << visited.join(QLatin1Char(' ')).toStdString();
+
+    // The focused output cell shows a focus frame; Space runs the click's handling both ways.
+    QLabel *q3 = control(QStringLiteral("QrOnOff(3)"));
+    const QImage unfocused = q3->grab().toImage();
+    q3->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(q3->grab().toImage(), unfocused) << "no focus frame";
+    QTest::keyClick(q3, Qt::Key_Space);
+    EXPECT_TRUE(alarmShown()) << "Q3 has no pin: the click's alarm";
+    EXPECT_EQ(q3->accessibleName(), QStringLiteral("Q3 : diode"));
+    QTest::keyClick(q3, Qt::Key_Space);
+    EXPECT_EQ(q3->accessibleName(), QStringLiteral("Q3 : sans diode"));
 }
 
 // Menus by Alt+letter and F10, picture buttons by Tab and Space or Return; the only shortcuts
@@ -313,6 +327,39 @@ TEST_F(WindowTest, KeyboardReachesMenusAndPictureButtons)
     EXPECT_NE(caption(QStringLiteral("CondensateurCalcul(1)")), QStringLiteral("??? "));
     QTest::keyClick(control<QWidget>(QStringLiteral("Conversion_reelle(24)")), Qt::Key_Return);
     EXPECT_NE(field(QStringLiteral("CondensateurReel"))->text(), QStringLiteral("0"));
+}
+
+// Screen readers: every control the keyboard reaches, in the window and its tools windows,
+// is read with a name; Escape closes each tools window.
+TEST_F(WindowTest, EveryFocusableControlHasANameAndEscapeClosesToolsWindows)
+{
+    start();
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    click(QStringLiteral("Conversion_reelle(24)"));
+    for (int tool : {0, 1, 3})
+        m_window->Outils_Click(tool);
+    const QList<QPointer<QWidget>> tools = {m_window->precision(), m_window->feuilleMontage(), m_window->chronogramme()};
+    QStringList unnamed;
+    int focusable = 0;
+    const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        if (node->state().focusable && !node->state().invisible && ++focusable && node->text(QAccessible::Name).isEmpty())
+            unnamed << (node->object() ? node->object()->objectName() : QString::number(node->role()));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(m_window.get()));
+    for (QWidget *window : tools)
+        walk(QAccessible::queryAccessibleInterface(window));
+    EXPECT_GE(focusable, 30);
+    EXPECT_EQ(unnamed, QStringList()) << unnamed.join(QLatin1Char(',')).toStdString();
+
+    for (const QPointer<QWidget> &window : tools) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+    }
 }
 
 TEST_F(WindowTest, SelectionIsJudgedAsIfTypedAtTheEnd)

@@ -443,6 +443,18 @@ TEST_P(FenetreSecondaire, TopLevelWindowAsDesigned)
     delete fenetre;
 }
 
+TEST_P(FenetreSecondaire, EscapeClosesIt)
+{
+    QPointer<QWidget> fenetre = GetParam().creer();
+    fenetre->show();
+    fenetre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre));
+    QTest::keyClick(fenetre->focusWidget() ? fenetre->focusWidget() : fenetre.data(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(fenetre.isNull());
+    delete fenetre;
+}
+
 const LigneFenetre lignesFenetre[] = {
     {"FeuilleAide", [] { return static_cast<QWidget *>(new FeuilleAide); }, "FeuilleAide",
      "Aide de la Chronalys pour CD4060", 11625, 5460},
