@@ -1,9 +1,9 @@
 #include "ui/clickablelabel.h"
 
+#include "ui/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
 {
@@ -14,15 +14,7 @@ ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
 void ClickableLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.state |= QStyle::State_KeyboardFocusChange; // only the keyboard gives it the focus
-    option.rect = contentsRect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    drawFocusFrame(this, contentsRect(), QPalette::Window);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -1,10 +1,10 @@
 #include "ui/picturebutton.h"
 
+#include "ui/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace {
 
@@ -29,16 +29,7 @@ PictureButton::PictureButton(const QString &svgResource, QWidget *parent)
 void PictureButton::paintEvent(QPaintEvent *)
 {
     paintPicture(this, m_renderer);
-    if (!hasFocus())
-        return;
-    // A dotted frame inside the border, as the platform marks a focused button.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.state |= QStyle::State_KeyboardFocusChange; // only the keyboard gives it the focus
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = palette().color(QPalette::Base);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    drawFocusFrame(this, rect(), QPalette::Base);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
