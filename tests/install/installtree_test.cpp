@@ -2,16 +2,19 @@
 
 #include "ui/chronalys_cd4060.h"
 #include "settings/commun.h"
+#include "settings/language.h"
 
 #include <QAction>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <cctype>
 #include <memory>
 
 namespace {
@@ -103,6 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("data/Chronalys_CD4060_Alarme.TXT")},
                     CopiedFile{"help_text", DataDir + QStringLiteral("/Chronalys_CD4060_Aide.TXT"),
                                QStringLiteral("data/Chronalys_CD4060_Aide.TXT")},
+                    CopiedFile{"alarm_messages_en",
+                               DataDir + QStringLiteral("/Chronalys_CD4060_Alarme_en.TXT"),
+                               QStringLiteral("data/Chronalys_CD4060_Alarme_en.TXT")},
+                    CopiedFile{"help_text_en",
+                               DataDir + QStringLiteral("/Chronalys_CD4060_Aide_en.TXT"),
+                               QStringLiteral("data/Chronalys_CD4060_Aide_en.TXT")},
                     CopiedFile{"copyright",
                                DataRootDir + QStringLiteral("/doc/chronalys-cd4060/copyright"),
                                QStringLiteral("dist/copyright")},
@@ -111,6 +120,70 @@ INSTANTIATE_TEST_SUITE_P(
                                    + QStringLiteral(".svg"),
                                QStringLiteral("ui/pictures/icone.svg")}),
     [](const testing::TestParamInfo<CopiedFile> &info) { return std::string(info.param.name); });
+
+// An English file and the French one it translates: what their readers rely on is the same.
+struct TranslatedFile {
+    const char *name;
+    QString english; // relative to the source tree
+    QString french;
+    QStringList (*shape)(const QByteArray &);
+};
+
+void PrintTo(const TranslatedFile &t, std::ostream *out)
+{
+    *out << t.name;
+}
+
+// Per line: the alarm number or the indent the line opens with, its "&&" breaks, its line end.
+QStringList lineShape(const QByteArray &bytes)
+{
+    QStringList shape;
+    for (const QByteArray &line : bytes.split('\n')) {
+        qsizetype lead = 0;
+        while (lead < line.size() && (line[lead] == ' ' || std::isdigit(uchar(line[lead]))))
+            ++lead;
+        shape << QStringLiteral("%1|%2|%3").arg(QString::fromLatin1(line.left(lead)))
+                     .arg(line.count("&&")).arg(line.endsWith('\r'));
+    }
+    return shape;
+}
+
+// Every option a manual page names, once.
+QStringList optionsNamed(const QByteArray &page)
+{
+    QStringList options;
+    static const QRegularExpression option(QStringLiteral(R"(\\-\\-[a-z]+(\\-[a-z]+)*)"));
+    for (QRegularExpressionMatchIterator it = option.globalMatch(QString::fromUtf8(page)); it.hasNext();)
+        options << it.next().captured();
+    options.removeDuplicates();
+    options.sort();
+    return options;
+}
+
+class Translations : public testing::TestWithParam<TranslatedFile> {};
+
+TEST_P(Translations, KeepTheFrenchFilesShape)
+{
+    const TranslatedFile &t = GetParam();
+    const QByteArray english = readBytes(sourceFile(t.english));
+    const QByteArray french = readBytes(sourceFile(t.french));
+    ASSERT_FALSE(english.isEmpty() || french.isEmpty());
+    EXPECT_TRUE(english.isValidUtf8());
+    EXPECT_EQ(t.shape(english), t.shape(french));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    English, Translations,
+    testing::Values(
+        TranslatedFile{"alarm_messages", QStringLiteral("data/Chronalys_CD4060_Alarme_en.TXT"),
+                       QStringLiteral("data/Chronalys_CD4060_Alarme.TXT"), &lineShape},
+        TranslatedFile{"help_text", QStringLiteral("data/Chronalys_CD4060_Aide_en.TXT"),
+                       QStringLiteral("data/Chronalys_CD4060_Aide.TXT"), &lineShape},
+        TranslatedFile{"manual_page", QStringLiteral("dist/man/Chronalys_CD4060.1.in"),
+                       QStringLiteral("dist/man/fr/Chronalys_CD4060.1.in"), &optionsNamed},
+        TranslatedFile{"calcul_manual_page", QStringLiteral("dist/man/chronalys-calcul.1.in"),
+                       QStringLiteral("dist/man/fr/chronalys-calcul.1.in"), &optionsNamed}),
+    [](const testing::TestParamInfo<TranslatedFile> &info) { return std::string(info.param.name); });
 
 // The bitmaps are the scalable icon drawn at their size, not a drawing of their own.
 class InstalledBitmapIcons : public InstalledTree, public testing::WithParamInterface<int> {};
@@ -274,6 +347,12 @@ TEST_P(InstalledProgram, FindsItsFilesThroughTheModule)
     EXPECT_EQ(Commun::Chemin_Aide(),
               installed(DataDir + QStringLiteral("/Chronalys_CD4060_Aide.TXT")));
     EXPECT_EQ(Commun::Chemin_INI(), userSettings(m_config.path()));
+    // In English, the translations the install put beside them.
+    Commun::installerLangue(Commun::Langue::Anglais);
+    const QStringList english = {Commun::Chemin_Alarme(), Commun::Chemin_Aide()};
+    Commun::installerLangue(Commun::Langue::Francais);
+    EXPECT_EQ(english, (QStringList{installed(DataDir + QStringLiteral("/Chronalys_CD4060_Alarme_en.TXT")),
+                                    installed(DataDir + QStringLiteral("/Chronalys_CD4060_Aide_en.TXT"))}));
 }
 
 TEST_P(InstalledProgram, WindowShowsTheInstalledMessagesAndQuitterSavesInTheUserFolder)
