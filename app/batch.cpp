@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "report/csv.h"
+#include "report/words.h"
 
 #include "calc/batchline.h"
 
@@ -15,6 +16,10 @@
 #include <unistd.h>
 
 namespace {
+
+struct Batch {
+    Q_DECLARE_TR_FUNCTIONS(Batch)
+};
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
@@ -35,7 +40,7 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--lot")) {
             if (inputGiven || i + 1 >= arguments.size())
-                return fail(QStringLiteral("--lot attend un seul fichier, ou « - » pour l'entrée standard"));
+                return fail(Batch::tr("--lot attend un seul fichier, ou « - » pour l'entrée standard"));
             settings.input = arguments[++i];
             inputGiven = true;
         } else if (argument == QLatin1String("--csv")) {
@@ -43,18 +48,18 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
         } else if (argument == QLatin1String("--json")) {
             json = true;
         } else if (argument == QLatin1String("--feuille")) {
-            return fail(QStringLiteral("--feuille dessine un seul montage : il ne s'applique pas au calcul en lot"));
+            return fail(Batch::tr("--feuille dessine un seul montage : il ne s'applique pas au calcul en lot"));
         } else if (argument == QLatin1String("--image-chronogramme")) {
-            return fail(QCoreApplication::translate("Batch", "--image-chronogramme dessine un seul montage : il ne "
-                                                             "s'applique pas au calcul en lot"));
+            return fail(
+                Batch::tr("--image-chronogramme dessine un seul montage : il ne s'applique pas au calcul en lot"));
         } else {
             options << argument;
         }
     }
     if (!inputGiven)
-        return fail(QStringLiteral("--lot attend un fichier, ou « - » pour l'entrée standard"));
+        return fail(Batch::tr("--lot attend un fichier, ou « - » pour l'entrée standard"));
     if (json && settings.csv)
-        return fail(QStringLiteral("--json et --csv s'excluent"));
+        return fail(Batch::tr("--json et --csv s'excluent"));
     settings.parsed = parseCalculation(options, defaults);
     settings.options = options.mid(3);
     settings.defaults = defaults;
@@ -66,7 +71,7 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
 
 QString batchUsage()
 {
-    return QStringLiteral(
+    return Batch::tr(
         "Usage : chronalys-calcul T T1 [options]  (le calcul de Chronalys_CD4060 --calcul)\n"
         "        chronalys-calcul --lot FICHIER|- [--csv] [options]\n"
         "  --lot  un calcul par ligne « T T1 » (blancs, tabulation ou « ; » entre les deux,\n"
@@ -79,7 +84,7 @@ QString batchUsage()
         "ligne est refusée ou ne se lit pas, 2 quand la ligne de commande ne se lit pas.\n");
 }
 
-BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings) {}
+BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings), m_words(report::words()) {}
 
 void BatchRun::keep(std::string_view piece)
 {
@@ -141,7 +146,7 @@ void BatchRun::line(std::string_view text, bool tooLong, std::string &out)
     if (m_number == 1 && text.substr(0, Bom.size()) == Bom)
         text.remove_prefix(Bom.size());
     if (tooLong) {
-        error(calc::lineTooLong(MaxLine), out);
+        error(calc::lineTooLong(MaxLine, m_words), out);
         return;
     }
     // A line that names a design file computes it, with its parts.
@@ -156,7 +161,7 @@ void BatchRun::line(std::string_view text, bool tooLong, std::string &out)
             return;
         }
     }
-    const calc::BatchLine read = calc::readBatchLine(text);
+    const calc::BatchLine read = calc::readBatchLine(text, m_words);
     if (read.kind == calc::BatchLine::Kind::Error)
         error(read.error, out);
     else if (read.kind == calc::BatchLine::Kind::Design)
@@ -227,16 +232,16 @@ QString reason(int error)
 {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("fichier introuvable");
+        return Batch::tr("fichier introuvable");
     case EACCES:
     case EPERM:
-        return QStringLiteral("accès refusé");
+        return Batch::tr("accès refusé");
     case EISDIR:
-        return QStringLiteral("c'est un dossier");
+        return Batch::tr("c'est un dossier");
     case ENOSPC:
-        return QStringLiteral("disque plein");
+        return Batch::tr("disque plein");
     default:
-        return QStringLiteral("erreur système %1").arg(error);
+        return Batch::tr("erreur système %1").arg(error);
     }
 }
 
@@ -245,7 +250,8 @@ QString reason(int error)
 int runBatch(const QStringList &arguments)
 {
     QTextStream err(stderr);
-    const QString program = QStringLiteral("chronalys-calcul : ");
+    const QString program =
+        Batch::tr("%1 : ", "program name before a message; keep the space after").arg(QStringLiteral("chronalys-calcul"));
     // The same defaults as --calcul, tolerances included.
     const ParsedBatch parsed = parseBatch(arguments, storedCalculationOptions());
     if (!parsed.ok) {
@@ -258,7 +264,8 @@ int runBatch(const QStringList &arguments)
         ? STDIN_FILENO
         : ::open(QFile::encodeName(settings.input).constData(), O_RDONLY | O_CLOEXEC);
     if (input < 0) {
-        err << program << QStringLiteral("impossible d'ouvrir « %1 » : %2\n").arg(settings.input, reason(errno));
+        const QString why = reason(errno); // before any other call may change errno
+        err << program << Batch::tr("impossible d'ouvrir « %1 » : %2\n").arg(settings.input, why);
         return 1;
     }
     // A reader that stops early (head) closes the pipe: the write says so, no signal kills.
@@ -272,7 +279,8 @@ int runBatch(const QStringList &arguments)
         const Written written = writeAll(STDOUT_FILENO, out);
         out.clear();
         if (written == Written::Failed) {
-            err << program << QStringLiteral("écriture impossible : %1\n").arg(reason(errno));
+            const QString why = reason(errno);
+            err << program << Batch::tr("écriture impossible : %1\n").arg(why);
             status = 1;
         }
         return written == Written::Done;
@@ -285,8 +293,9 @@ int runBatch(const QStringList &arguments)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            err << program << QStringLiteral("lecture de « %1 » impossible : %2\n")
-                                  .arg(standardInput ? QStringLiteral("-") : settings.input, reason(errno));
+            const QString why = reason(errno);
+            err << program << Batch::tr("lecture de « %1 » impossible : %2\n")
+                                  .arg(standardInput ? QStringLiteral("-") : settings.input, why);
             status = 1;
             break;
         }

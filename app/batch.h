@@ -25,7 +25,7 @@ struct BatchSettings {
 
 struct ParsedBatch {
     bool ok = false;
-    QString error; // French, when !ok
+    QString error; // in the interface's language, when !ok
     BatchSettings settings;
 };
 
@@ -54,6 +54,7 @@ private:
     void error(const std::string &message, std::string &out);
 
     BatchSettings m_settings;
+    calc::Words m_words; // the interface's, for the errors of lines that cannot be read
     long long m_number = 0; // lines read so far, skipped ones included
     std::string m_pending;  // the start of a line cut by the end of a piece
     bool m_pendingTooLong = false;

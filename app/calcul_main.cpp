@@ -1,6 +1,7 @@
 #include "app/batch.h"
 #include "app/calculation.h"
 #include "settings/commun.h"
+#include "settings/language.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,6 +16,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Chronalys_CD4060"));
     Commun::useFilesOf(QStringLiteral("Chronalys_CD4060"));
 
+    // Before any text is written; a wrong --langue is the parser's to report, with the usage.
+    Commun::Chemin_Fichier_INI();
+    Commun::installerLangueAuDemarrage(application.arguments());
     QStringList arguments = application.arguments().mid(1);
     const bool help =
         arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"));

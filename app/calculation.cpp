@@ -5,6 +5,7 @@
 #include "report/text.h"
 
 #include "settings/commun.h"
+#include "settings/language.h"
 #include "settings/parametres.h"
 #include "settings/systemlocale.h"
 
@@ -16,6 +17,10 @@
 #include <QTextStream>
 
 namespace {
+
+struct Calculation {
+    Q_DECLARE_TR_FUNCTIONS(Calculation)
+};
 
 std::string text(const QString &value) { return value.toStdString(); }
 
@@ -34,7 +39,7 @@ bool isSheetPath(const QString &path)
     return formats.match(path).hasMatch();
 }
 
-// Empty when the option is not one of these; an empty text when taken; else the French error.
+// Empty when the option is not one of these; an empty text when taken; else the error.
 std::optional<QString> parsePrecisionOption(const QString &option, const QString &value,
                                             CalculationOptions &options)
 {
@@ -48,7 +53,7 @@ std::optional<QString> parsePrecisionOption(const QString &option, const QString
         if (option != name)
             continue;
         if (!isTypedNumber(value) || !calc::isTolerance(read))
-            return QStringLiteral("%1 attend un pourcentage de 0 à 50, pas « %2 »").arg(option, value);
+            return Calculation::tr("%1 attend un pourcentage de 0 à 50, pas « %2 »").arg(option, value);
         options.tolerances.*member = read;
         options.precision = true;
         return QString();
@@ -56,7 +61,7 @@ std::optional<QString> parsePrecisionOption(const QString &option, const QString
     if (option != QStringLiteral("--mesure"))
         return std::nullopt;
     if (!isTypedNumber(value) || !(read > 0))
-        return QStringLiteral("--mesure attend une période positive en secondes, pas « %1 »").arg(value);
+        return Calculation::tr("--mesure attend une période positive en secondes, pas « %1 »").arg(value);
     options.measuredT = read;
     options.precision = true;
     return QString();
@@ -64,7 +69,7 @@ std::optional<QString> parsePrecisionOption(const QString &option, const QString
 
 } // namespace
 
-ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults)
+ParsedCalculation parseCalculation(const QStringList &given, const CalculationOptions &defaults)
 {
     ParsedCalculation parsed;
     parsed.options = defaults;
@@ -72,8 +77,17 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
         parsed.error = message;
         return parsed;
     };
+    // main() installed the language before any text was written: here it is only checked and set
+    // aside, wherever it stands.
+    QStringList arguments;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        if (given[i] != QLatin1String("--langue"))
+            arguments << given[i];
+        else if (++i >= given.size() || !Commun::langueDuCode(given[i]))
+            return fail(Commun::erreurOptionLangue());
+    }
     if (arguments.size() < 3 || arguments[0] != QStringLiteral("--calcul"))
-        return fail(QStringLiteral("il faut --calcul suivi de T et de T1, ou de --conception FICHIER"));
+        return fail(Calculation::tr("il faut --calcul suivi de T et de T1, ou de --conception FICHIER"));
     if (arguments[1] == QLatin1String("--conception")) {
         report::ConceptionRead read = report::readConception(arguments[2]);
         if (!read.conception)
@@ -91,7 +105,7 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
     }
     for (const QString &number : {parsed.periodText, parsed.pulseText})
         if (!isTypedNumber(number))
-            return fail(QStringLiteral("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
+            return fail(Calculation::tr("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
                             .arg(number));
 
     for (qsizetype i = 3; i < arguments.size(); ++i) {
@@ -113,9 +127,9 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             continue;
         }
         if (option == QStringLiteral("--csv"))
-            return fail(QStringLiteral("--csv demande --lot : le tableau est celui d'un calcul en lot"));
+            return fail(Calculation::tr("--csv demande --lot : le tableau est celui d'un calcul en lot"));
         if (i + 1 >= arguments.size())
-            return fail(QStringLiteral("option « %1 » inconnue ou sans valeur").arg(option));
+            return fail(Calculation::tr("option « %1 » inconnue ou sans valeur").arg(option));
         const QString value = arguments[++i];
         if (option == QStringLiteral("--serie")) {
             if (value.compare(QStringLiteral("E24"), Qt::CaseInsensitive) == 0)
@@ -123,32 +137,32 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
             else if (value.compare(QStringLiteral("E12"), Qt::CaseInsensitive) == 0)
                 parsed.options.Pas_Serie = 2;
             else
-                return fail(QStringLiteral("--serie attend E12 ou E24, pas « %1 »").arg(value));
+                return fail(Calculation::tr("--serie attend E12 ou E24, pas « %1 »").arg(value));
         } else if (option == QStringLiteral("--significatif")) {
             static const QStringList modes = {QStringLiteral("0"), QStringLiteral("3"),
                                               QStringLiteral("4"), QStringLiteral("5")};
             if (!modes.contains(value))
-                return fail(QStringLiteral("--significatif attend 0, 3, 4 ou 5, pas « %1 »").arg(value));
+                return fail(Calculation::tr("--significatif attend 0, 3, 4 ou 5, pas « %1 »").arg(value));
             parsed.options.Mode_Affichage = value.toInt();
         } else if (option == QStringLiteral("--k4060")) {
             const double k = calc::readNumber(text(value));
             if (!isTypedNumber(value) || !(k > 0))
-                return fail(QStringLiteral("--k4060 attend un nombre positif, pas « %1 »").arg(value));
+                return fail(Calculation::tr("--k4060 attend un nombre positif, pas « %1 »").arg(value));
             parsed.options.Constante_K4060 = k / 1e8;
         } else if (const std::optional<QString> error = parsePrecisionOption(option, value, parsed.options)) {
             if (!error->isEmpty())
                 return fail(*error);
         } else if (option == QStringLiteral("--feuille")) {
             if (!isSheetPath(value))
-                return fail(QStringLiteral("--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »").arg(value));
+                return fail(Calculation::tr("--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »").arg(value));
             parsed.sheetPath = value;
         } else if (option == QStringLiteral("--image-chronogramme")) {
             if (!isSheetPath(value))
-                return fail(QCoreApplication::translate("Calculation", "--image-chronogramme attend un fichier .svg, "
-                                                                       ".pdf ou .png, pas « %1 »").arg(value));
+                return fail(Calculation::tr("--image-chronogramme attend un fichier .svg, .pdf ou .png, pas « %1 »")
+                                .arg(value));
             parsed.chronogramPath = value;
         } else {
-            return fail(QStringLiteral("option « %1 » inconnue").arg(option));
+            return fail(Calculation::tr("option « %1 » inconnue").arg(option));
         }
     }
     parsed.ok = true;
@@ -157,12 +171,13 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
 
 QString calculationUsage()
 {
-    return QStringLiteral(
+    return Calculation::tr(
         "Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] "
         "[--k4060 N] [--json]\n"
         "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
         "[--tolerance-ajustable P] [--mesure T]\n"
         "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--image-chronogramme FICHIER]\n"
+        "        [--langue fr|en]\n"
         "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]\n"
         "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
         "  --conception    la conception enregistrée, avec ses composants ; les options données\n"
@@ -178,12 +193,14 @@ QString calculationUsage()
         "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
         "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)\n"
         "  --nomenclature  ajoute la liste des composants au compte rendu\n")
-        + QCoreApplication::translate("Calculation",
+        + Calculation::tr(
         "  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED\n"
         "  --image-chronogramme FICHIER\n"
         "                  écrit le chronogramme seul, comme --feuille (statut 1 s'il ne s'écrit\n"
         "                  pas) ; la feuille de montage le donne aussi, en page 2\n")
-        + QStringLiteral(
+        + Calculation::tr(
+        "  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage\n"
+        "                  « Langue », sinon celle du système\n"
         "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
         "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
         "Sans --calcul, le programme ouvre sa fenêtre, avec la conception FICHIER.cd4060 donnée.\n"
@@ -229,15 +246,15 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QString prefix = program + QStringLiteral(" : ");
+    const QString prefix = Calculation::tr("%1 : ", "program name before a message; keep the space after").arg(program);
     if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
-        err << prefix << QStringLiteral("--feuille demande le programme Chronalys_CD4060, "
-                                        "qui seul sait dessiner la feuille de montage.\n");
+        err << prefix << Calculation::tr("--feuille demande le programme Chronalys_CD4060, "
+                                         "qui seul sait dessiner la feuille de montage.\n");
         return 2;
     }
     if (arguments.contains(QStringLiteral("--image-chronogramme")) && !writeChronogram) {
-        err << prefix << QCoreApplication::translate("Calculation", "--image-chronogramme demande le programme "
-                                                                    "Chronalys_CD4060, qui seul sait dessiner le chronogramme.\n");
+        err << prefix << Calculation::tr("--image-chronogramme demande le programme Chronalys_CD4060, qui seul "
+                                         "sait dessiner le chronogramme.\n");
         return 2;
     }
     const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());

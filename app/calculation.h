@@ -13,12 +13,12 @@
 
 // What one command-line calculation is computed with and what its result holds.
 struct CalculationOptions : calc::DesignOptions, report::Sections {
-    bool json = false; // the JSON object instead of the French report
+    bool json = false; // the JSON object instead of the report
 };
 
 struct ParsedCalculation {
     bool ok = false;
-    QString error; // French, when !ok
+    QString error; // in the interface's language, when !ok
     QString periodText;
     QString pulseText;
     CalculationOptions options;
@@ -32,7 +32,8 @@ struct ParsedCalculation {
 // Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
 // [--precision] [--tolerance-r|-c|--dispersion-k|--tolerance-ajustable P] [--mesure T_MESURE]
 // [--feuille FICHIER] [--nomenclature]", or "--calcul --conception FICHIER [options]" (program
-// name excluded); `defaults` holds the values options do not give.
+// name excluded); `defaults` holds the values options do not give. "--langue fr|en" may stand
+// anywhere: main() has applied it, it is only checked here.
 ParsedCalculation parseCalculation(const QStringList &arguments, const CalculationOptions &defaults);
 
 // The road of a parsed calculation: its design, with the design file's parts in zone C.
@@ -41,7 +42,7 @@ calc::Road calculatedRoad(const ParsedCalculation &parsed);
 QString calculationUsage();
 
 // Writes the design sheet of a real design to `path`; returns an empty text on success, else a
-// French message that names the file. Only the windowed program can draw one.
+// message that names the file. Only the windowed program can draw one.
 using SheetWriter = std::function<QString(const calc::RealDesign &design, const QString &path)>;
 
 // The defaults of the command line: the running system's separator and, when the settings
@@ -57,6 +58,6 @@ CalculationOptions storedCalculationOptions();
 int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program,
                    const SheetWriter &writeChronogram = {});
 
-// Standard error carries only the command line's own French messages: Qt's warnings (a missing
+// Standard error carries only the command line's own messages: Qt's warnings (a missing
 // XDG_RUNTIME_DIR, a font) are dropped. Called before the application object is made.
 void silenceQtMessages();

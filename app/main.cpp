@@ -1,17 +1,15 @@
 #include "app/calculation.h"
 
 #include "ui/chronalys_cd4060.h"
-#include "ui/qttranslation.h"
 #include "ui/sheetfile.h"
 
 #include "settings/commun.h"
+#include "settings/language.h"
 #include "settings/systemlocale.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -29,20 +27,24 @@ bool hasArgument(int argc, char *argv[], const char *wanted)
 QString helpText()
 {
     Commun::Chemin_Fichier_INI();
-    return QStringLiteral(
-               "Chronalys CD4060 " CHRONALYS_VERSION " : calcul d'une temporisation longue période "
-               "autour d'un CD4060.\n"
-               "\n"
-               "Chronalys_CD4060              ouvre la fenêtre du calcul\n"
-               "Chronalys_CD4060 --calcul …   calcule sans fenêtre (voir ci-dessous)\n"
-               "Chronalys_CD4060 --help       affiche cette aide\n"
-               "Chronalys_CD4060 --version    affiche le nom et la version\n"
-               "\n")
+    return QCoreApplication::translate("LigneDeCommande",
+                                       "Chronalys CD4060 %1 : calcul d'une temporisation longue période "
+                                       "autour d'un CD4060.\n"
+                                       "\n"
+                                       "Chronalys_CD4060              ouvre la fenêtre du calcul\n"
+                                       "Chronalys_CD4060 --calcul …   calcule sans fenêtre (voir ci-dessous)\n"
+                                       "Chronalys_CD4060 --langue en  en anglais, fenêtre et calcul ; fr : en "
+                                       "français\n"
+                                       "Chronalys_CD4060 --help       affiche cette aide\n"
+                                       "Chronalys_CD4060 --version    affiche le nom et la version\n"
+                                       "\n")
+               .arg(QStringLiteral(CHRONALYS_VERSION))
         + calculationUsage()
-        + QStringLiteral("\nFichier de réglages : %1\n"
-                         "  écrit par « Fichier » > « Quitter » ; supprimé, les valeurs d'origine "
-                         "reviennent.\n"
-                         "Page de manuel : man Chronalys_CD4060\n")
+        + QCoreApplication::translate("LigneDeCommande",
+                                      "\nFichier de réglages : %1\n"
+                                      "  écrit par « Fichier » > « Quitter » ; supprimé, les valeurs d'origine "
+                                      "reviennent.\n"
+                                      "Page de manuel : man Chronalys_CD4060\n")
               .arg(Commun::Chemin_INI());
 }
 
@@ -59,6 +61,22 @@ bool displayAvailable(int argc, char *argv[])
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The language comes before any text is written. False for a wrong --langue, which the
+// calculation's parser reports with its usage; the window reports it with wrongLanguage().
+bool startInLanguage(const QCoreApplication &application)
+{
+    Commun::Chemin_Fichier_INI();
+    return Commun::installerLangueAuDemarrage(application.arguments());
+}
+
+int wrongLanguage()
+{
+    QTextStream(stderr) << QCoreApplication::translate("Calculation", "%1 : ", "program name before a message; keep the space after")
+                               .arg(QCoreApplication::applicationName())
+                        << Commun::erreurOptionLangue() << QLatin1Char('\n');
+    return 2;
+}
+
 QString writeSheet(const calc::RealDesign &design, const QString &path)
 {
     return writeSheetFile({design, QDate::currentDate(), {}, {}}, path);
@@ -71,6 +89,7 @@ int main(int argc, char *argv[])
     // Both answer without a display, before anything else reads the command line.
     if (hasArgument(argc, argv, "--help")) {
         QCoreApplication application(argc, argv);
+        startInLanguage(application);
         QTextStream(stdout) << helpText();
         return 0;
     }
@@ -83,27 +102,33 @@ int main(int argc, char *argv[])
         const QString program = QStringLiteral("Chronalys_CD4060");
         if (!hasArgument(argc, argv, "--feuille") && !hasArgument(argc, argv, "--image-chronogramme")) {
             QCoreApplication application(argc, argv);
+            startInLanguage(application);
             return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
         }
         // Drawing needs fonts, not a screen: without one, the offscreen platform serves.
         if (!displayAvailable(argc, argv))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
+        startInLanguage(application);
         return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
     }
     if (!displayAvailable(argc, argv)) {
-        std::fputs("Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "
-                   "pour calculer sans fenêtre : Chronalys_CD4060 --calcul T T1\n",
-                   stderr);
+        // Only an application object hears the translation.
+        QCoreApplication application(argc, argv);
+        if (!startInLanguage(application))
+            return wrongLanguage();
+        QTextStream(stderr) << QCoreApplication::translate(
+            "LigneDeCommande", "Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; "
+                               "pour calculer sans fenêtre : Chronalys_CD4060 --calcul T T1\n");
         return 1;
     }
     QApplication application(argc, argv);
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHRONALYS_APP_ID));
-    // The interface is French: so are the file, print and message-box dialogs Qt draws.
-    QTranslator qtTranslation;
-    if (loadQtTranslation(qtTranslation, QLocale(QLocale::French)))
-        QCoreApplication::installTranslator(&qtTranslation);
+    // In French, so are the file, print and message-box dialogs Qt draws.
+    Commun::traduireDialoguesQt();
+    if (!startInLanguage(application))
+        return wrongLanguage();
     LaunchOptions options;
     options.executablePath = QCoreApplication::applicationFilePath();
     // A design file named on the command line is opened; its path is no switch: a folder

@@ -1,11 +1,13 @@
 #include "ui/chronalys_cd4060.h"
+#include "settings/commun.h"
+#include "settings/language.h"
 
 #include <QApplication>
 #include <QTimer>
 
 // Start-up of a window, from the process's start to its first shown frame, then quit. With
 // "--nu", the yardstick: a bare Qt Widgets window; otherwise the program's main window, built as
-// main() builds it.
+// main() builds it, in the language "--langue fr|en" asks for.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -14,10 +16,14 @@ int main(int argc, char *argv[])
     LaunchOptions options;
     options.executablePath = QCoreApplication::applicationFilePath();
     std::unique_ptr<QWidget> window;
-    if (bare)
+    if (bare) {
         plain.show();
-    else
+    } else {
+        Commun::traduireDialoguesQt();
+        Commun::Chemin_Fichier_INI();
+        Commun::installerLangueAuDemarrage(application.arguments());
         (window = std::make_unique<Chronalys_CD4060>(options))->show();
+    }
     QTimer::singleShot(0, &application, &QCoreApplication::quit);
     return application.exec();
 }

@@ -1,5 +1,7 @@
 #include "calc/batchline.h"
 
+#include "calc/sentence.h"
+
 #include <cstddef>
 
 namespace calc {
@@ -10,17 +12,17 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // A field as it can be shown in a message whatever the file held: cut, every byte outside
 // printable ASCII replaced.
-std::string quoted(std::string_view field)
+std::string printable(std::string_view field)
 {
     constexpr std::size_t Shown = 40;
-    std::string text = "« ";
+    std::string text;
     for (std::size_t i = 0; i < field.size() && i < Shown; ++i) {
         const auto c = static_cast<unsigned char>(field[i]);
         text += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
     }
     if (field.size() > Shown)
         text += "…";
-    return text + " »";
+    return text;
 }
 
 } // namespace
@@ -41,12 +43,12 @@ bool isTypedNumber(std::string_view text)
     return digit;
 }
 
-std::string lineTooLong(std::size_t limit)
+std::string lineTooLong(std::size_t limit, const Words &words)
 {
-    return "ligne trop longue (plus de " + std::to_string(limit) + " octets)";
+    return sentence(words.translate("Lot", "ligne trop longue (plus de %1 octets)"), {std::to_string(limit)});
 }
 
-BatchLine readBatchLine(std::string_view line)
+BatchLine readBatchLine(std::string_view line, const Words &words)
 {
     BatchLine result;
     if (!line.empty() && line.back() == '\r')
@@ -68,7 +70,7 @@ BatchLine readBatchLine(std::string_view line)
         } else if (c == ';') {
             if (semicolon || count == 0) {
                 result.kind = BatchLine::Kind::Error;
-                result.error = "« ; » en trop : il faut deux nombres, T et T1";
+                result.error = words.translate("Lot", "« ; » en trop : il faut deux nombres, T et T1");
                 return result;
             }
             semicolon = true;
@@ -77,7 +79,7 @@ BatchLine readBatchLine(std::string_view line)
         } else {
             if (!fieldSeparated || count == 2) {
                 result.kind = BatchLine::Kind::Error;
-                result.error = "il faut deux nombres, T et T1, et rien d'autre";
+                result.error = words.translate("Lot", "il faut deux nombres, T et T1, et rien d'autre");
                 return result;
             }
             const std::size_t start = i;
@@ -90,13 +92,16 @@ BatchLine readBatchLine(std::string_view line)
     }
     if (count < 2 || semicolon) {
         result.kind = BatchLine::Kind::Error;
-        result.error = "il faut deux nombres, T et T1, séparés par des blancs, une tabulation ou « ; »";
+        result.error =
+            words.translate("Lot", "il faut deux nombres, T et T1, séparés par des blancs, une tabulation ou « ; »");
         return result;
     }
     for (std::string_view field : fields) {
         if (!isTypedNumber(field)) {
             result.kind = BatchLine::Kind::Error;
-            result.error = quoted(field) + " n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)";
+            result.error = sentence(
+                words.translate("Lot", "« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)"),
+                {printable(field)});
             return result;
         }
     }

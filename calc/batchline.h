@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/words.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,15 +15,16 @@ struct BatchLine {
     enum class Kind { Skipped, Design, Error } kind = Kind::Skipped;
     std::string_view period; // views into the line read, when kind is Design
     std::string_view pulse;
-    std::string error; // French, when kind is Error; quotes only printable ASCII
+    std::string error; // in the language of `words`, when kind is Error; quotes only printable ASCII
 };
 
-BatchLine readBatchLine(std::string_view line);
+// `words` is asked only for an error: a line read well costs no translation.
+BatchLine readBatchLine(std::string_view line, const Words &words = {});
 
 // A number as the fields let it be typed: digits and at most one separator, at least one digit.
 bool isTypedNumber(std::string_view text);
 
 // Error of a line longer than the reader keeps (`limit` bytes).
-std::string lineTooLong(std::size_t limit);
+std::string lineTooLong(std::size_t limit, const Words &words = {});
 
 } // namespace calc

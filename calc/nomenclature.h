@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/realdesign.h"
+#include "calc/words.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +9,7 @@
 
 namespace calc {
 
-// One line of the parts list; every text is French and ready to show.
+// One line of the parts list; every text is in the language of `words` and ready to show.
 struct NomenclatureLine {
     std::string reference; // "R2", or "D1 à D4" for the diodes
     int quantity = 1;
@@ -27,16 +28,16 @@ struct Nomenclature {
 // The parts to buy for this real design: the talon and C2 as typed, the smallest standard trimmer
 // that reaches the potentiometer (no line when it reads 0), the Rs zone D picks for this talon and
 // potentiometer, one line for all the diodes. Resistances in kΩ, capacitors in nF.
-Nomenclature nomenclature(const RealDesign &design);
+Nomenclature nomenclature(const RealDesign &design, const Words &words = {});
 
 // "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output.
-std::string outputNames(const std::vector<int> &outputs);
+std::string outputNames(const std::vector<int> &outputs, const Words &words = {});
 
 // The sheet's notes: outputs that could not be wired, no diode at all, a design not done.
-std::vector<std::string> nomenclatureNotes(const Nomenclature &parts);
+std::vector<std::string> nomenclatureNotes(const Nomenclature &parts, const Words &words = {});
 
 // One line of text per part ("R2 — 1 — 150 kΩ — talon de l'oscillateur"), then the notes on
 // outputs that could not be wired and on a design not done; each line ends with '\n'.
-std::string nomenclatureText(const Nomenclature &parts, std::string_view indent = {});
+std::string nomenclatureText(const Nomenclature &parts, std::string_view indent = {}, const Words &words = {});
 
 } // namespace calc

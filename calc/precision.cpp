@@ -187,13 +187,13 @@ Spread spread(double value, double lowFactor, double highFactor)
 
 bool isTolerance(double percent) { return percent >= 0 && percent <= MaxTolerance; }
 
-std::string ruleCaption(RuleId id, char separator)
+std::string ruleCaption(RuleId id, char separator, const Words &words)
 {
     switch (id) {
     case RuleId::ResistanceRange:
         return "10 kΩ ≤ R ≤ 1 MΩ";
     case RuleId::OscillatorStarts:
-        return "R ≥ 1 kΩ (sinon l'oscillateur risque de ne pas démarrer)";
+        return words.translate("Precision", "R ≥ 1 kΩ (sinon l'oscillateur risque de ne pas démarrer)");
     case RuleId::CapacitorMinimum:
         return "C > " + formatGeneral(0.05, separator) + " nF (50 pF)";
     case RuleId::SeriesResistor:

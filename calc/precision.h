@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/realdesign.h"
+#include "calc/words.h"
 
 #include <array>
 #include <optional>
@@ -65,8 +66,8 @@ struct Rule {
     bool met = false;
 };
 
-// French caption of a data-sheet rule, numbers written with `separator`.
-std::string ruleCaption(RuleId id, char separator);
+// Caption of a data-sheet rule in the language of `words`, numbers written with `separator`.
+std::string ruleCaption(RuleId id, char separator, const Words &words = {});
 
 struct Precision {
     bool assessable = false; // false: no parts yet (R or C zero); nothing below is meaningful

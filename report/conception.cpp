@@ -35,7 +35,9 @@ constexpr std::array<std::pair<const char *, double calc::Tolerances::*>, 4> Tol
     std::pair{"R", &calc::Tolerances::r}, std::pair{"C", &calc::Tolerances::c}, std::pair{"K", &calc::Tolerances::k},
     std::pair{"ajustable", &calc::Tolerances::p}};
 
-QString tr(const char *text) { return QCoreApplication::translate("Conception", text); }
+struct ConceptionWords {
+    Q_DECLARE_TR_FUNCTIONS(Conception)
+};
 
 // A text the period or a part field would accept from the keyboard.
 bool isFieldText(const QString &text)
@@ -62,12 +64,12 @@ public:
     {
         const QJsonValue value = m_object.value(key);
         if (!value.isString())
-            return fail(tr("la clé « %1 » manque ou n'est pas un texte").arg(key));
+            return fail(ConceptionWords::tr("la clé « %1 » manque ou n'est pas un texte").arg(key));
         out = value.toString();
         if (out.size() > limit)
-            return fail(tr("le texte de « %1 » est trop long").arg(key));
+            return fail(ConceptionWords::tr("le texte de « %1 » est trop long").arg(key));
         if (field && !isFieldText(out))
-            return fail(tr("« %1 » vaut « %2 », qui n'est pas un nombre (des chiffres et un seul séparateur)")
+            return fail(ConceptionWords::tr("« %1 » vaut « %2 », qui n'est pas un nombre (des chiffres et un seul séparateur)")
                             .arg(key, out.left(MaxField)));
         return true;
     }
@@ -84,7 +86,7 @@ private:
 
 QString refusal(const QString &path, const QString &why)
 {
-    return tr("Le fichier « %1 » ne peut pas être ouvert : %2.").arg(path, why);
+    return ConceptionWords::tr("Le fichier « %1 » ne peut pas être ouvert : %2.").arg(path, why);
 }
 
 } // namespace
@@ -102,17 +104,17 @@ ConceptionRead parseConception(const QByteArray &bytes, const QString &path)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return refuse(tr("ce n'est pas du JSON lisible (erreur à l'octet %1)").arg(parseError.offset));
+        return refuse(ConceptionWords::tr("ce n'est pas du JSON lisible (erreur à l'octet %1)").arg(parseError.offset));
     if (!document.isObject())
-        return refuse(tr("ce n'est pas un objet JSON"));
+        return refuse(ConceptionWords::tr("ce n'est pas un objet JSON"));
     QJsonObject object = document.object();
     if (object.value(Format).toString() != FormatName)
-        return refuse(tr("ce n'est pas une conception Chronalys CD4060 (clé « format »)"));
+        return refuse(ConceptionWords::tr("ce n'est pas une conception Chronalys CD4060 (clé « format »)"));
     const QJsonValue version = object.value(Version);
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
-        return refuse(tr("la clé « version » manque ou n'est pas un entier positif"));
+        return refuse(ConceptionWords::tr("la clé « version » manque ou n'est pas un entier positif"));
     if (version.toDouble() > CurrentVersion)
-        return refuse(tr("il vient d'une version plus récente du programme (format %1)").arg(version.toDouble()));
+        return refuse(ConceptionWords::tr("il vient d'une version plus récente du programme (format %1)").arg(version.toDouble()));
 
     Conception c;
     Reader reader(object, why);
@@ -121,17 +123,17 @@ ConceptionRead parseConception(const QByteArray &bytes, const QString &path)
         return refuse(why);
     const QString serie = object.value(Serie).toString();
     if (serie != QLatin1String("E24") && serie != QLatin1String("E12"))
-        return refuse(tr("« serie » doit valoir E12 ou E24"));
+        return refuse(ConceptionWords::tr("« serie » doit valoir E12 ou E24"));
     c.Pas_Serie = serie == QLatin1String("E12") ? calc::PasE12 : calc::PasE24;
     if (!reader.text(K4060, c.K4060, MaxField, false))
         return refuse(why);
     if (!isConstantText(c.K4060))
-        return refuse(tr("« K4060 » vaut « %1 », qui n'est pas un nombre positif").arg(c.K4060.left(MaxField)));
+        return refuse(ConceptionWords::tr("« K4060 » vaut « %1 », qui n'est pas un nombre positif").arg(c.K4060.left(MaxField)));
     const QJsonObject tolerances = object.value(Tolerances).toObject();
     for (const auto &[key, member] : ToleranceKeys) {
         const QJsonValue value = tolerances.value(QLatin1String(key));
         if (!value.isDouble() || !calc::isTolerance(value.toDouble()))
-            return refuse(tr("la tolérance « %1 » manque ou n'est pas un pourcentage de 0 à 50").arg(QLatin1String(key)));
+            return refuse(ConceptionWords::tr("la tolérance « %1 » manque ou n'est pas un pourcentage de 0 à 50").arg(QLatin1String(key)));
         c.tolerances.*member = value.toDouble();
     }
     if (object.contains(Composants)) {
@@ -141,15 +143,15 @@ ConceptionRead parseConception(const QByteArray &bytes, const QString &path)
         if (!object.value(Composants).isObject() || !partReader.text(C2, p.C2, MaxField, true)
             || !partReader.text(Talon, p.talon, MaxField, true)
             || !partReader.text(Potentiometre, p.potentiometre, MaxField, true))
-            return refuse(why.isEmpty() ? tr("« composants » n'est pas un objet") : why);
+            return refuse(why.isEmpty() ? ConceptionWords::tr("« composants » n'est pas un objet") : why);
         const QJsonValue outputs = parts.value(Sorties);
         if (!outputs.isArray())
-            return refuse(tr("« sorties » manque ou n'est pas une liste"));
+            return refuse(ConceptionWords::tr("« sorties » manque ou n'est pas une liste"));
         int pattern = 0;
         for (const QJsonValue output : outputs.toArray()) {
             const double n = output.toDouble(-1);
             if (!output.isDouble() || n != std::floor(n) || n < 1 || n > calc::OutputCount)
-                return refuse(tr("« sorties » ne tient que des sorties de 1 à 13"));
+                return refuse(ConceptionWords::tr("« sorties » ne tient que des sorties de 1 à 13"));
             pattern |= 1 << (static_cast<int>(n) - 1);
         }
         p.sorties = calc::outputsOf(pattern);
@@ -170,19 +172,19 @@ ConceptionRead readConception(const QString &path)
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir())
-        read.error = refusal(path, tr("c'est un dossier"));
+        read.error = refusal(path, ConceptionWords::tr("c'est un dossier"));
     else if (!info.exists())
-        read.error = refusal(path, tr("il n'existe pas"));
+        read.error = refusal(path, ConceptionWords::tr("il n'existe pas"));
     else if (info.size() > MaxConceptionBytes)
-        read.error = refusal(path, tr("il est trop gros pour une conception (plus de 1 Mio)"));
+        read.error = refusal(path, ConceptionWords::tr("il est trop gros pour une conception (plus de 1 Mio)"));
     else if (!file.open(QIODevice::ReadOnly))
-        read.error = refusal(path, tr("il ne peut pas être lu"));
+        read.error = refusal(path, ConceptionWords::tr("il ne peut pas être lu"));
     if (!read.error.isEmpty())
         return read;
     // The size may have grown since: never read more than the limit allows.
     const QByteArray bytes = file.read(MaxConceptionBytes + 1);
     if (bytes.size() > MaxConceptionBytes)
-        return {std::nullopt, refusal(path, tr("il est trop gros pour une conception (plus de 1 Mio)"))};
+        return {std::nullopt, refusal(path, ConceptionWords::tr("il est trop gros pour une conception (plus de 1 Mio)"))};
     return parseConception(bytes, path);
 }
 
@@ -229,12 +231,12 @@ QString writeConception(const Conception &conception, const QString &path)
     const QByteArray bytes = conceptionJson(conception);
     QString why;
     if (!file.open(QIODevice::WriteOnly))
-        why = tr("le dossier n'existe pas ou n'accepte pas d'écriture");
+        why = ConceptionWords::tr("le dossier n'existe pas ou n'accepte pas d'écriture");
     else if (file.write(bytes) != bytes.size() || !file.commit())
-        why = tr("l'écriture a échoué (disque plein ?)");
+        why = ConceptionWords::tr("l'écriture a échoué (disque plein ?)");
     else
         return {};
-    return tr("La conception n'a pas pu être enregistrée dans « %1 » : %2 ; le fichier d'avant, s'il y en avait "
+    return ConceptionWords::tr("La conception n'a pas pu être enregistrée dans « %1 » : %2 ; le fichier d'avant, s'il y en avait "
               "un, est intact.")
         .arg(path, why);
 }

@@ -32,7 +32,7 @@ struct Conception {
     bool operator==(const Conception &) const = default;
 };
 
-// A design file read whole, or the French message that names the file and says what is wrong.
+// A design file read whole, or the message that names the file and says what is wrong.
 struct ConceptionRead {
     std::optional<Conception> conception;
     QString error;
@@ -43,7 +43,7 @@ ConceptionRead readConception(const QString &path);
 ConceptionRead parseConception(const QByteArray &bytes, const QString &path);
 
 QByteArray conceptionJson(const Conception &conception);
-// Written whole or not at all (QSaveFile); an empty text, or the French message naming the file.
+// Written whole or not at all (QSaveFile); an empty text, or the message naming the file.
 QString writeConception(const Conception &conception, const QString &path);
 
 } // namespace report

@@ -14,7 +14,7 @@ namespace report {
 // "valeurs" with a "." decimal point, then the sections asked for.
 std::string csvHeader(const Sections &sections); // newline included
 void appendCsvRow(std::string &out, const calc::Road &road, const Sections &sections, long long line);
-// A line that could not be read: its number and the French message, the rest empty.
+// A line that could not be read: its number and the message, the rest empty.
 void appendCsvError(std::string &out, const Sections &sections, long long line, std::string_view message);
 
 } // namespace report

@@ -1,5 +1,7 @@
 #include "report/precisiontext.h"
 
+#include "report/words.h"
+
 #include "calc/numbertext.h"
 
 #include <QCoreApplication>
@@ -8,7 +10,12 @@ namespace report {
 
 namespace {
 
+struct Precision {
+    Q_DECLARE_TR_FUNCTIONS(Precision)
+};
+
 const QString Dash = QStringLiteral("—");
+const QString Indent = QStringLiteral("    ");
 
 QString qtext(const std::string &value) { return QString::fromStdString(value); }
 
@@ -28,7 +35,13 @@ struct Numbers {
 
 QString ruleVerdict(const calc::Rule &rule)
 {
-    return rule.met ? QStringLiteral("respectée") : QStringLiteral("non respectée");
+    return rule.met ? Precision::tr("respectée") : Precision::tr("non respectée");
+}
+
+// "caption : verdict", the caption in the interface's language.
+QString ruleLine(calc::RuleId id, char separator, const QString &verdict)
+{
+    return Precision::tr("%1 : %2").arg(qtext(calc::ruleCaption(id, separator, report::words())), verdict);
 }
 
 } // namespace
@@ -45,10 +58,9 @@ QString calibrationRefusal(char separator)
 {
     const Numbers number{separator, 0};
     const calc::K4060Range range = calc::CalibrationRange;
-    return QCoreApplication::translate("Precision", "Période mesurée refusée : elle donnerait un K4060 hors de %1 à %2 "
-                                                    "(K de %3 à %4 × 10^-6).\nCause probable : la mesure a été prise "
-                                                    "sur une autre sortie, ou un composant n'a pas la valeur indiquée "
-                                                    "en zone C.")
+    return Precision::tr("Période mesurée refusée : elle donnerait un K4060 hors de %1 à %2 (K de %3 à %4 × 10^-6).\n"
+                     "Cause probable : la mesure a été prise sur une autre sortie, ou un composant n'a pas la "
+                     "valeur indiquée en zone C.")
         .arg(number.general(range.low), number.general(range.high), number.general(range.low / 100),
              number.general(range.high / 100));
 }
@@ -61,14 +73,14 @@ QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
     case Verdict::Found:
         return {};
     case Verdict::NoPeriod:
-        return QStringLiteral("Aucune période T n'est demandée : il n'y a rien à ajuster.");
+        return Precision::tr("Aucune période T n'est demandée : il n'y a rien à ajuster.");
     case Verdict::NoTalon:
-        return QStringLiteral("Aucune résistance talon ne convient : la résistance voulue (%1 kΩ) est trop faible.")
+        return Precision::tr("Aucune résistance talon ne convient : la résistance voulue (%1 kΩ) est trop faible.")
             .arg(number.kilohms(advice.wanted));
     case Verdict::NoTrimmer:
         break;
     }
-    return QStringLiteral("Aucun ajustable jusqu'à 1000 kΩ ne couvre les tolérances avec le talon de %1 kΩ.")
+    return Precision::tr("Aucun ajustable jusqu'à 1000 kΩ ne couvre les tolérances avec le talon de %1 kΩ.")
         .arg(number.general(advice.talon));
 }
 
@@ -77,14 +89,15 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
     const Numbers number{design.separator, design.Mode_Affichage};
     const bool ok = p.assessable;
     PrecisionTexts texts;
-    texts.errors = {QStringLiteral("Période T : %1").arg(ok ? number.percent(p.errorT) : Dash),
-                    QStringLiteral("Pulse T1 : %1").arg(ok ? number.percent(p.errorT1) : Dash)};
-    auto range = [&](const char *what, const calc::Spread &spread) {
-        return QLatin1String(what)
-             + (ok ? QStringLiteral("de %1 à %2 s").arg(number.seconds(spread.low), number.seconds(spread.high)) : Dash);
+    texts.errors = {Precision::tr("Période T : %1").arg(ok ? number.percent(p.errorT) : Dash),
+                    Precision::tr("Pulse T1 : %1").arg(ok ? number.percent(p.errorT1) : Dash)};
+    auto range = [&](const calc::Spread &spread) {
+        return ok ? Precision::tr("de %1 à %2 s").arg(number.seconds(spread.low), number.seconds(spread.high)) : Dash;
     };
-    texts.spreads = {range("Pire cas, T : ", p.worstT), range("Pire cas, T1 : ", p.worstT1),
-                     range("Statistique, T : ", p.statisticalT) + (ok ? range(" ; T1 : ", p.statisticalT1) : QString())};
+    texts.spreads = {Precision::tr("Pire cas, T : %1").arg(range(p.worstT)),
+                     Precision::tr("Pire cas, T1 : %1").arg(range(p.worstT1)),
+                     ok ? Precision::tr("Statistique, T : %1 ; T1 : %2").arg(range(p.statisticalT), range(p.statisticalT1))
+                        : Precision::tr("Statistique, T : %1").arg(Dash)};
 
     const calc::TrimmerAdvice &advice = p.trimmer;
     if (!ok)
@@ -92,23 +105,24 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
     else if (advice.verdict != calc::TrimmerAdvice::Verdict::Found)
         texts.trimmer[0] = trimmerVerdict(advice, design.separator);
     else
-        texts.trimmer = {QStringLiteral("Talon : %1 kΩ (résistance voulue : %2 kΩ)")
+        texts.trimmer = {Precision::tr("Talon : %1 kΩ (résistance voulue : %2 kΩ)")
                              .arg(number.general(advice.talon), number.kilohms(advice.wanted)),
-                         QStringLiteral("Ajustable : %1 kΩ").arg(number.general(advice.trimmer)),
-                         QStringLiteral("Réglage : %1 kΩ, soit %2 % de la course")
+                         Precision::tr("Ajustable : %1 kΩ").arg(number.general(advice.trimmer)),
+                         Precision::tr("Réglage : %1 kΩ, soit %2 % de la course")
                              .arg(number.kilohms(advice.setting), number.travel(advice.travel)),
-                         QStringLiteral("T réglable de %1 à %2 s")
+                         Precision::tr("T réglable de %1 à %2 s")
                              .arg(number.seconds(advice.sweep.low), number.seconds(advice.sweep.high))};
 
     for (std::size_t i = 0; i < 2; ++i) {
         const calc::PulseChoice &pulse = p.pulses[i];
-        const QString side = i == 0 ? QStringLiteral("En dessous") : QStringLiteral("Au-dessus");
-        texts.pulses[i] = ok && pulse.n > 0 ? QStringLiteral("%1 : n = %2 (%3), T1 = %4 s, %5")
-                                                  .arg(side)
-                                                  .arg(pulse.n)
-                                                  .arg(outputList(pulse.n), number.seconds(pulse.T1),
-                                                       number.percent(pulse.error))
-                                            : QStringLiteral("%1 : aucun").arg(side);
+        if (!ok || pulse.n == 0) {
+            texts.pulses[i] = i == 0 ? Precision::tr("En dessous : aucun") : Precision::tr("Au-dessus : aucun");
+            continue;
+        }
+        const QString found = i == 0 ? Precision::tr("En dessous : n = %1 (%2), T1 = %3 s, %4")
+                                     : Precision::tr("Au-dessus : n = %1 (%2), T1 = %3 s, %4");
+        texts.pulses[i] = found.arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
+                                    number.percent(pulse.error));
     }
     for (std::size_t i = 0; ok && i < p.solutions.size() && i < texts.solutions.size(); ++i) {
         const calc::Solution &s = p.solutions[i];
@@ -117,8 +131,7 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
                               number.seconds(s.T) + QStringLiteral(" s"), number.percent(s.error)};
     }
     for (std::size_t i = 0; i < texts.rules.size(); ++i)
-        texts.rules[i] = qtext(calc::ruleCaption(calc::AllRules[i], design.separator)) + QStringLiteral(" : ")
-                       + (ok ? ruleVerdict(p.rules[i]) : Dash);
+        texts.rules[i] = ruleLine(calc::AllRules[i], design.separator, ok ? ruleVerdict(p.rules[i]) : Dash);
     return texts;
 }
 
@@ -126,38 +139,39 @@ QStringList precisionSection(const calc::Precision &p, const calc::Road &road, c
 {
     const calc::RealDesign &design = road.real;
     const Numbers number{design.separator, design.Mode_Affichage};
-    QStringList lines{QStringLiteral("E - Précision")};
+    QStringList lines{Precision::tr("E - Précision")};
     if (!p.assessable)
-        return lines << QStringLiteral("    Rien à évaluer : pas de condensateur ou de résistance.");
-    lines << QStringLiteral("    Écart de T = %1 ; écart de T1 = %2").arg(number.percent(p.errorT), number.percent(p.errorT1))
-          << QStringLiteral("    Pire cas : T de %1 à %2 s ; T1 de %3 à %4 s")
-                 .arg(number.seconds(p.worstT.low), number.seconds(p.worstT.high), number.seconds(p.worstT1.low),
-                      number.seconds(p.worstT1.high))
-          << QStringLiteral("    Statistique : T de %1 à %2 s ; T1 de %3 à %4 s")
-                 .arg(number.seconds(p.statisticalT.low), number.seconds(p.statisticalT.high),
-                      number.seconds(p.statisticalT1.low), number.seconds(p.statisticalT1.high));
+        return lines << Indent + Precision::tr("Rien à évaluer : pas de condensateur ou de résistance.");
+    lines << Indent + Precision::tr("Écart de T = %1 ; écart de T1 = %2").arg(number.percent(p.errorT), number.percent(p.errorT1))
+          << Indent + Precision::tr("Pire cas : T de %1 à %2 s ; T1 de %3 à %4 s")
+                          .arg(number.seconds(p.worstT.low), number.seconds(p.worstT.high),
+                               number.seconds(p.worstT1.low), number.seconds(p.worstT1.high))
+          << Indent + Precision::tr("Statistique : T de %1 à %2 s ; T1 de %3 à %4 s")
+                          .arg(number.seconds(p.statisticalT.low), number.seconds(p.statisticalT.high),
+                               number.seconds(p.statisticalT1.low), number.seconds(p.statisticalT1.high));
     const calc::TrimmerAdvice &advice = p.trimmer;
     if (advice.verdict != calc::TrimmerAdvice::Verdict::Found)
-        lines << QStringLiteral("    Ajustable conseillé : ") + trimmerVerdict(advice, design.separator);
+        lines << Indent + Precision::tr("Ajustable conseillé : %1").arg(trimmerVerdict(advice, design.separator));
     else
-        lines << QStringLiteral("    Ajustable conseillé : talon %1 kΩ + ajustable %2 kΩ réglé à %3 kΩ (%4 % de la course), "
-                                "T de %5 à %6 s")
-                     .arg(number.general(advice.talon), number.general(advice.trimmer), number.kilohms(advice.setting),
-                          number.travel(advice.travel), number.seconds(advice.sweep.low),
-                          number.seconds(advice.sweep.high));
+        lines << Indent + Precision::tr("Ajustable conseillé : talon %1 kΩ + ajustable %2 kΩ réglé à %3 kΩ (%4 % de la "
+                                    "course), T de %5 à %6 s")
+                              .arg(number.general(advice.talon), number.general(advice.trimmer),
+                                   number.kilohms(advice.setting), number.travel(advice.travel),
+                                   number.seconds(advice.sweep.low), number.seconds(advice.sweep.high));
     for (const calc::PulseChoice &pulse : p.pulses)
         if (pulse.n > 0)
-            lines << QStringLiteral("    Pulse réalisable : n = %1 (%2), T1 = %3 s, %4")
-                         .arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
-                              number.percent(pulse.error));
+            lines << Indent + Precision::tr("Pulse réalisable : n = %1 (%2), T1 = %3 s, %4")
+                                  .arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
+                                       number.percent(pulse.error));
     for (const calc::Solution &s : p.solutions)
-        lines << QStringLiteral("    Autre solution : C2 = %1 nF, talon %2 kΩ, T = %3 s, %4")
-                     .arg(number.general(s.C2), number.general(s.talon), number.seconds(s.T), number.percent(s.error));
+        lines << Indent + Precision::tr("Autre solution : C2 = %1 nF, talon %2 kΩ, T = %3 s, %4")
+                              .arg(number.general(s.C2), number.general(s.talon), number.seconds(s.T),
+                                   number.percent(s.error));
     for (const calc::Rule &rule : p.rules)
-        lines << QStringLiteral("    %1 : %2").arg(qtext(calc::ruleCaption(rule.id, design.separator)), ruleVerdict(rule));
+        lines << Indent + ruleLine(rule.id, design.separator, ruleVerdict(rule));
     if (sections.measuredT) {
         const std::optional<double> k4060 = calc::calibratedK4060(design, *sections.measuredT);
-        lines << QStringLiteral("    K4060 calibré = %1").arg(k4060 ? number.general(*k4060) : Dash);
+        lines << Indent + Precision::tr("K4060 calibré = %1").arg(k4060 ? number.general(*k4060) : Dash);
     }
     return lines;
 }

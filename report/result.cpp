@@ -6,21 +6,23 @@
 #include "calc/numbertext.h"
 #include "calc/realtiming.h"
 
+#include <QtGlobal>
+
 namespace report {
 
-std::string_view stopSentence(calc::Stop stop)
+const char *stopSentence(calc::Stop stop)
 {
     switch (stop) {
     case calc::Stop::PeriodTooShort:
-        return "la période T est inférieure à 25 ms";
+        return QT_TRANSLATE_NOOP("Rapport", "la période T est inférieure à 25 ms");
     case calc::Stop::NoPulse:
-        return "la durée du pulse T1 est nulle";
+        return QT_TRANSLATE_NOOP("Rapport", "la durée du pulse T1 est nulle");
     case calc::Stop::RatioTooSmall:
-        return "le rapport T / T1 est inférieur à 2,001";
+        return QT_TRANSLATE_NOOP("Rapport", "le rapport T / T1 est inférieur à 2,001");
     case calc::Stop::None:
         break;
     }
-    return {};
+    return "";
 }
 
 std::array<Value, ValueCount> values(const calc::Road &road)

@@ -18,8 +18,9 @@ struct Sections {
     bool chronogramme = false;       // section F, for a converted design
 };
 
-// French, lower case, no full stop: why the road stopped; empty when it did not.
-std::string_view stopSentence(calc::Stop stop);
+// French, lower case, no full stop: why the road stopped; empty when it did not. JSON and CSV
+// write it as it is, the same in every language; the report translates it (context "Rapport").
+const char *stopSentence(calc::Stop stop);
 
 // One number of "valeurs"; none where the road did not get that far.
 struct Value {

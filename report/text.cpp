@@ -2,15 +2,23 @@
 
 #include "report/chronogram.h"
 #include "report/precisiontext.h"
+#include "report/words.h"
 
 #include "calc/nomenclature.h"
 #include "calc/tables.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace report {
 
 namespace {
+
+struct Rapport {
+    Q_DECLARE_TR_FUNCTIONS(Rapport)
+};
+
+const QString Indent = QStringLiteral("    ");
 
 QString qtext(std::string_view value) { return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())); }
 
@@ -20,12 +28,10 @@ QString outputNames(const std::array<bool, 14> &on, bool markPinless)
     for (int n = 1; n <= calc::OutputCount; ++n) {
         if (!on[static_cast<std::size_t>(n)])
             continue;
-        QString name = QStringLiteral("Q%1").arg(n);
-        if (markPinless && calc::isPinless(n))
-            name += QStringLiteral(" (impossible)");
-        names.append(name);
+        const QString name = QStringLiteral("Q%1").arg(n);
+        names.append(markPinless && calc::isPinless(n) ? Rapport::tr("%1 (impossible)").arg(name) : name);
     }
-    return names.isEmpty() ? QStringLiteral("aucune") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? Rapport::tr("aucune") : names.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -35,41 +41,43 @@ QString textReport(const calc::Road &road, const Sections &sections)
     const calc::Design &design = road.design;
     const calc::RealDesign &real = road.real;
     QStringList lines;
-    lines << QStringLiteral("A - Temporisation demandée")
-          << QStringLiteral("    Période oscillateur = %1").arg(qtext(road.labelText));
+    lines << Rapport::tr("A - Temporisation demandée")
+          << Indent + Rapport::tr("Période oscillateur = %1").arg(qtext(road.labelText));
     if (road.designed)
-        lines << QStringLiteral("B - Valeur des composants calculés")
-              << QStringLiteral("    Sorties \"On\" : %1").arg(outputNames(design.on, true))
-              << QStringLiteral("    Condensateur \"C2\" = %1").arg(qtext(design.C2Caption))
-              << QStringLiteral("    Résistance \"R2\" = %1").arg(qtext(design.R2Caption));
+        lines << Rapport::tr("B - Valeur des composants calculés")
+              << Indent + Rapport::tr("Sorties \"On\" : %1").arg(outputNames(design.on, true))
+              << Indent + Rapport::tr("Condensateur \"C2\" = %1").arg(qtext(design.C2Caption))
+              << Indent + Rapport::tr("Résistance \"R2\" = %1").arg(qtext(design.R2Caption));
     if (road.converted)
-        lines << QStringLiteral("C - Valeur réelle des composants (série %1)")
+        lines << Rapport::tr("C - Valeur réelle des composants (série %1)")
                      .arg(real.Pas_Serie == calc::PasE12 ? QStringLiteral("E12") : QStringLiteral("E24"))
-              << QStringLiteral("    Condensateur \"C2\" = %1 nF").arg(qtext(real.capacitorText).trimmed())
-              << QStringLiteral("    Résistance \"R2\" = %1 Kohm + potentiomètre %2 Kohm")
-                     .arg(qtext(real.talonText), qtext(real.potentiometerText))
-              << QStringLiteral("    Sorties \"On\" : %1").arg(outputNames(calc::outputsOfPattern(real.pattern), false))
-              << QStringLiteral("D - Temporisation réelle")
-              << QStringLiteral("    Période oscillateur = %1").arg(qtext(real.shown.FrequenceOscillateur))
-              << QStringLiteral("    Période \"T\" = %1 s").arg(qtext(real.shown.T_reel))
-              << QStringLiteral("    Durée du pulse \"T1\" = %1 s").arg(qtext(real.shown.T1_reel))
-              << QStringLiteral("    Résistance \"Rs\" = %1").arg(qtext(real.shown.ValeurRs));
+              << Indent + Rapport::tr("Condensateur \"C2\" = %1 nF").arg(qtext(real.capacitorText).trimmed())
+              << Indent + Rapport::tr("Résistance \"R2\" = %1 Kohm + potentiomètre %2 Kohm")
+                              .arg(qtext(real.talonText), qtext(real.potentiometerText))
+              << Indent + Rapport::tr("Sorties \"On\" : %1").arg(outputNames(calc::outputsOfPattern(real.pattern), false))
+              << Rapport::tr("D - Temporisation réelle")
+              << Indent + Rapport::tr("Période oscillateur = %1").arg(qtext(real.shown.FrequenceOscillateur))
+              << Indent + Rapport::tr("Période \"T\" = %1 s").arg(qtext(real.shown.T_reel))
+              << Indent + Rapport::tr("Durée du pulse \"T1\" = %1 s").arg(qtext(real.shown.T1_reel))
+              << Indent + Rapport::tr("Résistance \"Rs\" = %1").arg(qtext(real.shown.ValeurRs));
     if (const std::optional<calc::Precision> precision = precisionOf(road, sections))
         lines << precisionSection(*precision, road, sections);
     if (sections.chronogramme && road.converted)
         lines << chronogramSection(real);
     if (road.stop != calc::Stop::None)
-        lines << QStringLiteral("Calcul arrêté : %1.").arg(qtext(stopSentence(road.stop)));
+        lines << Rapport::tr("Calcul arrêté : %1.").arg(Rapport::tr(stopSentence(road.stop)));
     if (road.alarmsKnown) {
         QStringList alarms;
         for (int n : road.alarms)
             alarms << QString::number(n);
-        lines << QStringLiteral("Alarmes : %1")
-                     .arg(alarms.isEmpty() ? QStringLiteral("aucune") : alarms.join(QStringLiteral(", ")));
+        lines << Rapport::tr("Alarmes : %1").arg(alarms.isEmpty() ? Rapport::tr("aucune") : alarms.join(QStringLiteral(", ")));
     }
     QString report = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (sections.nomenclature)
-        report += QStringLiteral("Nomenclature\n") + qtext(calc::nomenclatureText(calc::nomenclature(real), "    "));
+    if (sections.nomenclature) {
+        const calc::Words words = report::words();
+        report += Rapport::tr("Nomenclature") + QLatin1Char('\n')
+                + qtext(calc::nomenclatureText(calc::nomenclature(real, words), Indent.toStdString(), words));
+    }
     return report;
 }
 

@@ -8,8 +8,9 @@
 
 namespace report {
 
-// The French report of a result, zone after zone (A to E), why the road stopped, the alarms when
-// they are known, then the parts list when asked for; every line ends with a newline.
+// The report of a result in the interface's language, zone after zone (A to F), why the road
+// stopped, the alarms when they are known, then the parts list when asked for; every line ends
+// with a newline.
 QString textReport(const calc::Road &road, const Sections &sections);
 
 } // namespace report

@@ -10,6 +10,9 @@ build_run=(cmake g++ qt6-base-dev qt6-svg-dev)
 build_run+=(fonts-liberation2)
 # qt6-translations-l10n: qtbase_fr.qm, Qt's French for the file, print and message-box dialogs.
 build_run+=(qt6-translations-l10n)
+# qt6-tools-dev, qt6-l10n-tools: qt_add_translations and lrelease compile the English texts
+# (translations/chronalys_en.ts) into the program.
+build_run+=(qt6-tools-dev qt6-l10n-tools)
 
 # --- Testing adds --------------------------------------------------------------------------------
 # libgtest-dev: the test suites; locales: they generate a French C locale with localedef.

@@ -2,6 +2,7 @@
 
 #include "settings/atomicsave.h"
 #include "settings/commun_p.h"
+#include "settings/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -134,6 +135,15 @@ QString sideFile(const QString &besideBase, const QString &dataFolder, const QSt
     return QFileInfo::exists(installed) ? QDir::toNativeSeparators(installed) : beside;
 }
 
+// The English side file lies beside the French one; missing, the French one serves.
+QString inLanguage(const QString &frenchPath)
+{
+    if (langue() != Langue::Anglais || !frenchPath.endsWith(QLatin1String(".TXT")))
+        return frenchPath;
+    const QString english = frenchPath.chopped(4) + QStringLiteral("_en.TXT");
+    return QFileInfo::exists(english) ? english : frenchPath;
+}
+
 } // namespace
 
 QString Chemin_Fichier_INI()
@@ -186,8 +196,8 @@ QString Saut_Ligne() { return state().sautLigne; }
 int Mode_Diagnostic() { return state().modeDiagnostic; }
 QString Nom_Base() { return state().nomBase; }
 QString Chemin_INI() { return state().cheminIni; }
-QString Chemin_Aide() { return state().cheminAide; }
-QString Chemin_Alarme() { return state().cheminAlarme; }
+QString Chemin_Aide() { return inLanguage(state().cheminAide); }
+QString Chemin_Alarme() { return inLanguage(state().cheminAlarme); }
 int Compte_Sauve() { return state().compteSauve; }
 int Compte_Restaure() { return state().compteRestaure; }
 

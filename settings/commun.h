@@ -33,6 +33,7 @@ int Mode_Diagnostic();  // 1-based position of "BUG" in the upper-cased command 
                         // at most 32767 (16-bit, clamped so a far position still counts)
 QString Nom_Base();     // executable name without extension and without its "_(...)" tag
 QString Chemin_INI();
+// In English (settings/language.h), "…_Aide_en.TXT" and "…_Alarme_en.TXT" when they exist.
 QString Chemin_Aide();
 QString Chemin_Alarme();
 int Compte_Sauve();     // Sauve_Position calls so far in this run

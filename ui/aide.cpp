@@ -50,22 +50,27 @@ QString texteAide(const QByteArray &contenu)
     return Commun::decode(texte, encodage);
 }
 
-void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide)
+std::optional<QString> lireAide(const QString &cheminAide)
 {
     QFile fichier(cheminAide);
-    if (!fichier.open(QIODevice::ReadOnly)) {
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // A read error ends the reading like the end of the file: what was read is shown.
+    return texteAide(fichier.readAll());
+}
+
+void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide)
+{
+    const std::optional<QString> texte = lireAide(cheminAide);
+    if (!texte) {
         showMessageBox(QApplication::activeWindow(), QMessageBox::Critical, QString(),
-                       QStringLiteral("le fichier d'aide \"") + cheminAide
-                           + QStringLiteral("\" n'existe pas"));
+                       QCoreApplication::translate("Aide", "le fichier d'aide \"%1\" n'existe pas").arg(cheminAide));
         return;
     }
-    // A read error ends the reading like the end of the file: what was read is shown.
-    const QByteArray contenu = fichier.readAll();
-    fichier.close();
 
     if (fenetre.isNull())
         fenetre = new FeuilleAide;
-    fenetre->ZoneHelp()->setCaption(texteAide(contenu));
+    fenetre->setTexteAide(*texte);
     // Already open but perhaps behind the main window: bring it forward where it stands.
     if (fenetre->isVisible()) {
         fenetre->raise();
@@ -78,5 +83,5 @@ void APropos_Afficher(QWidget *parent)
 {
     showMessageBox(parent, QMessageBox::Information, QCoreApplication::applicationName(),
                    QStringLiteral("Rev 1.04\n\r")
-                       + QStringLiteral("Chronalys CD4060 — calcul de temporisation longue période, 2026"));
+                       + QCoreApplication::translate("Aide", "Chronalys CD4060 — calcul de temporisation longue période, 2026"));
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class FeuilleAide;
 class QWidget;
 
@@ -14,6 +16,9 @@ void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide);
 // The help text of the file's bytes: every line followed by LF then CR. A line ends at CR, at
 // CR LF, and at a lone LF too, so that a file written on Unix shows its lines.
 QString texteAide(const QByteArray &contenu);
+
+// The help text of the file at `cheminAide`; nothing when it cannot be opened.
+std::optional<QString> lireAide(const QString &cheminAide);
 
 // "A propos": the revision and the credit line, in an information box.
 void APropos_Afficher(QWidget *parent);

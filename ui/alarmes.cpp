@@ -2,6 +2,7 @@
 
 #include "settings/textdecoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -55,7 +56,8 @@ LignesAlarme chargerAlarmes(const QString &fichierAlarme, const QString &sautLig
     LignesAlarme lignes;
     QFile file(fichierAlarme);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString absent = QStringLiteral("le fichier \"%1\" n'est pas disponible").arg(fichierAlarme);
+        const QString absent =
+            QCoreApplication::translate("Alarmes", "le fichier \"%1\" n'est pas disponible").arg(fichierAlarme);
         std::fill(lignes.begin(), lignes.begin() + 10, absent);
         return lignes;
     }

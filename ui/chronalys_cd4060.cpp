@@ -8,6 +8,7 @@
 #include "ui/captionlabel.h"
 #include "ui/clickablelabel.h"
 #include "settings/commun.h"
+#include "settings/language.h"
 #include "calc/conversion.h"
 #include "calc/design.h"
 #include "calc/entry.h"
@@ -25,6 +26,7 @@
 #include "ui/twips.h"
 #include "ui/windowfont.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -91,18 +93,17 @@ Label *makeLabel(QWidget *parent, const QString &name, const QString &caption, Q
     return label;
 }
 
-TitledFrame *makeFrame(QWidget *parent, const QString &name, const QString &title, QRect twips)
+TitledFrame *makeFrame(QWidget *parent, const QString &name, QRect twips)
 {
-    auto *frame = new TitledFrame(title, parent);
+    auto *frame = new TitledFrame(QString(), parent);
     frame->setObjectName(name);
     placeInTwips(frame, twips.x(), twips.y(), twips.width(), twips.height());
     keepCaptionsWhole(frame);
     return frame;
 }
 
-void makeRowTemplate(QLabel *label, const QString &toolTip, bool stateRow)
+void makeRowTemplate(QLabel *label, bool stateRow)
 {
-    label->setToolTip(toolTip);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(Qt::AlignCenter);
     if (stateRow)
@@ -135,7 +136,6 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
       m_endProgram([] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Chronalys_CD4060"));
-    setWindowTitle(QStringLiteral("Chronalys pour tempo CD4060"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
 
     setFont(windowFont(8, QFont::Normal));
@@ -154,7 +154,6 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     createZoneD(client);
     createDiagnostics(client);
     setTabOrder();
-    describeControls();
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -166,6 +165,7 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     // The title's asterisk follows every change of the design.
     connect(this, &Chronalys_CD4060::realDesignChanged, this, [this] { refreshTitle(); });
     Form_Load(options);
+    retranslate(); // after start-up has made the output rows
     m_Timer1->start();
 }
 
@@ -180,49 +180,58 @@ Chronalys_CD4060::~Chronalys_CD4060()
 
 void Chronalys_CD4060::createMenus()
 {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->setObjectName(QStringLiteral("FF"));
+    // Titles and entries take their texts in retranslate().
+    const auto addMenu = [this](std::size_t at, const char *name) {
+        m_menus[at] = menuBar()->addMenu(QString());
+        m_menus[at]->setObjectName(QLatin1String(name));
+        return m_menus[at];
+    };
+    QMenu *fichier = addMenu(0, "FF");
     // The separator stands before "Quitter" whatever comes above it: Qt would fold it away at
     // the top, and a style may draw it on the menu's border without a little room above it.
     fichier->setSeparatorsCollapsible(false);
     fichier->setContentsMargins(0, 4, 0, 0);
     createConceptionMenu(fichier);
     m_QQ[0] = fichier->addSeparator();
-    m_QQ[1] = fichier->addAction(QStringLiteral("&Quitter"));
+    m_QQ[1] = fichier->addAction(QString());
 
-    QMenu *serie = menuBar()->addMenu(QStringLiteral("&Serie_E12/E24"));
-    serie->setObjectName(QStringLiteral("SS"));
+    QMenu *serie = addMenu(1, "SS");
     m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
-    m_E12E24[1] = serie->addAction(QStringLiteral("Résistance série E&24"));
-    m_E12E24[2] = serie->addAction(QStringLiteral("Résistance série E&12"));
+    m_E12E24[1] = serie->addAction(QString());
+    m_E12E24[2] = serie->addAction(QString());
 
-    QMenu *significatif = menuBar()->addMenu(QStringLiteral("Si&gnificatif"));
-    significatif->setObjectName(QStringLiteral("ZZ"));
-    m_Affichage[0] = significatif->addAction(QStringLiteral("Affichage valeur &brute"));
+    QMenu *significatif = addMenu(2, "ZZ");
+    m_Affichage[0] = significatif->addAction(QString());
     m_Affichage[1] = significatif->addAction(QStringLiteral("Bidon"));
     m_Affichage[2] = significatif->addAction(QStringLiteral("Bidon"));
-    for (int digits = 3; digits <= 5; ++digits)
-        m_Affichage[static_cast<std::size_t>(digits)] =
-            significatif->addAction(QStringLiteral("Affichage &%1 valeurs significatives").arg(digits));
+    for (std::size_t digits = 3; digits <= 5; ++digits)
+        m_Affichage[digits] = significatif->addAction(QString());
 
     // A title without entries: one click runs it.
-    QAction *visuSchema = menuBar()->addAction(QStringLiteral("S&chéma"));
-    visuSchema->setObjectName(QStringLiteral("VisuSchema"));
-    connect(visuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
+    m_VisuSchema = menuBar()->addAction(QString());
+    m_VisuSchema->setObjectName(QStringLiteral("VisuSchema"));
+    connect(m_VisuSchema, &QAction::triggered, this, &Chronalys_CD4060::VisuSchema_Click);
 
-    QMenu *outils = menuBar()->addMenu(QStringLiteral("&Outils"));
-    outils->setObjectName(QStringLiteral("OO"));
-    m_Outils[0] = outils->addAction(QStringLiteral("&Précision du montage…"));
-    m_Outils[1] = outils->addAction(QStringLiteral("&Feuille de montage…"));
-    m_Outils[2] = outils->addAction(QStringLiteral("&Copier le résultat"));
+    QMenu *outils = addMenu(3, "OO");
+    m_Outils[0] = outils->addAction(QString());
+    m_Outils[1] = outils->addAction(QString());
+    m_Outils[2] = outils->addAction(QString());
     // Beside the other tools windows; "&C" already opens "Copier le résultat".
-    m_Outils[3] = new QAction(tr("C&hronogramme…"), outils);
+    m_Outils[3] = new QAction(outils);
     outils->insertAction(m_Outils[2], m_Outils[3]);
+    // The same caption and names in either language: whoever cannot read one finds the other.
+    outils->addSeparator();
+    m_Langues = outils->addMenu(QStringLiteral("&Langue / Language"));
+    m_Langues->setObjectName(QStringLiteral("Langues"));
+    auto *langues = new QActionGroup(m_Langues);
+    m_Langue[0] = langues->addAction(QStringLiteral("&Français"));
+    m_Langue[1] = langues->addAction(QStringLiteral("&English"));
+    m_Langues->addActions(langues->actions());
 
-    QMenu *aide = menuBar()->addMenu(QStringLiteral("&?"));
-    aide->setObjectName(QStringLiteral("AA"));
-    m_Aide[0] = aide->addAction(QStringLiteral("&Aide"));
-    m_Aide[1] = aide->addAction(QStringLiteral("A &propos"));
+    QMenu *aide = addMenu(4, "AA");
+    aide->setTitle(QStringLiteral("&?"));
+    m_Aide[0] = aide->addAction(QString());
+    m_Aide[1] = aide->addAction(QString());
 
     // F10 opens the first menu, as on other desktops; Alt+letter comes with the "&" letters.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -247,19 +256,52 @@ void Chronalys_CD4060::createMenus()
     wire(m_Affichage, "Affichage", &Chronalys_CD4060::Affichage_Click, true);
     wire(m_Aide, "Aide", &Chronalys_CD4060::Aide_Click, false);
     wire(m_Outils, "Outils", &Chronalys_CD4060::Outils_Click, false);
+    wire(m_Langue, "Langue", &Chronalys_CD4060::Langue_Click, true);
 }
 
 void Chronalys_CD4060::createConceptionMenu(QMenu *fichier)
 {
-    m_Conception[0] = fichier->addAction(tr("&Ouvrir…"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+    m_Conception[0] = fichier->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                                          &Chronalys_CD4060::Ouvrir_Click);
-    m_Conception[1] = fichier->addAction(tr("&Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+    m_Conception[1] = fichier->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_S), this,
                                          &Chronalys_CD4060::Enregistrer_Click);
-    m_Conception[2] = fichier->addAction(tr("Enregistrer &sous…"), this, &Chronalys_CD4060::Enregistrer_Sous_Click);
+    m_Conception[2] = fichier->addAction(QString(), this, &Chronalys_CD4060::Enregistrer_Sous_Click);
     for (std::size_t i = 0; i < m_Conception.size(); ++i)
         m_Conception[i]->setObjectName(indexed("Conception", static_cast<int>(i)));
-    m_Recents = fichier->addMenu(tr("Conceptions &récentes"));
+    m_Recents = fichier->addMenu(QString());
     m_Recents->setObjectName(QStringLiteral("Recents"));
+}
+
+void Chronalys_CD4060::retranslateMenus()
+{
+    m_menus[0]->setTitle(tr("&Fichier"));
+    m_Conception[0]->setText(tr("&Ouvrir…"));
+    m_Conception[1]->setText(tr("&Enregistrer"));
+    m_Conception[2]->setText(tr("Enregistrer &sous…"));
+    m_Recents->setTitle(tr("Conceptions &récentes"));
+    fillRecents();
+    m_QQ[1]->setText(tr("&Quitter"));
+
+    m_menus[1]->setTitle(tr("&Serie_E12/E24"));
+    m_E12E24[1]->setText(tr("Résistance série E&24"));
+    m_E12E24[2]->setText(tr("Résistance série E&12"));
+
+    m_menus[2]->setTitle(tr("Si&gnificatif"));
+    m_Affichage[0]->setText(tr("Affichage valeur &brute"));
+    for (std::size_t digits = 3; digits <= 5; ++digits)
+        m_Affichage[digits]->setText(tr("Affichage &%1 valeurs significatives").arg(digits));
+
+    m_VisuSchema->setText(tr("S&chéma"));
+
+    m_menus[3]->setTitle(tr("&Outils"));
+    m_Outils[0]->setText(tr("&Précision du montage…"));
+    m_Outils[1]->setText(tr("&Feuille de montage…"));
+    m_Outils[2]->setText(tr("&Copier le résultat"));
+    m_Outils[3]->setText(tr("C&hronogramme…"));
+    m_Langue[Commun::langue() == Commun::Langue::Anglais ? 1 : 0]->setChecked(true);
+
+    m_Aide[0]->setText(tr("&Aide"));
+    m_Aide[1]->setText(tr("A &propos"));
 }
 
 void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
@@ -281,14 +323,12 @@ void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
 
     m_Calcul_F_vers_RC = new PictureButton(QStringLiteral(":/pictures/calcul_droite.svg"), client);
     m_Calcul_F_vers_RC->setObjectName(QStringLiteral("Calcul_F_vers_RC"));
-    m_Calcul_F_vers_RC->setToolTip(QStringLiteral("Un clic pour trouver les valeurs théoriques"));
     placeInTwips(m_Calcul_F_vers_RC, 3600, 2160, 1215, 855);
     connect(m_Calcul_F_vers_RC, &PictureButton::clicked, this, &Chronalys_CD4060::Calcul_F_vers_RC_Click);
 
-    auto *picture1 = new Picture(QStringLiteral(":/pictures/decoration.svg"), client);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setToolTip(QStringLiteral("CD4060 : compteur à 14 étages et son oscillateur RC"));
-    placeInTwips(picture1, 3395, 3600, 1485, 1455);
+    m_Picture1 = new Picture(QStringLiteral(":/pictures/decoration.svg"), client);
+    m_Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeInTwips(m_Picture1, 3395, 3600, 1485, 1455);
 
     const std::array<std::pair<int, const char *>, 2> series = {
         std::pair{12, ":/pictures/serie_e12.svg"}, std::pair{24, ":/pictures/serie_e24.svg"}};
@@ -296,7 +336,6 @@ void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
         const int serie = series[i].first;
         auto *button = new PictureButton(QLatin1String(series[i].second), client);
         button->setObjectName(indexed("Conversion_reelle", serie));
-        button->setToolTip(QStringLiteral("un clic pour trouver les valeurs en série E%1 (5%)").arg(serie));
         placeInTwips(button, 6960, 3720, 1110, 810);
         button->setEnabled(false);
         connect(button, &PictureButton::clicked, this, [this, serie] { Conversion_reelle_Click(serie); });
@@ -313,13 +352,10 @@ void Chronalys_CD4060::createDrawingAndButtons(QWidget *client)
 
 void Chronalys_CD4060::createZoneA(QWidget *client)
 {
-    m_Frame2[0] = makeFrame(client, QStringLiteral("Frame2(0)"), QStringLiteral("Temporisation demandée"),
-                            {240, 1440, 3135, 2655});
+    m_Frame2[0] = makeFrame(client, QStringLiteral("Frame2(0)"), {240, 1440, 3135, 2655});
     setBackground(m_Frame2[0], QPalette::Window);
-    m_Frame1[0] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(0)"),
-                            QStringLiteral("Valeur de la Période \"T\" en seconde"), {120, 360, 2895, 855});
-    m_Frame1[1] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(1)"),
-                            QStringLiteral("Durée du Pulse \"T1\" en seconde"), {120, 1320, 2895, 855});
+    m_Frame1[0] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(0)"), {120, 360, 2895, 855});
+    m_Frame1[1] = makeFrame(m_Frame2[0], QStringLiteral("Frame1(1)"), {120, 1320, 2895, 855});
     const std::array<QString, 2> initial = {QStringLiteral("18000"), QStringLiteral("100")};
     for (int i = 0; i < 2; ++i) {
         auto *field = new QLineEdit(initial[static_cast<std::size_t>(i)], m_Frame1[static_cast<std::size_t>(i)]);
@@ -330,16 +366,11 @@ void Chronalys_CD4060::createZoneA(QWidget *client)
         connect(field, &QLineEdit::textChanged, this, [this, i] { Valeur_Change(i); });
         m_Valeur[static_cast<std::size_t>(i)] = field;
     }
-    m_Valeur[0]->setToolTip(QStringLiteral("Valeur maximum : 20000"));
 
-    const QString theoretical = QStringLiteral("Valeur théorique de la période");
-    m_FrequenceOscillateur[0] = makeLabel(m_Frame2[0], QStringLiteral("FrequenceOscillateur(0)"),
-                                          QStringLiteral("Période oscillateur ="), {120, 2280, 1455, 255},
-                                          Qt::AlignRight);
+    m_FrequenceOscillateur[0] = makeLabel(m_Frame2[0], QStringLiteral("FrequenceOscillateur(0)"), QString(),
+                                          {120, 2280, 1455, 255}, Qt::AlignRight);
     m_FrequenceOscillateur[1] = makeLabel(m_Frame2[0], QStringLiteral("FrequenceOscillateur(1)"),
                                           QStringLiteral("???"), {1560, 2280, 975, 255});
-    m_FrequenceOscillateur[0]->setToolTip(theoretical);
-    m_FrequenceOscillateur[1]->setToolTip(theoretical);
     QLabel *letter = makeLabel(m_Frame2[0], QStringLiteral("Label1(0)"), QStringLiteral("A"),
                                {2640, 2160, 375, 375});
     setBoldFont(letter, 18);
@@ -347,33 +378,22 @@ void Chronalys_CD4060::createZoneA(QWidget *client)
 
 void Chronalys_CD4060::createZoneB(QWidget *client)
 {
-    m_Frame3[0] = makeFrame(client, QStringLiteral("Frame3(0)"),
-                            QStringLiteral("Valeur des composants calculés"), {4920, 1440, 5055, 2295});
-    m_Frame3[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    m_Frame3[0] = makeFrame(client, QStringLiteral("Frame3(0)"), {4920, 1440, 5055, 2295});
     setBackground(m_Frame3[0], QPalette::Window);
-    m_CondensateurCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("CondensateurCalcul(0)"),
-                                        QStringLiteral("Condensateur \"C2\" ="), {120, 480, 1575, 255},
-                                        Qt::AlignRight);
-    m_CondensateurCalcul[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    m_CondensateurCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("CondensateurCalcul(0)"), QString(),
+                                        {120, 480, 1575, 255}, Qt::AlignRight);
     m_CondensateurCalcul[1] = makeLabel(m_Frame3[0], QStringLiteral("CondensateurCalcul(1)"),
                                         QStringLiteral("??? "), {1800, 480, 855, 255});
-    m_CondensateurCalcul[1]->setToolTip(QStringLiteral("Valeur théorique de C2"));
-    m_ResistanceCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("ResistanceCalcul(0)"),
-                                      QStringLiteral("Résistance \"R2\" ="), {120, 840, 1575, 255},
-                                      Qt::AlignRight);
-    m_ResistanceCalcul[0]->setToolTip(QStringLiteral("Valeurs théoriques"));
+    m_ResistanceCalcul[0] = makeLabel(m_Frame3[0], QStringLiteral("ResistanceCalcul(0)"), QString(),
+                                      {120, 840, 1575, 255}, Qt::AlignRight);
     m_ResistanceCalcul[1] = makeLabel(m_Frame3[0], QStringLiteral("ResistanceCalcul(1)"),
                                       QStringLiteral("??? "), {1800, 840, 2415, 255});
-    m_ResistanceCalcul[1]->setToolTip(QStringLiteral("Valeur théorique de R2"));
 
     m_Qc[0] = makeLabel(m_Frame3[0], QStringLiteral("Qc(0)"), QStringLiteral("Q0"), {2400, 240, 375, 255});
-    makeRowTemplate(m_Qc[0], QStringLiteral("Nom de la sortie Q"), false);
+    makeRowTemplate(m_Qc[0], false);
     m_QcOnOff[0] = makeLabel(m_Frame3[0], QStringLiteral("QcOnOff(0)"), QStringLiteral("?"),
                              {2880, 240, 365, 255});
-    makeRowTemplate(m_QcOnOff[0],
-                    QStringLiteral("\"On\" mettre une diode sur la sortie du CD4060 (une valeur en rouge "
-                                   "indique une impossibilité)"),
-                    true);
+    makeRowTemplate(m_QcOnOff[0], true);
     QLabel *letter = makeLabel(m_Frame3[0], QStringLiteral("Label1(1)"), QStringLiteral("B"),
                                {4440, 1800, 375, 375});
     setBoldFont(letter, 18);
@@ -381,34 +401,27 @@ void Chronalys_CD4060::createZoneB(QWidget *client)
 
 void Chronalys_CD4060::createZoneC(QWidget *client)
 {
-    m_Frame3[1] = makeFrame(client, QStringLiteral("Frame3(1)"),
-                            QStringLiteral("Valeur réelle des composants"), {5040, 4560, 5055, 2295});
+    m_Frame3[1] = makeFrame(client, QStringLiteral("Frame3(1)"), {5040, 4560, 5055, 2295});
     setBackground(m_Frame3[1], QPalette::Window);
     QWidget *frame = m_Frame3[1];
-    m_CondensateurCalcul[3] = makeLabel(frame, QStringLiteral("CondensateurCalcul(3)"),
-                                        QStringLiteral("Condensateur \"C2\" ="), {120, 360, 1575, 255},
-                                        Qt::AlignRight);
+    m_CondensateurCalcul[3] = makeLabel(frame, QStringLiteral("CondensateurCalcul(3)"), QString(),
+                                        {120, 360, 1575, 255}, Qt::AlignRight);
     m_CondensateurReel = new QLineEdit(QStringLiteral("0"), frame);
     m_CondensateurReel->setObjectName(QStringLiteral("CondensateurReel"));
-    m_CondensateurReel->setToolTip(QStringLiteral("Entrez la valeur de C2"));
     placeInTwips(m_CondensateurReel, 1800, 240, 615, 285);
     fitFieldText(m_CondensateurReel, QStringLiteral("1000.0 ")); // the widest C2 of a design
     m_keyFilter->watch(m_CondensateurReel);
     connect(m_CondensateurReel, &QLineEdit::textChanged, this, &Chronalys_CD4060::CondensateurReel_Change);
     m_CondensateurCalcul[2] = makeLabel(frame, QStringLiteral("CondensateurCalcul(2)"), QStringLiteral("nF"),
                                         {2400, 360, 495, 255});
-    m_FrequenceOscillateur[5] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(5)"),
-                                          QStringLiteral("Talon"), {1800, 600, 495, 255});
-    m_FrequenceOscillateur[4] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(4)"),
-                                          QStringLiteral("Potentiomètre"), {3240, 600, 1335, 255});
-    m_ResistanceCalcul[3] = makeLabel(frame, QStringLiteral("ResistanceCalcul(3)"),
-                                      QStringLiteral("Résistance \"R2\" ="), {120, 840, 1575, 255},
-                                      Qt::AlignRight);
+    m_FrequenceOscillateur[5] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(5)"), QString(),
+                                          {1800, 600, 495, 255});
+    m_FrequenceOscillateur[4] = makeLabel(frame, QStringLiteral("FrequenceOscillateur(4)"), QString(),
+                                          {3240, 600, 1335, 255});
+    m_ResistanceCalcul[3] = makeLabel(frame, QStringLiteral("ResistanceCalcul(3)"), QString(),
+                                      {120, 840, 1575, 255}, Qt::AlignRight);
 
     const std::array<QRect, 2> places = {QRect(1800, 800, 855, 315), QRect(3240, 800, 1095, 315)};
-    const std::array<QString, 2> toolTips = {
-        QStringLiteral("Entrez la valeur de R2"),
-        QStringLiteral("Entrez la valeur du potentiomètre (en série avec R2)")};
     for (int i = 0; i < 2; ++i) {
         const auto at = static_cast<std::size_t>(i);
         auto *combo = new QComboBox(frame);
@@ -416,7 +429,6 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert); // Return must not add the typed text
         combo->setCompleter(nullptr);                // no inline completion while typing
-        combo->setToolTip(toolTips[at]);
         placeInTwips(combo, places[at].x(), places[at].y(), places[at].width(), places[at].height());
         m_keyFilter->watch(combo);
         // Typing and a pick from the list run the handling; the program's own selections do not.
@@ -428,45 +440,35 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
 
     makeLabel(frame, QStringLiteral("Plus(0)"), QStringLiteral("Kohm +"), {2640, 840, 615, 255});
     makeLabel(frame, QStringLiteral("Plus(1)"), QStringLiteral("Kohm "), {4320, 840, 495, 255});
-    m_ResistanceCalcul[2] = makeLabel(frame, QStringLiteral("ResistanceCalcul(2)"),
-                                      QStringLiteral("Résistance \"Rs\" ="), {240, 1920, 1455, 255},
-                                      Qt::AlignRight);
+    m_ResistanceCalcul[2] = makeLabel(frame, QStringLiteral("ResistanceCalcul(2)"), QString(),
+                                      {240, 1920, 1455, 255}, Qt::AlignRight);
     m_ValeurRs = makeLabel(frame, QStringLiteral("ValeurRs"), QStringLiteral("??"), {1800, 1920, 1335, 255});
 
     m_Qr[0] = makeLabel(frame, QStringLiteral("Qr(0)"), QStringLiteral("Q0"), {3000, 120, 375, 255});
-    makeRowTemplate(m_Qr[0], QStringLiteral("Nom de la sortie Q"), false);
+    makeRowTemplate(m_Qr[0], false);
     m_QrOnOff[0] = makeLabel<ClickableLabel>(frame, QStringLiteral("QrOnOff(0)"), QStringLiteral("Off"),
                                              {3360, 120, 365, 255});
-    makeRowTemplate(m_QrOnOff[0],
-                    QStringLiteral("un clic passe à \"On\"  (une valeur en rouge indique une impossibilité)"),
-                    true);
+    makeRowTemplate(m_QrOnOff[0], true);
     QLabel *letter = makeLabel(frame, QStringLiteral("Label1(3)"), QStringLiteral("C"), {4440, 1800, 375, 375});
     setBoldFont(letter, 18);
 }
 
 void Chronalys_CD4060::createZoneD(QWidget *client)
 {
-    m_Frame2[1] = makeFrame(client, QStringLiteral("Frame2(1)"), QStringLiteral("Temporisation réelle"),
-                            {240, 4560, 3135, 2655});
+    m_Frame2[1] = makeFrame(client, QStringLiteral("Frame2(1)"), {240, 4560, 3135, 2655});
     setBackground(m_Frame2[1], QPalette::Window);
-    m_Frame1[3] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(3)"),
-                            QStringLiteral("Valeur de la Période \"T\" en seconde"), {120, 360, 2895, 855});
+    m_Frame1[3] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(3)"), {120, 360, 2895, 855});
     m_T_reel = makeLabel(m_Frame1[3], QStringLiteral("T_reel"), QStringLiteral("???"), {120, 360, 2535, 255},
                          Qt::AlignHCenter);
     setBoldFont(m_T_reel, 12);
-    m_Frame1[2] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(2)"),
-                            QStringLiteral("Durée du Pulse \"T1\" en seconde"), {120, 1320, 2895, 855});
+    m_Frame1[2] = makeFrame(m_Frame2[1], QStringLiteral("Frame1(2)"), {120, 1320, 2895, 855});
     m_T1_reel = makeLabel(m_Frame1[2], QStringLiteral("T1_reel"), QStringLiteral("???"), {120, 240, 2655, 255},
                           Qt::AlignHCenter);
     setBoldFont(m_T1_reel, 12);
-    const QString real = QStringLiteral("Valeur réelle de la période");
-    m_FrequenceOscillateur[2] = makeLabel(m_Frame2[1], QStringLiteral("FrequenceOscillateur(2)"),
-                                          QStringLiteral("Période oscillateur ="), {120, 2280, 1455, 255},
-                                          Qt::AlignRight);
+    m_FrequenceOscillateur[2] = makeLabel(m_Frame2[1], QStringLiteral("FrequenceOscillateur(2)"), QString(),
+                                          {120, 2280, 1455, 255}, Qt::AlignRight);
     m_FrequenceOscillateur[3] = makeLabel(m_Frame2[1], QStringLiteral("FrequenceOscillateur(3)"),
                                           QStringLiteral("??? "), {1560, 2280, 855, 255});
-    m_FrequenceOscillateur[2]->setToolTip(real);
-    m_FrequenceOscillateur[3]->setToolTip(real);
     QLabel *letter = makeLabel(m_Frame2[1], QStringLiteral("Label1(2)"), QStringLiteral("D"),
                                {2640, 2160, 375, 375});
     setBoldFont(letter, 18);
@@ -474,7 +476,7 @@ void Chronalys_CD4060::createZoneD(QWidget *client)
 
 void Chronalys_CD4060::createDiagnostics(QWidget *client)
 {
-    m_Command1 = new QPushButton(QStringLiteral("Fin"), client);
+    m_Command1 = new QPushButton(client);
     m_Command1->setObjectName(QStringLiteral("Command1"));
     placeInTwips(m_Command1, 3840, 6480, 735, 495);
     m_Command1->hide();
@@ -493,8 +495,7 @@ void Chronalys_CD4060::createDiagnostics(QWidget *client)
 void Chronalys_CD4060::setTabOrder()
 {
     // Pictures without a handler take no focus; labels and frames never do.
-    for (QWidget *widget : {static_cast<QWidget *>(m_Dessin_Tempo),
-                            static_cast<QWidget *>(findChild<Picture *>(QStringLiteral("Picture1")))})
+    for (QWidget *widget : {static_cast<QWidget *>(m_Dessin_Tempo), static_cast<QWidget *>(m_Picture1)})
         widget->setFocusPolicy(Qt::NoFocus);
     const std::array<QWidget *, 11> order = {
         m_Command1,           m_Valeur[0],           m_Valeur[1],           m_Calcul_F_vers_RC,
@@ -504,8 +505,12 @@ void Chronalys_CD4060::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void Chronalys_CD4060::describeControls()
+void Chronalys_CD4060::retranslate()
 {
+    retranslateMenus();
+    refreshTitle();
+    m_Command1->setText(tr("Fin"));
+
     const auto describe = [](QWidget *control, const QString &name, const QString &description) {
         control->setAccessibleName(name);
         control->setAccessibleDescription(description);
@@ -515,19 +520,88 @@ void Chronalys_CD4060::describeControls()
             combo->lineEdit()->setAccessibleDescription(description);
         }
     };
+
+    // A changed caption asks its frame for a layout: the caption-fit code places it again then.
+    // Zones A and D: what is asked, and what the real parts give.
+    m_Frame2[0]->setTitle(tr("Temporisation demandée"));
+    m_Frame2[1]->setTitle(tr("Temporisation réelle"));
+    for (TitledFrame *frame : {m_Frame1[0], m_Frame1[3]})
+        frame->setTitle(tr("Valeur de la Période \"T\" en seconde"));
+    for (TitledFrame *frame : {m_Frame1[1], m_Frame1[2]})
+        frame->setTitle(tr("Durée du Pulse \"T1\" en seconde"));
+    m_Valeur[0]->setToolTip(tr("Valeur maximum : 20000"));
+    for (std::size_t i : {0, 2})
+        m_FrequenceOscillateur[i]->setText(tr("Période oscillateur ="));
+    for (std::size_t i : {0, 1})
+        m_FrequenceOscillateur[i]->setToolTip(tr("Valeur théorique de la période"));
+    for (std::size_t i : {2, 3})
+        m_FrequenceOscillateur[i]->setToolTip(tr("Valeur réelle de la période"));
+    m_Calcul_F_vers_RC->setToolTip(tr("Un clic pour trouver les valeurs théoriques"));
+    m_Picture1->setToolTip(tr("CD4060 : compteur à 14 étages et son oscillateur RC"));
+
+    // Zones B and C: the theoretical parts, then the real ones.
+    m_Frame3[0]->setTitle(tr("Valeur des composants calculés"));
+    m_Frame3[1]->setTitle(tr("Valeur réelle des composants"));
+    for (std::size_t i : {0, 3}) {
+        m_CondensateurCalcul[i]->setText(tr("Condensateur \"C2\" ="));
+        m_ResistanceCalcul[i]->setText(tr("Résistance \"R2\" ="));
+    }
+    for (QWidget *widget : {static_cast<QWidget *>(m_Frame3[0]), static_cast<QWidget *>(m_CondensateurCalcul[0]),
+                            static_cast<QWidget *>(m_ResistanceCalcul[0])})
+        widget->setToolTip(tr("Valeurs théoriques"));
+    m_CondensateurCalcul[1]->setToolTip(tr("Valeur théorique de C2"));
+    m_ResistanceCalcul[1]->setToolTip(tr("Valeur théorique de R2"));
+    m_ResistanceCalcul[2]->setText(tr("Résistance \"Rs\" ="));
+    m_FrequenceOscillateur[5]->setText(tr("Talon"));
+    m_FrequenceOscillateur[4]->setText(tr("Potentiomètre"));
+    m_CondensateurReel->setToolTip(tr("Entrez la valeur de C2"));
+    m_ResistanceCombo[0]->setToolTip(tr("Entrez la valeur de R2"));
+    m_ResistanceCombo[1]->setToolTip(tr("Entrez la valeur du potentiomètre (en série avec R2)"));
+    for (std::size_t i = 0; i < m_Conversion_reelle.size(); ++i) {
+        const int serie = i == 0 ? 12 : 24;
+        m_Conversion_reelle[i]->setToolTip(tr("un clic pour trouver les valeurs en série E%1 (5%)").arg(serie));
+        describe(m_Conversion_reelle[i], tr("Série E%1").arg(serie),
+                 tr("Trouve les valeurs réelles en série E%1 (5 %)").arg(serie));
+    }
+
+    // The output rows: the templates, and the rows once start-up has made them.
+    for (std::size_t n = 0; n < m_Qc.size(); ++n) {
+        if (m_Qc[n] == nullptr)
+            continue;
+        m_Qc[n]->setToolTip(tr("Nom de la sortie Q"));
+        m_Qr[n]->setToolTip(tr("Nom de la sortie Q"));
+        m_QcOnOff[n]->setToolTip(
+            tr("\"On\" mettre une diode sur la sortie du CD4060 (une valeur en rouge indique une impossibilité)"));
+        m_QrOnOff[n]->setToolTip(tr("un clic passe à \"On\"  (une valeur en rouge indique une impossibilité)"));
+        if (n == 0)
+            continue;
+        nameOutputMark(m_QcOnOff[n], static_cast<int>(n));
+        nameOutputMark(m_QrOnOff[n], static_cast<int>(n));
+        m_QcOnOff[n]->setAccessibleDescription(tr("Montage théorique"));
+        m_QrOnOff[n]->setAccessibleDescription(tr("Montage réel : Espace ou un clic pose ou ôte la diode"));
+    }
+
     describe(m_Valeur[0], tr("Période T"), tr("Période T en secondes, au plus 20000"));
     describe(m_Valeur[1], tr("Pulse T1"), tr("Durée du pulse T1 en secondes"));
     describe(m_Calcul_F_vers_RC, tr("Calcul"), tr("Trouve les valeurs théoriques des composants"));
     describe(m_Calcul_RC_vers_F, tr("Temporisation réelle"), tr("Calcule T et T1 avec les composants réels"));
-    for (std::size_t i = 0; i < m_Conversion_reelle.size(); ++i) {
-        const int serie = i == 0 ? 12 : 24;
-        describe(m_Conversion_reelle[i], tr("Série E%1").arg(serie),
-                 tr("Trouve les valeurs réelles en série E%1 (5 %)").arg(serie));
-    }
     describe(m_CondensateurReel, tr("Condensateur C2"), tr("Valeur réelle de C2 en nanofarads"));
     describe(m_ResistanceCombo[0], tr("Talon R2"), tr("Valeur réelle de R2 en kilohms"));
     describe(m_ResistanceCombo[1], tr("Potentiomètre"), tr("Potentiomètre en série avec R2, en kilohms"));
     describe(m_TestEntre, tr("Essai d'affichage"), tr("Un nombre, montré selon le mode d'affichage"));
+}
+
+void Chronalys_CD4060::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        m_Fichier_Alarme = Commun::Chemin_Alarme();
+        m_Lignes_Alarme = chargerAlarmes(m_Fichier_Alarme, Commun::Saut_Ligne());
+        // The message on screen is read again in the new language, for the time it has left.
+        if (!m_Alarme->isHidden())
+            showAlarmCaption();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void Chronalys_CD4060::nameOutputMark(QLabel *mark, int n)
@@ -550,10 +624,6 @@ void Chronalys_CD4060::createOutputRows()
         m_Qc[at]->setEnabled(pinned);
         m_Qr[at]->setEnabled(pinned);
         connect(m_QrOnOff[at], &ClickableLabel::clicked, this, [this, i] { QrOnOff_Click(i); });
-        nameOutputMark(m_QcOnOff[at], i);
-        nameOutputMark(m_QrOnOff[at], i);
-        m_QcOnOff[at]->setAccessibleDescription(tr("Montage théorique"));
-        m_QrOnOff[at]->setAccessibleDescription(tr("Montage réel : Espace ou un clic pose ou ôte la diode"));
         // Read from Q13 to Q1 as drawn, after the potentiometer.
         QWidget::setTabOrder(previous, m_QrOnOff[at]);
         previous = m_QrOnOff[at];
@@ -605,7 +675,8 @@ void Chronalys_CD4060::Termine()
     parametres.texteK4060 = m_texteK4060;
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
-    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Precision(m_tolerances) +
+    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie) +
+                       Commun::Entrees_Precision(m_tolerances) +
                        Commun::Entrees_Recents(m_recents) + Commun::Entrees_Sauve_Position(this));
 }
 
@@ -827,11 +898,17 @@ void Chronalys_CD4060::VisuAlarme(int numero)
 {
     if (numero < 0 || numero >= static_cast<int>(m_Lignes_Alarme.size()))
         return;
-    m_Alarme->setCaption(QLatin1Char('\r') + m_Lignes_Alarme[static_cast<std::size_t>(numero)]);
+    m_Numero_Alarme = numero;
+    showAlarmCaption();
     m_Alarme->show();
     m_Dessin_Tempo->hide();
     m_Compte_Alarme = 40;
     beep();
+}
+
+void Chronalys_CD4060::showAlarmCaption()
+{
+    m_Alarme->setCaption(QLatin1Char('\r') + m_Lignes_Alarme[static_cast<std::size_t>(m_Numero_Alarme)]);
 }
 
 void Chronalys_CD4060::Timer1_Timer()
@@ -851,6 +928,12 @@ void Chronalys_CD4060::Aide_Click(int index)
         Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide());
     else if (index == 1)
         APropos_Afficher(this);
+}
+
+void Chronalys_CD4060::Langue_Click(int index)
+{
+    m_langueChoisie = index == 1 ? Commun::Langue::Anglais : Commun::Langue::Francais;
+    Commun::installerLangue(*m_langueChoisie); // every window hears LanguageChange
 }
 
 void Chronalys_CD4060::VisuSchema_Click()
@@ -993,14 +1076,13 @@ void Chronalys_CD4060::refreshTitle()
     if (!m_feuilleMontage.isNull())
         m_feuilleMontage->setConception(m_conceptionPath.isEmpty() ? QString() : m_savedConception.nom,
                                         m_conceptionPath.isEmpty() ? QString() : m_savedConception.note);
-    const QString title = QStringLiteral("Chronalys pour tempo CD4060");
     if (m_conceptionPath.isEmpty()) {
-        setWindowTitle(title);
+        setWindowTitle(tr("Chronalys pour tempo CD4060"));
         setWindowModified(false);
         return;
     }
     // "[*]" is where Qt shows the asterisk of a modified document.
-    setWindowTitle(title + QStringLiteral(" — ") + m_savedConception.nom + QStringLiteral("[*]"));
+    setWindowTitle(tr("Chronalys pour tempo CD4060 — %1").arg(m_savedConception.nom) + QStringLiteral("[*]"));
     setWindowModified(conceptionModified());
 }
 

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class CaptionLabel;
 class ClickableLabel;
@@ -30,6 +31,10 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TitledFrame;
+
+namespace Commun {
+enum class Langue;
+}
 
 struct LaunchOptions {
     QString executablePath; // decides where the side files are
@@ -63,6 +68,7 @@ public:
     void Aide_Click(int index);
     void VisuSchema_Click();
     void Outils_Click(int index);
+    void Langue_Click(int index); // 0 Français, 1 English
 
     // What the tools windows' "Appliquer" buttons call: the same change handling as typing.
     void Appliquer_Resistances(const QString &talon, const QString &potentiometre); // kilohms
@@ -101,6 +107,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load(const LaunchOptions &options);
@@ -115,10 +122,13 @@ private:
     void createDiagnostics(QWidget *client);
     void createOutputRows();
     void setTabOrder();
+    // Every text the user reads, in the interface's language; the texts that show state stay.
+    void retranslate();
+    void retranslateMenus();
 
     void setOutputMark(QLabel *mark, int n, bool on, bool red); // n: the output's number
     void nameOutputMark(QLabel *mark, int n); // what a screen reader says of its state
-    void describeControls();
+    void showAlarmCaption(); // line m_Numero_Alarme of the alarm file
     int markedPattern() const; // bit k-1: QrOnOff(k) reads "On"
     void setResistanceText(int index, const QString &text);
     // The road of the design as the controls show it (the alarms shown are not kept).
@@ -153,6 +163,8 @@ private:
     QString m_Fichier_Alarme;
     LignesAlarme m_Lignes_Alarme;
     int m_Compte_Alarme = 0; // ticks before the message comes down; -1 when none is up
+    int m_Numero_Alarme = -1; // the message shown last, shown again in a new language
+    std::optional<Commun::Langue> m_langueChoisie; // set once the user picks one in the menu
 
     std::function<void()> m_endProgram;
 
@@ -161,7 +173,11 @@ private:
     report::Conception m_savedConception;
     QStringList m_recents; // newest first, at most Commun::MaxRecents
 
-    // Menus
+    // Menus: Fichier, Serie, Significatif, Outils, ?
+    std::array<QMenu *, 5> m_menus{};
+    QAction *m_VisuSchema = nullptr;
+    QMenu *m_Langues = nullptr;
+    std::array<QAction *, 2> m_Langue{};
     std::array<QAction *, 2> m_QQ{};
     std::array<QAction *, 3> m_Conception{}; // Ouvrir, Enregistrer, Enregistrer sous
     QMenu *m_Recents = nullptr;
@@ -172,6 +188,7 @@ private:
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
+    Picture *m_Picture1 = nullptr;
     CaptionLabel *m_Alarme = nullptr;
     PictureButton *m_Calcul_F_vers_RC = nullptr;
     PictureButton *m_Calcul_RC_vers_F = nullptr;

@@ -17,7 +17,6 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Chronogramme", text); }
 QString qtext(const std::string &text) { return QString::fromStdString(text); }
 
 // Drawing units: the width of the sheet's A4 landscape page is 2970 (tenths of a millimetre); a
@@ -73,6 +72,8 @@ struct Tick {
 };
 
 class ChronogramPainter {
+    Q_DECLARE_TR_FUNCTIONS(Chronogramme)
+
 public:
     ChronogramPainter(QPainter &painter, const calc::Chronogram &c, QSizeF size, double pixel)
         : p(painter), c(c), m_lanes(calc::lanes(c)), m_width(size.width()), m_height(size.height()), m_pixel(pixel) {}
@@ -90,7 +91,7 @@ private:
         const Unit &unit = oscillator && value >= Units[1].seconds / 1000 && value < 10 ? Units[1] : unitFor(value, 1);
         return qtext(calc::Valeur_Significatif(calc::formatGeneral(value / unit.seconds, c.separator),
                                                c.Mode_Affichage)) +
-               QLatin1Char(' ') + tr(unit.name);
+               QLatin1Char(' ') + QString::fromUtf8(unit.name); // the same in every language
     }
     QString laneName(calc::Lane lane) const;
     bool alarming(calc::Lane lane) const;
@@ -121,8 +122,7 @@ QString ChronogramPainter::laneName(calc::Lane lane) const
     case calc::Signal::Oscillator:
         return tr("Oscillateur");
     case calc::Signal::Output:
-        return QString::fromStdString("Q" + std::to_string(lane.output)) +
-               (alarming(lane) ? tr(" (sans broche)") : QString());
+        return alarming(lane) ? tr("Q%1 (sans broche)").arg(lane.output) : QStringLiteral("Q%1").arg(lane.output);
     case calc::Signal::DiodeLine:
         return tr("Ligne des diodes");
     case calc::Signal::Led:
@@ -163,7 +163,7 @@ QStringList ChronogramPainter::notes() const
 std::vector<Tick> ChronogramPainter::ticks(const View &v, const QFont &font) const
 {
     const Unit &unit = unitFor(v.to - v.from, 3);
-    const QString name = QLatin1Char(' ') + tr(unit.name);
+    const QString name = QLatin1Char(' ') + QString::fromUtf8(unit.name);
     const double a = v.from / unit.seconds, b = v.to / unit.seconds;
     if (!(b > a))
         return {};
@@ -347,10 +347,9 @@ void ChronogramPainter::paint()
 {
     p.fillRect(QRectF(0, 0, m_width, m_height), Qt::white);
     const double T = c.period();
-    QString title = tr("Chronogramme");
-    if (c.P > 0)
-        title += tr(" : oscillateur P = %1, période T = %2, pulse T1 = %3")
-                     .arg(duration(c.P, true), seconds(T), seconds(c.pulse()));
+    const QString title = c.P > 0 ? tr("Chronogramme : oscillateur P = %1, période T = %2, pulse T1 = %3")
+                                        .arg(duration(c.P, true), seconds(T), seconds(c.pulse()))
+                                  : tr("Chronogramme");
     double y = Pad + paragraph(Pad, title, pageFont(36, true), Ink) + 14;
     if (!(c.P > 0)) {
         paragraph(y, c.designed ? tr("Ces composants donnent des périodes hors des limites d'un calcul : rien à dessiner.")

@@ -6,6 +6,7 @@
 #include "ui/sheetfile.h"
 #include "ui/windowfont.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPainter>
@@ -42,32 +43,47 @@ ChronogrammeWindow::ChronogrammeWindow(const calc::RealDesign &design, QWidget *
     setObjectName(QStringLiteral("Chronogramme"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(tr("Chronogramme"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(9));
 
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("Defilement"));
-    scroll->setAccessibleName(tr("Chronogramme"));
-    scroll->setAccessibleDescription(tr("Le dessin des signaux du montage au fil du temps"));
-    scroll->setWidgetResizable(true);
-    m_dessin = new ChronogramView(m_chronogram, scroll);
+    m_defilement = new QScrollArea(this);
+    m_defilement->setObjectName(QStringLiteral("Defilement"));
+    m_defilement->setWidgetResizable(true);
+    m_dessin = new ChronogramView(m_chronogram, m_defilement);
     m_dessin->setObjectName(QStringLiteral("Dessin"));
-    scroll->setWidget(m_dessin);
-    m_enregistrer = new QPushButton(tr("&Enregistrer…"), this);
+    m_defilement->setWidget(m_dessin);
+    m_enregistrer = new QPushButton(this);
     m_enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-    m_enregistrer->setToolTip(tr("Enregistre le chronogramme en SVG, PDF ou PNG"));
     connect(m_enregistrer, &QPushButton::clicked, this, &ChronogrammeWindow::Enregistrer_Click);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_enregistrer);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(m_defilement, 1);
     layout->addLayout(buttons);
     resize(1180, 860);
 
+    retranslate();
     setDesign(design);
+}
+
+void ChronogrammeWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        m_dessin->update(); // its texts are translated as it paints
+    }
+    QWidget::changeEvent(event);
+}
+
+void ChronogrammeWindow::retranslate()
+{
+    setWindowTitle(tr("Chronogramme"));
+    m_defilement->setAccessibleName(tr("Chronogramme"));
+    m_defilement->setAccessibleDescription(tr("Le dessin des signaux du montage au fil du temps"));
+    m_enregistrer->setText(tr("&Enregistrer…"));
+    m_enregistrer->setToolTip(tr("Enregistre le chronogramme en SVG, PDF ou PNG"));
 }
 
 void ChronogrammeWindow::setDesign(const calc::RealDesign &design)
@@ -81,7 +97,7 @@ void ChronogrammeWindow::setDesign(const calc::RealDesign &design)
 
 void ChronogrammeWindow::Enregistrer_Click()
 {
-    const QString path = askDrawingPath(this, tr("Enregistrer le chronogramme"), QStringLiteral("chronogramme.pdf"),
+    const QString path = askDrawingPath(this, tr("Enregistrer le chronogramme"), tr("chronogramme.pdf"),
                                         m_lastPath);
     if (!path.isEmpty())
         saveTo(path);

@@ -1,9 +1,12 @@
 #include "ui/feuilleaide.h"
 
+#include "ui/aide.h"
 #include "ui/captionlabel.h"
 #include "ui/closeonescape.h"
 #include "ui/twips.h"
+#include "settings/commun.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPushButton>
 
@@ -15,7 +18,6 @@ FeuilleAide::FeuilleAide(QWidget *parent)
     setObjectName(QStringLiteral("FeuilleAide"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Aide de la Chronalys pour CD4060"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     // The controls do not follow a resize, so the client area keeps its designed size.
     setFixedSize(twipsToPixels(11625), twipsToPixels(5460));
@@ -34,6 +36,27 @@ FeuilleAide::FeuilleAide(QWidget *parent)
     connect(m_Command1, &QPushButton::clicked, this, &FeuilleAide::Command1_Click);
 
     setTabOrder(m_ZoneHelp, m_Command1);
+    retranslate();
+}
+
+void FeuilleAide::retranslate() { setWindowTitle(tr("Aide de la Chronalys pour CD4060")); }
+
+void FeuilleAide::setTexteAide(const QString &texte)
+{
+    m_ZoneHelp->setCaption(texte);
+    m_texteLu = true;
+}
+
+void FeuilleAide::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The file of the new language, else the French one; neither readable, the text stays.
+        if (m_texteLu)
+            if (const std::optional<QString> texte = lireAide(Commun::Chemin_Aide()))
+                m_ZoneHelp->setCaption(*texte);
+    }
+    QWidget::changeEvent(event);
 }
 
 // Hidden, not closed: the window keeps its place for the next "Aide".

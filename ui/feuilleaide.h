@@ -17,8 +17,16 @@ public:
     QPushButton *Command1() const { return m_Command1; }
 
     void Command1_Click();
+    // The help file's text; a change of language reads it again, in the new language.
+    void setTexteAide(const QString &texte);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
+    bool m_texteLu = false; // the help file's text shows, not the placeholder
     CaptionLabel *m_ZoneHelp;
     QPushButton *m_Command1;
 };

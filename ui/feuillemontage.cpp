@@ -7,8 +7,11 @@
 #include "ui/sheetfile.h"
 #include "ui/windowfont.h"
 
+#include "report/words.h"
+
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -55,7 +58,6 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     setObjectName(QStringLiteral("FeuilleMontage"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Feuille de montage"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(9));
 
@@ -64,10 +66,6 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
 
     m_nomenclature = new QTableWidget(0, 4, this);
     m_nomenclature->setObjectName(QStringLiteral("Nomenclature"));
-    m_nomenclature->setAccessibleName(tr("Nomenclature"));
-    m_nomenclature->setAccessibleDescription(tr("Les pièces du montage ; Ctrl+C copie les lignes choisies"));
-    m_nomenclature->setHorizontalHeaderLabels({QStringLiteral("Référence"), QStringLiteral("Quantité"),
-                                               QStringLiteral("Valeur"), QStringLiteral("Rôle")});
     m_nomenclature->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_nomenclature->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_nomenclature->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -89,13 +87,12 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->setStyleSheet(QStringLiteral("color: #b3261e;"));
 
-    m_enregistrer = new QPushButton(QStringLiteral("&Enregistrer…"), this);
+    m_enregistrer = new QPushButton(this);
     m_enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-    m_imprimer = new QPushButton(QStringLiteral("&Imprimer…"), this);
+    m_imprimer = new QPushButton(this);
     m_imprimer->setObjectName(QStringLiteral("Imprimer"));
-    m_copier = new QPushButton(QStringLiteral("&Copier"), this);
+    m_copier = new QPushButton(this);
     m_copier->setObjectName(QStringLiteral("Copier"));
-    m_copier->setToolTip(QStringLiteral("Copie la nomenclature et les résultats en texte"));
     connect(m_enregistrer, &QPushButton::clicked, this, &FeuilleMontage::Enregistrer_Click);
     connect(m_imprimer, &QPushButton::clicked, this, &FeuilleMontage::Imprimer_Click);
     connect(m_copier, &QPushButton::clicked, this, &FeuilleMontage::Copier_Click);
@@ -113,7 +110,29 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     layout->addLayout(side, 1);
     resize(1280, 600);
 
+    retranslate();
     setDesign(design);
+}
+
+void FeuilleMontage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showParts();
+    }
+    QWidget::changeEvent(event);
+}
+
+void FeuilleMontage::retranslate()
+{
+    setWindowTitle(tr("Feuille de montage"));
+    m_nomenclature->setAccessibleName(tr("Nomenclature"));
+    m_nomenclature->setAccessibleDescription(tr("Les pièces du montage ; Ctrl+C copie les lignes choisies"));
+    m_nomenclature->setHorizontalHeaderLabels({tr("Référence"), tr("Quantité"), tr("Valeur"), tr("Rôle")});
+    m_enregistrer->setText(tr("&Enregistrer…"));
+    m_imprimer->setText(tr("&Imprimer…"));
+    m_copier->setText(tr("&Copier"));
+    m_copier->setToolTip(tr("Copie la nomenclature et les résultats en texte"));
 }
 
 void FeuilleMontage::setConception(const QString &name, const QString &note)
@@ -126,7 +145,12 @@ void FeuilleMontage::setConception(const QString &name, const QString &note)
 void FeuilleMontage::setDesign(const calc::RealDesign &design)
 {
     m_sheet = {design, QDate::currentDate(), m_sheet.name, m_sheet.note};
-    const calc::Nomenclature parts = calc::nomenclature(design);
+    showParts();
+}
+
+void FeuilleMontage::showParts()
+{
+    const calc::Nomenclature parts = calc::nomenclature(m_sheet.design, report::words());
     m_nomenclature->setRowCount(static_cast<int>(parts.lines.size()));
     for (int row = 0; row < m_nomenclature->rowCount(); ++row) {
         const calc::NomenclatureLine &line = parts.lines[static_cast<std::size_t>(row)];
@@ -137,7 +161,7 @@ void FeuilleMontage::setDesign(const calc::RealDesign &design)
     }
     m_nomenclature->resizeColumnsToContents();
     QStringList notes;
-    for (const std::string &note : calc::nomenclatureNotes(parts))
+    for (const std::string &note : calc::nomenclatureNotes(parts, report::words()))
         notes << qtext(note);
     m_notes->setText(notes.join(QLatin1Char('\n')));
     m_notes->setVisible(!notes.isEmpty());
@@ -163,15 +187,15 @@ void FeuilleMontage::Copier_Click() { QGuiApplication::clipboard()->setText(shee
 
 void FeuilleMontage::Enregistrer_Click()
 {
-    const QString path = askDrawingPath(this, QStringLiteral("Enregistrer la feuille de montage"),
-                                        QStringLiteral("feuille_de_montage.pdf"), m_lastPath);
+    const QString path = askDrawingPath(this, tr("Enregistrer la feuille de montage"),
+                                        tr("feuille_de_montage.pdf"), m_lastPath);
     if (!path.isEmpty())
         saveTo(path);
 }
 
 bool FeuilleMontage::saveTo(const QString &path)
 {
-    if (!drawingSaved(this, QStringLiteral("Feuille de montage"), writeSheetFile(m_sheet, path)))
+    if (!drawingSaved(this, tr("Feuille de montage"), writeSheetFile(m_sheet, path)))
         return false;
     m_lastPath = path;
     return true;
@@ -181,15 +205,15 @@ void FeuilleMontage::Imprimer_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
-    printer.setDocName(QStringLiteral("Feuille de montage"));
+    printer.setDocName(tr("Feuille de montage"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprimer la feuille de montage"));
+    dialog.setWindowTitle(tr("Imprimer la feuille de montage"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        showMessageBox(this, QMessageBox::Warning, QStringLiteral("Feuille de montage"),
-                       QStringLiteral("L'impression de la feuille de montage n'a pas pu commencer."));
+        showMessageBox(this, QMessageBox::Warning, tr("Feuille de montage"),
+                       tr("L'impression de la feuille de montage n'a pas pu commencer."));
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());

@@ -23,10 +23,15 @@ public:
     void Enregistrer_Click();
     void Imprimer_Click();
     void Copier_Click();
-    // Writes the sheet, format by extension; a failure shows a French message. True when written.
+    // Writes the sheet, format by extension; a failure shows a message. True when written.
     bool saveTo(const QString &path);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+    void showParts(); // the parts list and its notes, in the interface's language
     void copySelection() const;
 
     Sheet m_sheet;

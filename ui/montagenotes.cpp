@@ -13,7 +13,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("NotesMontage", text); }
+// The notes' translation context; lupdate reads tr() through it.
+struct Notes {
+    Q_DECLARE_TR_FUNCTIONS(NotesMontage)
+};
 
 // Page units, as page 1: tenths of a millimetre on the A4 landscape page.
 constexpr double PageWidth = SheetWidthMm * 10;
@@ -32,27 +35,27 @@ QStringList montageNotes(const calc::RealDesign &design)
         return QString::fromStdString(calc::formatSeconds(value, c.Mode_Affichage, c.separator)) + QStringLiteral(" s");
     };
     QStringList notes{
-        tr("C2 : un condensateur à film (polyester, MKT) ou céramique C0G ; ni électrochimique ni céramique "
+        Notes::tr("C2 : un condensateur à film (polyester, MKT) ou céramique C0G ; ni électrochimique ni céramique "
            "X7R, dont la dérive et les fuites font varier T."),
-        tr("C4 (100 nF) se soude au plus près des broches 16 (VDD) et 8 (VSS) du CD4060 : il découple son "
+        Notes::tr("C4 (100 nF) se soude au plus près des broches 16 (VDD) et 8 (VSS) du CD4060 : il découple son "
            "alimentation."),
-        tr("La moitié inutilisée du CD4013 (U2B) a ses entrées reliées à VSS (broche 7) : S, D, R et CLK, "
+        Notes::tr("La moitié inutilisée du CD4013 (U2B) a ses entrées reliées à VSS (broche 7) : S, D, R et CLK, "
            "broches 8 à 11."),
-        tr("RESET du CD4060 (broche 12) n'est jamais laissée en l'air : R6 la tient à 0 V une fois C3 chargé."),
+        Notes::tr("RESET du CD4060 (broche 12) n'est jamais laissée en l'air : R6 la tient à 0 V une fois C3 chargé."),
     };
     if (!(c.P > 0)) {
-        notes << tr("À la mise sous tension, la LED s'allume aussitôt pour un premier pulse ; la première "
+        notes << Notes::tr("À la mise sous tension, la LED s'allume aussitôt pour un premier pulse ; la première "
                     "période ne dure que T/2, les suivantes T.");
         return notes;
     }
-    notes << tr("À la mise sous tension, la LED s'allume aussitôt pour un premier pulse de T1 ; le suivant "
+    notes << Notes::tr("À la mise sous tension, la LED s'allume aussitôt pour un premier pulse de T1 ; le suivant "
                 "vient T/2 plus tard (%1), puis un toutes les T (%2).")
                  .arg(seconds(c.period() / 2), seconds(c.period()));
-    QString limits = tr("Le pulse le plus court de ce montage dure 8 périodes de l'oscillateur (Q4 seule) : %1.")
+    QString limits = Notes::tr("Le pulse le plus court de ce montage dure 8 périodes de l'oscillateur (Q4 seule) : %1.")
                          .arg(seconds(8 * c.P));
     if (c.longestPeriod > 0)
         limits += QLatin1Char(' ') +
-                  tr("La plus longue période dans les règles de la fiche technique, avec ce C2 et R = %1 kΩ "
+                  Notes::tr("La plus longue période dans les règles de la fiche technique, avec ce C2 et R = %1 kΩ "
                      "(pour Rs ≥ 2 × R) : %2.")
                       .arg(QString::fromStdString(calc::formatGeneral(calc::largestRuledResistance(), c.separator)),
                            seconds(c.longestPeriod));
@@ -74,7 +77,7 @@ void drawNotesPage(QPainter &painter, const Sheet &sheet, QRectF page)
     y -= NotesHeading;
     draw(painter, calc::chronogram(sheet.design), QRectF(Margin, Margin, PageWidth - 2 * Margin, y - 30 - Margin));
 
-    pageText(painter, {Margin, y + 38}, tr("Notes de montage"), pageFont(38, true), Caption);
+    pageText(painter, {Margin, y + 38}, Notes::tr("Notes de montage"), pageFont(38, true), Caption);
     y += NotesHeading;
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -8,6 +8,6 @@
 // notes de montage.
 void drawNotesPage(QPainter &painter, const Sheet &sheet, QRectF page);
 
-// How to build the circuit well, in plain French, one paragraph each: the capacitor C2, the
-// decoupling, the unused inputs, the first pulse, the shortest pulse and the longest period.
+// How to build the circuit well, in the interface's language, one paragraph each: the capacitor
+// C2, the decoupling, the unused inputs, the first pulse, the shortest pulse and the longest period.
 QStringList montageNotes(const calc::RealDesign &design);

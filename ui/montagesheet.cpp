@@ -3,6 +3,7 @@
 #include "ui/pagetext.h"
 
 #include "calc/numbertext.h"
+#include "report/words.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -46,9 +47,11 @@ QString wanted(double seconds, char separator)
 
 // Draws in page units; the schematic's own units go through pt().
 class SheetPainter {
+    Q_DECLARE_TR_FUNCTIONS(Sheet)
+
 public:
     SheetPainter(QPainter &painter, const Sheet &sheet)
-        : p(painter), parts(calc::nomenclature(sheet.design)), sheet(sheet)
+        : p(painter), parts(calc::nomenclature(sheet.design, report::words())), sheet(sheet)
     {
         scale = std::min(SchematicArea.width() / SchematicBounds.width(),
                          SchematicArea.height() / SchematicBounds.height());
@@ -175,7 +178,7 @@ void SheetPainter::supply()
 {
     pen(Supply, 1.5);
     wire({{20, 30}, {736, 30}});
-    label(8, 20, QStringLiteral("+5 à 12 V"), 11, Supply, -1, true);
+    label(8, 20, tr("+5 à 12 V"), 11, Supply, -1, true);
     terminal(17, 30, Supply);
     pen(Ink, 1.5);
     wire({{20, 275}, {736, 275}});
@@ -200,7 +203,7 @@ void SheetPainter::oscillator()
 
     wire({{40, 125}, {65, 125}});
     box(65, 120, 40, 10);
-    label(85, 108, QStringLiteral("R2 talon"), 9, Caption, 0, true);
+    label(85, 108, tr("R2 talon"), 9, Caption, 0, true);
     label(85, 146, partValue("R2"), 10, Caption, 0, false, 72);
     if (const calc::NomenclatureLine *trimmer = part("P1")) {
         wire({{105, 125}, {140, 125}});
@@ -208,10 +211,10 @@ void SheetPainter::oscillator()
         wire({{180, 125}, {260, 125}});
         wire({{134, 136}, {179, 117}});
         filled({{186, 114}, {177.5, 121.8}, {175.2, 115.5}}, Ink);
-        label(160, 108, QStringLiteral("P1 ajustable"), 9, Caption, 0, true);
+        label(160, 108, tr("P1 ajustable"), 9, Caption, 0, true);
         label(170, 146, qtext(trimmer->value), 10, Caption, 0, false, 72);
         if (!trimmer->setting.empty())
-            label(170, 158, QStringLiteral("réglé à ") + qtext(trimmer->setting), 9, Caption, 0, false, 150);
+            label(170, 158, tr("réglé à %1").arg(qtext(trimmer->setting)), 9, Caption, 0, false, 150);
     } else {
         wire({{105, 125}, {260, 125}});
     }
@@ -240,7 +243,7 @@ void SheetPainter::oscillator()
     dot(205, 275);
     label(153, 213, QStringLiteral("C3 100 nF"), 10, Caption, 0);
     label(197, 253, QStringLiteral("R6 100 kΩ"), 10, Caption, 1);
-    label(213, 250, QStringLiteral("RAZ"), 10, ResetNet, -1, true);
+    label(213, 250, tr("RAZ"), 10, ResetNet, -1, true);
 }
 
 void SheetPainter::counter()
@@ -334,7 +337,7 @@ void SheetPainter::flipFlop()
     wire({{530, 174}, {538, 180}, {530, 186}});
     wire({{570, 95}, {570, 110}});
     wire({{610, 180}, {625, 180}});
-    label(570, 91, QStringLiteral("RAZ"), 10, ResetNet, 0, true);
+    label(570, 91, tr("RAZ"), 10, ResetNet, 0, true);
     label(576, 106, QStringLiteral("6"), 9, PinNumber);
     label(520, 122, QStringLiteral("5"), 9, PinNumber, 0);
     label(520, 152, QStringLiteral("4"), 9, PinNumber, 0);
@@ -385,7 +388,7 @@ void SheetPainter::output()
 void SheetPainter::notes(double top)
 {
     double y = top;
-    for (const std::string &note : calc::nomenclatureNotes(parts)) {
+    for (const std::string &note : calc::nomenclatureNotes(parts, report::words())) {
         pageText({Margin, y}, qtext(note), 30, Note, -1, true, PageWidth - 2 * Margin);
         y += 40;
     }
@@ -393,11 +396,10 @@ void SheetPainter::notes(double top)
 
 void SheetPainter::partsTable(QRectF area)
 {
-    pageText(area.topLeft() + QPointF(0, 36), QStringLiteral("Nomenclature"), 38, Caption, -1, true);
+    pageText(area.topLeft() + QPointF(0, 36), tr("Nomenclature"), 38, Caption, -1, true);
     // Room for "Quantité" in DejaVu Sans, the widest face; the roles need the rest.
     const std::array<double, 4> widths{200, 180, 360, area.width() - 740};
-    const std::array<QString, 4> headers{QStringLiteral("Référence"), QStringLiteral("Quantité"),
-                                         QStringLiteral("Valeur"), QStringLiteral("Rôle")};
+    const std::array<QString, 4> headers{tr("Référence"), tr("Quantité"), tr("Valeur"), tr("Rôle")};
     const double rowHeight = 38;
     double y = area.top() + 56;
     auto row = [&](const std::array<QString, 4> &cells, bool bold, const QColor &fill) {
@@ -424,9 +426,9 @@ void SheetPainter::titleBlockTable(QRectF area)
     p.setPen(QPen(Ink, 3));
     p.setBrush(QColor(0xff, 0xfb, 0xe8));
     p.drawRect(area);
-    pageText({area.left() + 20, area.top() + 50}, QStringLiteral("Multivibrateur longue période"), 44,
+    pageText({area.left() + 20, area.top() + 50}, tr("Multivibrateur longue période"), 44,
              Caption, -1, true, area.width() - 40);
-    pageText({area.left() + 20, area.top() + 92}, QStringLiteral("Feuille de montage — Chronalys CD4060"),
+    pageText({area.left() + 20, area.top() + 92}, tr("Feuille de montage — Chronalys CD4060"),
              28, Ink, -1, false, area.width() - 40);
     const auto rows = titleBlock(sheet);
     const double rowHeight = (area.bottom() - area.top() - 120) / static_cast<double>(rows.size());
@@ -449,30 +451,30 @@ QList<std::pair<QString, QString>> titleBlock(const Sheet &sheet)
     const bool designed = d.hasParts();
     QList<std::pair<QString, QString>> rows;
     if (!sheet.name.isEmpty())
-        rows.append({QCoreApplication::translate("Sheet", "Conception"), sheet.name});
+        rows.append({SheetPainter::tr("Conception"), sheet.name});
     rows += QList<std::pair<QString, QString>>{
-        {QStringLiteral("Période T demandée"), wanted(d.T, d.separator)},
-        {QStringLiteral("Pulse T1 demandé"), wanted(d.T1, d.separator)},
-        {QStringLiteral("Période T réelle"), designed ? secondsText(d.shown.T_reel) : Dash},
-        {QStringLiteral("Pulse T1 réel"), designed ? secondsText(d.shown.T1_reel) : Dash},
-        {QStringLiteral("Période oscillateur"), designed ? qtext(d.shown.FrequenceOscillateur) : Dash},
-        {QStringLiteral("Constante K4060"), qtext(calc::formatGeneral(d.K * 1e8, d.separator))},
-        {QStringLiteral("Série"), d.Pas_Serie == 2 ? QStringLiteral("E12") : QStringLiteral("E24")},
-        {QStringLiteral("Date"), sheet.date.isValid() ? sheet.date.toString(QStringLiteral("dd/MM/yyyy")) : Dash},
+        {SheetPainter::tr("Période T demandée"), wanted(d.T, d.separator)},
+        {SheetPainter::tr("Pulse T1 demandé"), wanted(d.T1, d.separator)},
+        {SheetPainter::tr("Période T réelle"), designed ? secondsText(d.shown.T_reel) : Dash},
+        {SheetPainter::tr("Pulse T1 réel"), designed ? secondsText(d.shown.T1_reel) : Dash},
+        {SheetPainter::tr("Période oscillateur"), designed ? qtext(d.shown.FrequenceOscillateur) : Dash},
+        {SheetPainter::tr("Constante K4060"), qtext(calc::formatGeneral(d.K * 1e8, d.separator))},
+        {SheetPainter::tr("Série"), d.Pas_Serie == 2 ? QStringLiteral("E12") : QStringLiteral("E24")},
+        {SheetPainter::tr("Date"), sheet.date.isValid() ? sheet.date.toString(SheetPainter::tr("dd/MM/yyyy")) : Dash},
     };
     // One line in the block: a long note is cut there, and kept whole in the file.
     if (!sheet.note.isEmpty())
-        rows.append({QCoreApplication::translate("Sheet", "Note"), sheet.note.simplified()});
+        rows.append({SheetPainter::tr("Note"), sheet.note.simplified()});
     return rows;
 }
 
 QString sheetText(const Sheet &sheet)
 {
-    QString text = QStringLiteral("Multivibrateur longue période\n");
+    QString text = SheetPainter::tr("Multivibrateur longue période") + QLatin1Char('\n');
     for (const auto &[caption, value] : titleBlock(sheet))
-        text += caption + QStringLiteral(" : ") + value + QLatin1Char('\n');
-    text += QStringLiteral("\nNomenclature\n");
-    text += qtext(calc::nomenclatureText(calc::nomenclature(sheet.design), "    "));
+        text += SheetPainter::tr("%1 : %2").arg(caption, value) + QLatin1Char('\n');
+    text += QLatin1Char('\n') + SheetPainter::tr("Nomenclature") + QLatin1Char('\n');
+    text += qtext(calc::nomenclatureText(calc::nomenclature(sheet.design, report::words()), "    ", report::words()));
     return text;
 }
 

@@ -35,5 +35,5 @@ bool beginSheetPage(QPainter &painter, QRectF page);
 // Title block rows, caption and value: wanted and real timing, K4060, series, date.
 QList<std::pair<QString, QString>> titleBlock(const Sheet &sheet);
 
-// The parts list and the results as French plain text, for the clipboard.
+// The parts list and the results as plain text in the interface's language, for the clipboard.
 QString sheetText(const Sheet &sheet);

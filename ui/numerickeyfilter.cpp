@@ -105,10 +105,10 @@ void NumericKeyFilter::showMenuWithoutPaste(QLineEdit *field, const QPoint &glob
 {
     auto *menu = new QMenu(field);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *cut = menu->addAction(QStringLiteral("Couper"), field, &QLineEdit::cut);
-    QAction *copy = menu->addAction(QStringLiteral("Copier"), field, &QLineEdit::copy);
+    QAction *cut = menu->addAction(tr("Couper"), field, &QLineEdit::cut);
+    QAction *copy = menu->addAction(tr("Copier"), field, &QLineEdit::copy);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Tout sélectionner"), field, &QLineEdit::selectAll);
+    menu->addAction(tr("Tout sélectionner"), field, &QLineEdit::selectAll);
     cut->setEnabled(field->hasSelectedText());
     copy->setEnabled(field->hasSelectedText());
     menu->popup(globalPosition);

@@ -1,7 +1,9 @@
 #include "ui/picturebutton.h"
 
 #include "ui/focusframe.h"
+#include "settings/language.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,10 +19,27 @@ void paintPicture(QWidget *widget, QSvgRenderer &renderer)
     renderer.render(&painter, widget->rect());
 }
 
+// The words drawn in a picture follow the language.
+void followLanguage(QEvent *event, QSvgRenderer &renderer, const QString &resource, QWidget *widget)
+{
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    renderer.load(pictureInLanguage(resource));
+    widget->update();
+}
+
 } // namespace
 
+QString pictureInLanguage(const QString &svgResource)
+{
+    if (Commun::langue() != Commun::Langue::Anglais || !svgResource.endsWith(QLatin1String(".svg")))
+        return svgResource;
+    const QString english = svgResource.chopped(4) + QStringLiteral("_en.svg");
+    return QFile::exists(english) ? english : svgResource;
+}
+
 PictureButton::PictureButton(const QString &svgResource, QWidget *parent)
-    : QWidget(parent), m_renderer(svgResource)
+    : QWidget(parent), m_resource(svgResource), m_renderer(pictureInLanguage(svgResource))
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -46,9 +65,21 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-Picture::Picture(const QString &svgResource, QWidget *parent)
-    : QWidget(parent), m_renderer(svgResource)
+void PictureButton::changeEvent(QEvent *event)
 {
+    followLanguage(event, m_renderer, m_resource, this);
+    QWidget::changeEvent(event);
+}
+
+Picture::Picture(const QString &svgResource, QWidget *parent)
+    : QWidget(parent), m_resource(svgResource), m_renderer(pictureInLanguage(svgResource))
+{
+}
+
+void Picture::changeEvent(QEvent *event)
+{
+    followLanguage(event, m_renderer, m_resource, this);
+    QWidget::changeEvent(event);
 }
 
 void Picture::paintEvent(QPaintEvent *) { paintPicture(this, m_renderer); }

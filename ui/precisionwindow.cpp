@@ -8,6 +8,7 @@
 #include "ui/windowfont.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
@@ -28,9 +29,9 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-QLabel *makeLabel(const QString &name, const QString &caption = {})
+QLabel *makeLabel(const QString &name)
 {
-    auto *label = new QLabel(caption);
+    auto *label = new QLabel;
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -38,15 +39,15 @@ QLabel *makeLabel(const QString &name, const QString &caption = {})
 
 QPushButton *makeApplyButton(const QString &name)
 {
-    auto *button = new QPushButton(QStringLiteral("Appliquer"));
+    auto *button = new QPushButton;
     button->setObjectName(name);
     button->setEnabled(false);
     return button;
 }
 
-QGroupBox *makeGroup(QWidget *column, const QString &title)
+QGroupBox *makeGroup(QWidget *column)
 {
-    auto *group = new QGroupBox(title, column);
+    auto *group = new QGroupBox(column);
     column->layout()->addWidget(group);
     return group;
 }
@@ -64,6 +65,22 @@ void setColour(QLabel *label, const QColor &colour)
 constexpr std::array<double calc::Tolerances::*, 4> ToleranceMembers = {
     &calc::Tolerances::r, &calc::Tolerances::c, &calc::Tolerances::k, &calc::Tolerances::p};
 
+// Translated when shown, in the order of the window's create steps.
+constexpr std::array<const char *, 7> GroupTitles = {
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Écart"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Tolérances"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Ajustable conseillé"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Pulse réalisable le plus proche"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Autres solutions"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Règles des fiches techniques"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Constante du circuit")};
+constexpr std::array<const char *, 4> ToleranceCaptions = {
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Résistances r"), QT_TRANSLATE_NOOP("PrecisionWindow", "Condensateur c"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Constante K d'un circuit à l'autre k"),
+    QT_TRANSLATE_NOOP("PrecisionWindow", "Ajustable p")};
+constexpr std::array<const char *, 4> SolutionHeaders = {
+    "C2", QT_TRANSLATE_NOOP("PrecisionWindow", "Talon"), "T", QT_TRANSLATE_NOOP("PrecisionWindow", "Écart")};
+
 } // namespace
 
 PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tolerances &tolerances,
@@ -73,16 +90,13 @@ PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tol
     setObjectName(QStringLiteral("Precision"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Précision du montage"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
     setFont(windowFont(8, QFont::Normal));
     m_keyFilter = new NumericKeyFilter(
-        [this] { showMessage(QStringLiteral("Un nombre n'a qu'un seul séparateur décimal.")); }, this);
+        [this] { showMessage([] { return tr("Un nombre n'a qu'un seul séparateur décimal."); }); }, this);
 
     auto *whole = new QVBoxLayout(this);
-    m_nothing = makeLabel(QStringLiteral("RienAEvaluer"),
-                          QStringLiteral("Rien à évaluer pour l'instant : il faut d'abord un condensateur et "
-                                         "une résistance (zone C)."));
+    m_nothing = makeLabel(QStringLiteral("RienAEvaluer"));
     whole->addWidget(m_nothing);
     auto *columns = new QHBoxLayout;
     whole->addLayout(columns);
@@ -103,12 +117,47 @@ PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tol
     m_message = makeLabel(QStringLiteral("Message"));
     setColour(m_message, Qt::red);
     whole->addWidget(m_message);
+    retranslate();
+}
+
+void PrecisionWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void PrecisionWindow::retranslate()
+{
+    setWindowTitle(tr("Précision du montage"));
+    m_nothing->setText(tr("Rien à évaluer pour l'instant : il faut d'abord un condensateur et une résistance (zone C)."));
+    for (std::size_t i = 0; i < m_Groupe.size(); ++i)
+        m_Groupe[i]->setTitle(tr(GroupTitles[i]));
+    for (std::size_t i = 0; i < m_Tolerance.size(); ++i) {
+        m_LabelTolerance[i]->setText(tr(ToleranceCaptions[i]));
+        m_Tolerance[i]->setAccessibleDescription(tr("Tolérance en pour cent"));
+    }
+    for (std::size_t i = 0; i < m_EnteteSolution.size(); ++i)
+        m_EnteteSolution[i]->setText(tr(SolutionHeaders[i]));
+    for (QPushButton *button : findChildren<QPushButton *>())
+        if (button->objectName().startsWith(QLatin1String("Appliquer")))
+            button->setText(tr("Appliquer"));
+    m_Puce->setItemText(static_cast<int>(calc::ChipConstants.size()), tr("Valeur des réglages"));
+    m_Puce->setAccessibleDescription(tr("Le circuit dont la constante K4060 sert au calcul"));
+    m_LabelPuce->setText(tr("Circuit"));
+    m_LabelMesureT->setText(tr("Période T mesurée (s)"));
+    m_MesureT->setAccessibleDescription(tr("La période mesurée sur le montage, qui calibre K4060"));
+    m_Calibrer->setText(tr("Calibrer"));
+    if (m_calibratedK4060 > 0)
+        m_Calibrage->setText(tr("K4060 calibré = %1").arg(general(m_calibratedK4060)));
+    m_message->setText(m_messageText ? m_messageText() : QString());
     recompute();
 }
 
 void PrecisionWindow::createDeviation(QWidget *column)
 {
-    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Écart")));
+    m_Groupe[0] = makeGroup(column);
+    auto *layout = new QVBoxLayout(m_Groupe[0]);
     for (int i = 0; i < 2; ++i) {
         m_Ecart[static_cast<std::size_t>(i)] = makeLabel(indexed("Ecart", i));
         layout->addWidget(m_Ecart[static_cast<std::size_t>(i)]);
@@ -117,10 +166,8 @@ void PrecisionWindow::createDeviation(QWidget *column)
 
 void PrecisionWindow::createTolerances(QWidget *column)
 {
-    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Tolérances")));
-    const std::array<QString, 4> captions = {
-        QStringLiteral("Résistances r"), QStringLiteral("Condensateur c"),
-        QStringLiteral("Constante K d'un circuit à l'autre k"), QStringLiteral("Ajustable p")};
+    m_Groupe[1] = makeGroup(column);
+    auto *layout = new QGridLayout(m_Groupe[1]);
     for (int i = 0; i < 4; ++i) {
         const auto at = static_cast<std::size_t>(i);
         auto *field = new QLineEdit(general(m_tolerances.*ToleranceMembers[at]));
@@ -131,9 +178,9 @@ void PrecisionWindow::createTolerances(QWidget *column)
         m_Tolerance[at] = field;
         connect(field, &QLineEdit::textChanged, this, [this, i] { toleranceEdited(i); });
         connect(field, &QLineEdit::editingFinished, this, [this, i] { toleranceFinished(i); });
-        QLabel *label = makeLabel(indexed("LabelTolerance", i), captions[at]);
+        QLabel *label = makeLabel(indexed("LabelTolerance", i));
         label->setBuddy(field); // its caption names the field to a screen reader
-        field->setAccessibleDescription(tr("Tolérance en pour cent"));
+        m_LabelTolerance[at] = label;
         layout->addWidget(label, i, 0);
         layout->addWidget(field, i, 1);
         layout->addWidget(new QLabel(QStringLiteral("%")), i, 2);
@@ -147,7 +194,8 @@ void PrecisionWindow::createTolerances(QWidget *column)
 
 void PrecisionWindow::createTrimmer(QWidget *column)
 {
-    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Ajustable conseillé")));
+    m_Groupe[2] = makeGroup(column);
+    auto *layout = new QVBoxLayout(m_Groupe[2]);
     for (int i = 0; i < 4; ++i) {
         m_Ajustable[static_cast<std::size_t>(i)] = makeLabel(indexed("Ajustable", i));
         m_Ajustable[static_cast<std::size_t>(i)]->setWordWrap(true);
@@ -163,7 +211,8 @@ void PrecisionWindow::createTrimmer(QWidget *column)
 
 void PrecisionWindow::createPulses(QWidget *column)
 {
-    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Pulse réalisable le plus proche")));
+    m_Groupe[3] = makeGroup(column);
+    auto *layout = new QGridLayout(m_Groupe[3]);
     for (int i = 0; i < 2; ++i) {
         const auto at = static_cast<std::size_t>(i);
         m_Pulse[at] = makeLabel(indexed("Pulse", i));
@@ -178,13 +227,13 @@ void PrecisionWindow::createPulses(QWidget *column)
 
 void PrecisionWindow::createSolutions(QWidget *column)
 {
-    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Autres solutions")));
-    const std::array<QString, 4> headers = {QStringLiteral("C2"), QStringLiteral("Talon"), QStringLiteral("T"),
-                                            QStringLiteral("Écart")};
+    m_Groupe[4] = makeGroup(column);
+    auto *layout = new QGridLayout(m_Groupe[4]);
     for (int j = 0; j < 4; ++j) {
-        QLabel *header = makeLabel(indexed("EnteteSolution", j), headers[static_cast<std::size_t>(j)]);
+        QLabel *header = makeLabel(indexed("EnteteSolution", j));
         header->setFont(windowFont(8, QFont::Bold));
         layout->addWidget(header, 0, j, Qt::AlignRight);
+        m_EnteteSolution[static_cast<std::size_t>(j)] = header;
     }
     // Columns as wide as their usual widest cell, so a new design seldom moves the table.
     const std::array<QString, 4> widest = {QStringLiteral("1000 nF"), QStringLiteral("9100 kΩ"),
@@ -209,7 +258,8 @@ void PrecisionWindow::createSolutions(QWidget *column)
 
 void PrecisionWindow::createRules(QWidget *column)
 {
-    auto *layout = new QVBoxLayout(makeGroup(column, QStringLiteral("Règles des fiches techniques")));
+    m_Groupe[5] = makeGroup(column);
+    auto *layout = new QVBoxLayout(m_Groupe[5]);
     for (int i = 0; i < 4; ++i) {
         m_Regle[static_cast<std::size_t>(i)] = makeLabel(indexed("Regle", i));
         layout->addWidget(m_Regle[static_cast<std::size_t>(i)]);
@@ -218,34 +268,33 @@ void PrecisionWindow::createRules(QWidget *column)
 
 void PrecisionWindow::createConstant(QWidget *column)
 {
-    auto *layout = new QGridLayout(makeGroup(column, QStringLiteral("Constante du circuit")));
+    m_Groupe[6] = makeGroup(column);
+    auto *layout = new QGridLayout(m_Groupe[6]);
     m_Puce = new QComboBox;
     m_Puce->setObjectName(QStringLiteral("Puce"));
     for (const calc::ChipConstant &chip : calc::ChipConstants)
         m_Puce->addItem(QString::fromUtf8(chip.name));
-    m_Puce->addItem(QStringLiteral("Valeur des réglages"));
+    m_Puce->addItem(QString()); // "Valeur des réglages"
     connect(m_Puce, &QComboBox::activated, this, &PrecisionWindow::chipChosen);
     m_ConstanteUtilisee = makeLabel(QStringLiteral("ConstanteUtilisee"));
     m_MesureT = new QLineEdit;
     m_MesureT->setObjectName(QStringLiteral("MesureT"));
     m_keyFilter->watch(m_MesureT);
-    auto *calibrer = new QPushButton(QStringLiteral("Calibrer"));
-    calibrer->setObjectName(QStringLiteral("Calibrer"));
-    connect(calibrer, &QPushButton::clicked, this, &PrecisionWindow::Calibrer_Click);
+    m_Calibrer = new QPushButton;
+    m_Calibrer->setObjectName(QStringLiteral("Calibrer"));
+    connect(m_Calibrer, &QPushButton::clicked, this, &PrecisionWindow::Calibrer_Click);
     connect(m_MesureT, &QLineEdit::returnPressed, this, &PrecisionWindow::Calibrer_Click);
     m_Calibrage = makeLabel(QStringLiteral("Calibrage"));
-    QLabel *puce = makeLabel(QStringLiteral("LabelPuce"), QStringLiteral("Circuit"));
-    puce->setBuddy(m_Puce);
-    m_Puce->setAccessibleDescription(tr("Le circuit dont la constante K4060 sert au calcul"));
-    layout->addWidget(puce, 0, 0);
+    m_LabelPuce = makeLabel(QStringLiteral("LabelPuce"));
+    m_LabelPuce->setBuddy(m_Puce);
+    layout->addWidget(m_LabelPuce, 0, 0);
     layout->addWidget(m_Puce, 0, 1, 1, 2);
     layout->addWidget(m_ConstanteUtilisee, 1, 0, 1, 3);
-    QLabel *mesure = makeLabel(QStringLiteral("LabelMesureT"), QStringLiteral("Période T mesurée (s)"));
-    mesure->setBuddy(m_MesureT);
-    m_MesureT->setAccessibleDescription(tr("La période mesurée sur le montage, qui calibre K4060"));
-    layout->addWidget(mesure, 2, 0);
+    m_LabelMesureT = makeLabel(QStringLiteral("LabelMesureT"));
+    m_LabelMesureT->setBuddy(m_MesureT);
+    layout->addWidget(m_LabelMesureT, 2, 0);
     layout->addWidget(m_MesureT, 2, 1);
-    layout->addWidget(calibrer, 2, 2);
+    layout->addWidget(m_Calibrer, 2, 2);
     layout->addWidget(m_Calibrage, 3, 0, 1, 3);
 }
 
@@ -273,7 +322,7 @@ void PrecisionWindow::recompute()
     const bool ok = p.assessable;
     m_nothing->setVisible(!ok);
     selectChip();
-    m_ConstanteUtilisee->setText(QStringLiteral("Constante utilisée : K4060 = %1").arg(general(m_design.K * 1e8)));
+    m_ConstanteUtilisee->setText(tr("Constante utilisée : K4060 = %1").arg(general(m_design.K * 1e8)));
 
     const report::PrecisionTexts texts = report::precisionTexts(p, m_design);
     auto show = [](const auto &labels, const auto &captions) {
@@ -304,14 +353,14 @@ void PrecisionWindow::toleranceEdited(int index)
         return; // being retyped: the previous value stays in force
     const double value = calc::readNumber(field->text().toStdString());
     if (!calc::isTolerance(value)) {
-        showMessage(QStringLiteral("Une tolérance est comprise entre 0 et 50 % : valeur refusée."));
+        showMessage([] { return tr("Une tolérance est comprise entre 0 et 50 % : valeur refusée."); });
         const QSignalBlocker blocker(field);
         field->setText(m_toleranceTexts[at]);
         return;
     }
     m_toleranceTexts[at] = field->text();
     m_tolerances.*ToleranceMembers[at] = value;
-    m_message->clear();
+    showMessage({});
     Q_EMIT tolerancesChanged(m_tolerances);
     recompute();
 }
@@ -346,7 +395,7 @@ void PrecisionWindow::selectChip()
 
 void PrecisionWindow::chipChosen(int index)
 {
-    m_message->clear();
+    showMessage({});
     const auto at = static_cast<std::size_t>(index);
     if (at > calc::ChipConstants.size())
         Q_EMIT constantChosen(m_calibratedK);
@@ -357,25 +406,30 @@ void PrecisionWindow::chipChosen(int index)
 void PrecisionWindow::Calibrer_Click()
 {
     if (!m_precision.assessable) {
-        showMessage(QStringLiteral("Rien à calibrer : il faut d'abord un condensateur et une résistance."));
+        showMessage([] { return tr("Rien à calibrer : il faut d'abord un condensateur et une résistance."); });
         return;
     }
     const double measured = calc::readNumber(m_MesureT->text().toStdString());
     const std::optional<double> k4060 = calc::calibratedK4060(m_design, measured);
     if (!k4060) {
-        showMessage(QStringLiteral("La période mesurée doit être un nombre de secondes plus grand que 0."));
+        showMessage([] { return tr("La période mesurée doit être un nombre de secondes plus grand que 0."); });
         return;
     }
     if (!calc::CalibrationRange.contains(*k4060)) {
-        showMessage(report::calibrationRefusal(m_design.separator));
+        showMessage([separator = m_design.separator] { return report::calibrationRefusal(separator); });
         return;
     }
-    m_message->clear();
-    m_Calibrage->setText(QStringLiteral("K4060 calibré = %1").arg(general(*k4060)));
+    showMessage({});
+    m_calibratedK4060 = *k4060;
+    m_Calibrage->setText(tr("K4060 calibré = %1").arg(general(*k4060)));
     Q_EMIT constantChosen(*k4060 / 1e8);
 }
 
-void PrecisionWindow::showMessage(const QString &text) { m_message->setText(text); }
+void PrecisionWindow::showMessage(std::function<QString()> text)
+{
+    m_messageText = std::move(text);
+    m_message->setText(m_messageText ? m_messageText() : QString());
+}
 
 QString PrecisionWindow::kilohms(double value) const { return qtext(calc::formatKilohms(value, m_design.separator)); }
 

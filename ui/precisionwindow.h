@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class NumericKeyFilter;
 class QComboBox;
@@ -38,7 +39,11 @@ Q_SIGNALS:
     void partsApplied(const QString &capacitor, const QString &talon);
     void constantChosen(double K); // seconds per (kilohm x nanofarad)
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void createDeviation(QWidget *column);
     void createTolerances(QWidget *column);
     void createTrimmer(QWidget *column);
@@ -52,7 +57,8 @@ private:
     void toleranceFinished(int index);
     void chipChosen(int index);
     void Calibrer_Click();
-    void showMessage(const QString &text);
+    // Kept as a function, so that a message on screen follows the language.
+    void showMessage(std::function<QString()> text);
     void selectChip();
 
     QString kilohms(double value) const;
@@ -64,22 +70,30 @@ private:
     std::array<QString, 4> m_toleranceTexts; // last accepted texts, put back on a refusal
     double m_settingsK;
     double m_calibratedK = 0; // "Calibrée": the last constant in use that was no chip's nor the settings'
+    double m_calibratedK4060 = 0; // of the last calibration, 0 before any
+    std::function<QString()> m_messageText;
     NumericKeyFilter *m_keyFilter = nullptr;
 
+    std::array<QGroupBox *, 7> m_Groupe{}; // in the order of the create steps
     QLabel *m_nothing = nullptr; // "nothing to assess yet"
     QLabel *m_message = nullptr; // refusals, in red
     std::array<QLabel *, 2> m_Ecart{};
     std::array<QLineEdit *, 4> m_Tolerance{};
+    std::array<QLabel *, 4> m_LabelTolerance{};
     std::array<QLabel *, 3> m_Dispersion{}; // worst case T, worst case T1, statistical
     std::array<QLabel *, 4> m_Ajustable{};  // talon, trimmer, setting and travel, sweep of T
     QPushButton *m_AppliquerAjustable = nullptr;
     std::array<QLabel *, 2> m_Pulse{};
     std::array<QPushButton *, 2> m_AppliquerPulse{};
+    std::array<QLabel *, 4> m_EnteteSolution{};
     std::array<std::array<QLabel *, 4>, 5> m_Solution{}; // C2, talon, T, error
     std::array<QPushButton *, 5> m_AppliquerSolution{};
     std::array<QLabel *, 4> m_Regle{};
     QComboBox *m_Puce = nullptr;
     QLabel *m_ConstanteUtilisee = nullptr;
+    QLabel *m_LabelPuce = nullptr;
     QLineEdit *m_MesureT = nullptr;
+    QLabel *m_LabelMesureT = nullptr;
+    QPushButton *m_Calibrer = nullptr;
     QLabel *m_Calibrage = nullptr;
 };

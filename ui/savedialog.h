@@ -9,5 +9,5 @@ class QWidget;
 // takes the chosen format's. Empty when the user cancels.
 QString askDrawingPath(QWidget *parent, const QString &title, const QString &fileName, const QString &lastPath);
 
-// True when `failure` is empty; else shows it, a French message naming the file, in a warning.
+// True when `failure` is empty; else shows it, a message naming the file, in a warning.
 bool drawingSaved(QWidget *parent, const QString &title, const QString &failure);

@@ -1,26 +1,42 @@
 #include "ui/schemawindow.h"
 
 #include "ui/closeonescape.h"
+#include "ui/picturebutton.h"
 #include "ui/twips.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
 
 Chronalys_CD4060_Schema::Chronalys_CD4060_Schema(QWidget *parent)
     : QWidget(parent, Qt::Window),
-      m_schema(new QSvgRenderer(QStringLiteral(":/pictures/schema.svg"), this))
+      m_schema(new QSvgRenderer(this))
 {
     setObjectName(QStringLiteral("Chronalys_CD4060_Schema"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
     // Every pixel is painted, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Visualisation du schéma"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icone.svg")));
+    resize(twipsToPixels(13965), twipsToPixels(3720));
+    retranslate();
+}
+
+void Chronalys_CD4060_Schema::retranslate()
+{
+    setWindowTitle(tr("Visualisation du schéma"));
+    m_schema->load(pictureInLanguage(QStringLiteral(":/pictures/schema.svg")));
     // Resized by the user the picture stays whole and undistorted: labels remain readable.
     m_schema->setAspectRatioMode(Qt::KeepAspectRatio);
-    resize(twipsToPixels(13965), twipsToPixels(3720));
+    update();
+}
+
+void Chronalys_CD4060_Schema::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 // Drawn from the vector picture at every paint, so it stays sharp at any size or scale.

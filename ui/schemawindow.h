@@ -4,7 +4,8 @@
 
 class QSvgRenderer;
 
-// The circuit the program designs for, drawn as the window's background. No controls.
+// The circuit the program designs for, drawn as the window's background, its words in the
+// interface's language. No controls.
 class Chronalys_CD4060_Schema : public QWidget {
     Q_OBJECT
 
@@ -13,7 +14,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     QSvgRenderer *m_schema;
 };

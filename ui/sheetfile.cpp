@@ -33,6 +33,11 @@ SheetFormat sheetFormat(const QString &path)
 
 namespace {
 
+// The translation context of the saving messages, the save dialog's.
+struct Saving {
+    Q_DECLARE_TR_FUNCTIONS(Enregistrer)
+};
+
 // What a file holds: A4 landscape pages, each drawn by one function. A PDF has one page for each;
 // an SVG or a PNG shows them one below the other.
 struct Document {
@@ -105,23 +110,22 @@ QString writeDocument(const Document &document, const QString &path, const QStri
 {
     const SheetFormat format = sheetFormat(path);
     if (format == SheetFormat::Unknown)
-        return QStringLiteral("« %1 » : format inconnu, le nom doit finir par .svg, .pdf ou .png.")
-            .arg(path);
+        return Saving::tr("« %1 » : format inconnu, le nom doit finir par .svg, .pdf ou .png.").arg(path);
     QSaveFile file(path);
     auto failed = [&](const QString &reason) { return failure.arg(path, reason); };
     if (!file.open(QIODevice::WriteOnly))
         return failed(QFileInfo(path).absoluteDir().exists()
-                          ? QStringLiteral("écriture refusée dans ce dossier")
-                          : QStringLiteral("le dossier n'existe pas"));
+                          ? Saving::tr("écriture refusée dans ce dossier")
+                          : Saving::tr("le dossier n'existe pas"));
     const bool painted = format == SheetFormat::Svg   ? paintSvg(document, file)
                          : format == SheetFormat::Pdf ? paintPdf(document, file)
                                                       : paintPng(document, file);
     if (!painted) {
         file.cancelWriting();
-        return failed(QStringLiteral("le dessin n'a pas pu être écrit"));
+        return failed(Saving::tr("le dessin n'a pas pu être écrit"));
     }
     if (!file.commit())
-        return failed(QStringLiteral("l'écriture a échoué (disque plein ?)"));
+        return failed(Saving::tr("l'écriture a échoué (disque plein ?)"));
     return {};
 }
 
@@ -130,12 +134,13 @@ QString writeDocument(const Document &document, const QString &path, const QStri
 QString writeSheetFile(const Sheet &sheet, const QString &path)
 {
     const Document document{
-        QStringLiteral("Feuille de montage"),
-        QStringLiteral("Multivibrateur longue période — Chronalys CD4060"),
+        QCoreApplication::translate("Sheet", "Feuille de montage"),
+        QCoreApplication::translate("Sheet", "Multivibrateur longue période — Chronalys CD4060"),
         {[&sheet](QPainter &painter, QRectF page) { draw(painter, sheet, page); },
          [&sheet](QPainter &painter, QRectF page) { drawNotesPage(painter, sheet, page); }}};
     return writeDocument(document, path,
-                         QStringLiteral("La feuille de montage n'a pas pu être enregistrée dans « %1 » : %2."));
+                         QCoreApplication::translate(
+                             "Sheet", "La feuille de montage n'a pas pu être enregistrée dans « %1 » : %2."));
 }
 
 QString writeChronogramFile(const calc::RealDesign &design, const QString &path)

@@ -15,7 +15,7 @@ inline constexpr int SheetPngHeight = 2480;
 
 // Writes the sheet as SVG, PDF (two A4 landscape pages: the circuit, then the chronogramme and
 // the notes de montage) or PNG (300 dpi), SVG and PNG with the second page below the first; whole
-// or not at all. Returns an empty text on success, else a French message naming the file. Needs a
+// or not at all. Returns an empty text on success, else a message naming the file. Needs a
 // QGuiApplication (the offscreen platform will do).
 QString writeSheetFile(const Sheet &sheet, const QString &path);
 

@@ -6,6 +6,12 @@
 
 TitledFrame::TitledFrame(const QString &title, QWidget *parent) : QWidget(parent), m_title(title) {}
 
+void TitledFrame::setTitle(const QString &title)
+{
+    m_title = title;
+    update();
+}
+
 // Condensed, as little as needed, where the title would run past the border.
 QFont TitledFrame::titleFont() const
 {

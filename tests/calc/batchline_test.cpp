@@ -19,6 +19,9 @@ struct LineCase {
 
 class BatchLineForms : public testing::TestWithParam<LineCase> {};
 
+// Marks each text it is asked for: what is not marked did not go through the translation.
+std::string marked(const char *context, const char *source) { return "[" + std::string(context) + "]" + source; }
+
 TEST_P(BatchLineForms, Reads)
 {
     const auto &c = GetParam();
@@ -32,6 +35,14 @@ TEST_P(BatchLineForms, Reads)
     // Whatever the line held, the message is valid text to print.
     for (char ch : read.error)
         EXPECT_TRUE(static_cast<unsigned char>(ch) >= 0x80 || (ch >= 0x20 && ch < 0x7F)) << read.error;
+    // Translated whole, the field put in after the translation.
+    EXPECT_EQ(calc::readBatchLine(c.line, calc::Words{marked}).error, read.error.empty() ? "" : "[Lot]" + read.error);
+}
+
+TEST(BatchLineForms, TooLongTranslatedWithItsLimit)
+{
+    EXPECT_EQ(calc::lineTooLong(1048576, calc::Words{marked}), "[Lot]" + calc::lineTooLong(1048576));
+    EXPECT_NE(calc::lineTooLong(1048576).find("1048576"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,4 +1,5 @@
 #include "calc/nomenclature.h"
+#include "calc/sentence.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,8 @@ const calc::NomenclatureLine *find(const calc::Nomenclature &parts, const std::s
     return nullptr;
 }
 
-TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
+calc::RealDesign designOf(const PartsCase &c)
 {
-    const PartsCase &c = GetParam();
     calc::RealDesign design;
     design.pattern = c.pattern;
     design.talonText = c.talon;
@@ -43,7 +43,13 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     design.capacitorText = c.capacitor;
     design.separator = c.separator;
     design.shown.ValeurRs = "560 Kohm"; // stale on purpose: Rs follows the parts listed
-    const calc::Nomenclature parts = calc::nomenclature(design);
+    return design;
+}
+
+TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
+{
+    const PartsCase &c = GetParam();
+    const calc::Nomenclature parts = calc::nomenclature(designOf(c));
 
     EXPECT_EQ(find(parts, "R2")->value, c.talonValue);
     EXPECT_EQ(find(parts, "C2")->value, c.capacitorValue);
@@ -90,6 +96,41 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
         EXPECT_EQ(text.find("Non câblées"), std::string::npos) << text;
     EXPECT_EQ(text.find("nan"), std::string::npos);
     EXPECT_EQ(text.find("inf"), std::string::npos);
+}
+
+// Marks each text it is asked for: what is not marked did not go through the translation.
+const std::string Mark = "[Nomenclature]";
+std::string marked(const char *context, const char *source) { return "[" + std::string(context) + "]" + source; }
+
+std::string unmarked(std::string text)
+{
+    for (std::size_t at; (at = text.find(Mark)) != std::string::npos;)
+        text.erase(at, Mark.size());
+    return text;
+}
+
+// Every role and note is translated whole, its numbers and outputs put in after the translation.
+TEST_P(Parts, EveryWordTranslated)
+{
+    const calc::RealDesign design = designOf(GetParam());
+    const calc::Words words{marked};
+    const calc::Nomenclature translated = calc::nomenclature(design, words);
+    for (const calc::NomenclatureLine &line : translated.lines)
+        EXPECT_TRUE(line.role.starts_with(Mark)) << line.role;
+    for (const std::string &note : calc::nomenclatureNotes(translated, words))
+        EXPECT_TRUE(note.starts_with(Mark)) << note;
+    EXPECT_EQ(unmarked(calc::nomenclatureText(translated, "  ", words)),
+              calc::nomenclatureText(calc::nomenclature(design), "  "));
+}
+
+TEST(Sentence, FillsNumberedPlacesOnce)
+{
+    struct Case {
+        const char *text, *first, *second, *expected;
+    };
+    for (const Case &c : {Case{"%2 to %1", "a", "b", "b to a"}, Case{"%1 %2", "%2", "x", "%2 x"},
+                          Case{"%1 %3 %0 %", "a", "b", "a %3 %0 %"}})
+        EXPECT_EQ(calc::sentence(c.text, {c.first, c.second}), c.expected) << c.text;
 }
 
 const std::string HundredsOfDigits(300, '9');

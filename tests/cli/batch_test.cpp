@@ -252,6 +252,11 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"million_lines", "yes '10 1' | head -n 1000000 >f; ./chronalys-calcul --lot f --csv | tail -n 1; exit \\${PIPESTATUS[0]}", 0, "1000000;"},
         StatusCase{"cr_only_line_ends", "printf '10 1\\r3600 25\\r\\r\\n60 1' >f; ./chronalys-calcul --lot f --csv | cut -d';' -f1 | tr '\\n' ,; exit \\${PIPESTATUS[0]}", 0, "1,2,4,"},
         StatusCase{"vanishes_while_read", "mkfifo f; { printf '10 1\\n'; sleep 0.2; rm f; printf '3600 25\\n'; } >f & ./chronalys-calcul --lot f; s=\\$?; wait; exit \\$s", 0, "\"ligne\":2,"},
+        // The errors in the language asked for; the results the same bytes in both.
+        StatusCase{"error_in_english", "printf '10 1\\ndix 1\\n' | ./chronalys-calcul --lot - --langue en", 1, "{\"erreur\":\"“dix” is not a number"},
+        StatusCase{"usage_in_english", "./chronalys-calcul --langue en --lot - --serie E6 </dev/null", 2, "--serie takes E12 or E24, not “E6”"},
+        StatusCase{"results_same_in_english", "printf '10 1\\n10 6\\n3600 2\\n' >f; for l in fr en; do { ./chronalys-calcul --langue \\$l --lot f --csv --precision --nomenclature; ./chronalys-calcul --lot f --langue \\$l --nomenclature --chronogramme --mesure 1; } >\\$l; done; cmp fr en && echo same", 0, "same\n"},
+        StatusCase{"unknown_language", "./chronalys-calcul --lot - --langue de </dev/null", 2, "--langue attend fr ou en"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,12 +1,19 @@
+#include "app/batch.h"
 #include "app/calculation.h"
 #include "shellcommand.h"
 
 #include "report/json.h"
 #include "report/precisiontext.h"
 #include "report/text.h"
+#include "report/words.h"
+
+#include "settings/language.h"
+
+#include "calc/batchline.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QDir>
 #include <QFile>
@@ -19,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace {
@@ -123,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"picture_without_path", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme")), false},
         ArgumentCase{"table_without_batch", ARGS(S("--calcul"), S("10"), S("1"), S("--csv")), false},
         ArgumentCase{"saved_design", ARGS(S("--calcul"), S("--conception"), S(CHRONALYS_CLI_DATA "/aquarium.cd4060"), S("--json")), true},
-        ArgumentCase{"missing_design_file", ARGS(S("--calcul"), S("--conception"), S("absent.cd4060")), false}),
+        ArgumentCase{"missing_design_file", ARGS(S("--calcul"), S("--conception"), S("absent.cd4060")), false},
+        ArgumentCase{"language_anywhere", ARGS(S("--langue"), S("en"), S("--calcul"), S("10"), S("1"), S("--langue"), S("fr"), S("--json")), true},
+        ArgumentCase{"language_unknown", ARGS(S("--calcul"), S("10"), S("1"), S("--langue"), S("de")), false},
+        ArgumentCase{"language_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--langue")), false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A design file's series, constant and tolerances replace the defaults; options beside it win.
@@ -155,6 +166,68 @@ TEST(Calculation, OptionsOverrideDefaults)
     EXPECT_DOUBLE_EQ(parsed.options.Constante_K4060, 3e-6);
     EXPECT_EQ(parsed.options.Mode_Affichage, 4);
 }
+
+// The program's own English, installed as main() installs it; French again after each test.
+class InLanguage : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "cli_tests";
+        static char *argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // translators need one; it lives as long as the tests
+    }
+    void TearDown() override { Commun::installerLangue(Commun::Langue::Francais); }
+};
+
+QString reportOf(const char *T, const char *T1, bool everySection)
+{
+    CalculationOptions o;
+    o.Pas_Serie = 2;
+    o.precision = o.nomenclature = o.chronogramme = everySection;
+    return report::textReport(calc::designRoad(T, T1, o), o);
+}
+
+struct LanguageCase {
+    const char *name;
+    std::function<QString()> text;
+    std::vector<std::pair<const char *, const char *>> words; // French, and its English
+};
+
+class Languages : public InLanguage, public testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(Languages, EnglishOnceInstalledAndFrenchByteForByteAgain)
+{
+    const QString french = GetParam().text();
+    Commun::installerLangue(Commun::Langue::Anglais);
+    const QString english = GetParam().text();
+    Commun::installerLangue(Commun::Langue::Francais);
+    EXPECT_EQ(GetParam().text(), french);
+    for (const auto &[fr, en] : GetParam().words) {
+        EXPECT_TRUE(french.contains(QString::fromUtf8(fr))) << fr << " in\n" << french.toStdString();
+        EXPECT_TRUE(english.contains(QString::fromUtf8(en)) && !english.contains(QString::fromUtf8(fr)))
+            << en << " in\n" << english.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Languages,
+    testing::Values(
+        LanguageCase{"report", [] { return reportOf("3600", "2", true); },
+                     {{"D - Temporisation réelle", "D - Actual timing"}, {"Ajustable conseillé : talon", "Advised trimmer: fixed"},
+                      {"sinon l'oscillateur risque", "else the oscillator may not start"},
+                      {"talon de l'oscillateur", "oscillator's fixed resistor"}, {"F - Chronogramme", "F - Timing diagram"}}},
+        LanguageCase{"report_stop", [] { return reportOf("10", "6", false); },
+                     {{"Calcul arrêté : le rapport T / T1 est inférieur à 2,001.", "Calculation stopped: the ratio T / T1 is below 2.001."}}},
+        LanguageCase{"messages", [] {
+                         return calculationUsage() + batchUsage() + parseCalculation({S("--calcul"), S("dix"), S("1")}, {}).error
+                              + QString::fromStdString(calc::readBatchLine("10;;1", report::words()).error)
+                              + report::readConception(S("absent.cd4060")).error + report::calibrationRefusal('.');
+                     },
+                     {{"Statut de sortie", "Exit status"}, {"n'est pas un nombre", "is not a number"}, {"en trop", "too many"},
+                      {"il n'existe pas", "does not exist"}, {"Cause probable", "Likely cause"}}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // The executable itself, as a user runs it: the C locale writes the point. A copy in a folder of
 // its own, so no settings file left in the build tree changes its defaults.
@@ -320,6 +393,12 @@ TEST(CommandLine, WindowWithoutDisplaySaysSoAndPointsToTheCalculation)
     EXPECT_EQ(status, 1);
     EXPECT_NE(output.find("--calcul"), std::string::npos) << output;
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_TRUE(run("--langue en", status, "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM")
+                    .starts_with("Chronalys_CD4060: no display available"));
+    // A wrong language is said before the window is tried, in the language of the environment.
+    EXPECT_EQ(run("--langue de", status, "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"),
+              "Chronalys_CD4060 : --langue attend fr ou en\n");
+    EXPECT_EQ(status, 2);
 }
 
 // As CI runs the program: no display at all.
@@ -336,6 +415,7 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplay)
     EXPECT_EQ(status, 0) << help;
     for (const char *part : {"--calcul T T1", "--version", "Fichier de réglages : "})
         EXPECT_NE(help.find(part), std::string::npos) << part << " missing from\n" << help;
+    EXPECT_NE(run("--help --langue en", status, NoDisplay).find("\nSettings file: "), std::string::npos);
 }
 
 // The design sheet, written without a display.

@@ -10,6 +10,7 @@
 #include "settings/commun.h"
 #include "ui/feuilleaide.h"
 #include "settings/inidocument.h"
+#include "settings/language.h"
 #include "ui/messagebox.h"
 #include "calc/numbertext.h"
 #include "settings/parametres.h"
@@ -87,6 +88,7 @@ struct HostileCase {
     Quit quit = Quit::Writes;
     std::function<void(HostileFiles &)> alsoShows; // what this row alone must show
     QByteArray keptAtStart; // lines the written file must still begin with, byte for byte
+    bool english = false;   // the interface in English, its side files first
 };
 
 void write(const QDir &folder, const QString &name, const QByteArray &content)
@@ -125,6 +127,12 @@ HostileCase row(const char *name, std::function<void(const QDir &)> prepare, Sho
     return {name, std::move(prepare), std::move(shown), quit, std::move(alsoShows), std::move(keptAtStart)};
 }
 
+HostileCase inEnglish(HostileCase row)
+{
+    row.english = true;
+    return row;
+}
+
 Shown with(std::function<void(Shown &)> change)
 {
     Shown shown;
@@ -148,6 +156,7 @@ public:
     {
         setMessageBoxHook({});
         m_window.reset();
+        Commun::installerLangue(Commun::Langue::Francais);
         Commun::reinitialiser();
         QFile::setPermissions(settingsPath(), QFile::ReadOwner | QFile::WriteOwner);
     }
@@ -194,6 +203,8 @@ TEST_P(HostileFiles, StartShowFallbackAndQuit)
     const QFileInfo before(settingsPath());
     const bool settingsWereFile = before.isFile();
     const QByteArray settingsBefore = readFile(SettingsName);
+    if (row.english)
+        Commun::installerLangue(Commun::Langue::Anglais);
 
     QElapsedTimer clock;
     clock.start();
@@ -422,6 +433,47 @@ std::vector<HostileCase> rows()
                      EXPECT_EQ(t.m_boxes[0].text, QStringLiteral("le fichier d'aide \"%1\" n'existe pas").arg(t.helpPath()));
                      EXPECT_EQ(t.m_window->feuilleAide(), nullptr);
                  }));
+
+    // In English: the English side files, the French ones when the English are missing.
+    const QString englishAlarms = QStringLiteral("Chronalys_CD4060_Alarme_en.TXT");
+    const QString englishHelp = QStringLiteral("Chronalys_CD4060_Aide_en.TXT");
+    const auto frenchAnd = [](std::function<void(const QDir &)> english) {
+        return [english](const QDir &folder) {
+            write(folder, AlarmName, "00 zero\r\n01 un\r\n");
+            write(folder, HelpName, "aide\r\n");
+            if (english)
+                english(folder);
+        };
+    };
+    r.push_back(inEnglish(row("en_side_files_missing", frenchAnd({}), {}, Quit::Writes, [](HostileFiles &t) {
+                     alarmSlots({QStringLiteral("   zero"), QStringLiteral("   un")})(t);
+                     helpShows(QStringLiteral("aide\n\r"))(t);
+                 })));
+    r.push_back(inEnglish(row("en_side_files_empty", frenchAnd([=](const QDir &folder) {
+                                  write(folder, englishAlarms, {});
+                                  write(folder, englishHelp, {});
+                              }), {}, Quit::Writes, [](HostileFiles &t) {
+                     alarmSlots({})(t);
+                     helpShows({})(t);
+                 })));
+    r.push_back(inEnglish(row("en_side_files_binary", frenchAnd([=](const QDir &folder) {
+                                  write(folder, englishAlarms, binary(64 * 1024));
+                                  write(folder, englishHelp, binary(64 * 1024));
+                              }), {}, Quit::Writes, [](HostileFiles &t) {
+                     EXPECT_TRUE(t.lignes() == lignesAlarme(binary(64 * 1024), QStringLiteral("\r\n")));
+                     helpShows(texteAide(binary(64 * 1024)))(t);
+                 })));
+    r.push_back(inEnglish(row("en_alarm_50_mb", frenchAnd(sideFile(englishAlarms, [] {
+                                  return "00 first\r\n" + repeated("01 " + QByteArray(97, 'x') + "\r\n", FiftyMegabytes);
+                              })), {}, Quit::Writes, [](HostileFiles &t) {
+                     QStringList expected{QStringLiteral("   first")};
+                     for (int i = 1; i < 11; ++i)
+                         expected << QStringLiteral("   ") + QString(97, QLatin1Char('x'));
+                     alarmSlots(expected)(t);
+                 })));
+    // A language key the program cannot read is no choice: left in the file as it was.
+    const QByteArray badLanguage = bytes("[parametres]\r\nLangue=\x01\xff\0de\r\n"sv);
+    r.push_back(row("langue_garbage_kept", settings(badLanguage), {}, Quit::Writes, {}, badLanguage));
     return r;
 }
 

@@ -1,5 +1,5 @@
 // Every caption a user sees is whole, whatever face the system resolves: tests/CMakeLists.txt
-// runs this again with DejaVu Sans alone and at twice the scale.
+// runs this again with DejaVu Sans alone, at twice the scale and in English.
 #include "windowfixture.h"
 
 #include "ui/captionlabel.h"
@@ -7,6 +7,7 @@
 #include "ui/feuilleaide.h"
 #include "ui/titledframe.h"
 #include "ui/windowfont.h"
+#include "settings/language.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -14,6 +15,14 @@
 #include <QStyle>
 
 namespace {
+
+// CHRONALYS_TEST_LANGUE=en: the English interface, with its help file.
+bool inEnglish() { return qEnvironmentVariable("CHRONALYS_TEST_LANGUE") == QLatin1String("en"); }
+
+struct TestLanguage {
+    TestLanguage() { Commun::installerLangue(inEnglish() ? Commun::Langue::Anglais : Commun::Langue::Francais); }
+    ~TestLanguage() { Commun::installerLangue(Commun::Langue::Francais); }
+};
 
 // Captions cut by their label or by a frame around them (clear of its border), or over a field.
 QStringList cutCaptions(const QWidget *window)
@@ -59,6 +68,7 @@ TEST_F(WindowTest, EveryCaptionIsWholeWithTheFaceResolved)
     }
 
     // Zones B to D with results, as after a user's first design.
+    const TestLanguage language;
     start();
     click(QStringLiteral("Calcul_F_vers_RC"));
     click(QStringLiteral("Conversion_reelle(24)"));
@@ -67,8 +77,8 @@ TEST_F(WindowTest, EveryCaptionIsWholeWithTheFaceResolved)
     EXPECT_EQ(cutCaptions(m_window.get()).join(QStringLiteral(", ")).toStdString(), "");
 
     // The help file the program ships, whole in its window.
-    QFile::copy(QStringLiteral(CHRONALYS_DATA_SOURCE_DIR "/Chronalys_CD4060_Aide.TXT"),
-                path(QStringLiteral("Chronalys_CD4060_Aide.TXT")));
+    const QString helpFile = inEnglish() ? QStringLiteral("Chronalys_CD4060_Aide_en.TXT") : QStringLiteral("Chronalys_CD4060_Aide.TXT");
+    QFile::copy(QStringLiteral(CHRONALYS_DATA_SOURCE_DIR "/") + helpFile, path(helpFile));
     action(QStringLiteral("Aide(0)"))->trigger();
     FeuilleAide *help = m_window->findChild<FeuilleAide *>();
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -119,6 +129,7 @@ private:
 // Whole, inside the drawing, none over another, no "nan" or "inf": for designs at the edges too.
 TEST_F(WindowTest, EveryCaptionIsWholeInTheChronogramme)
 {
+    const TestLanguage language;
     start();
     click(QStringLiteral("Calcul_F_vers_RC"));
     click(QStringLiteral("Conversion_reelle(24)"));

@@ -4,9 +4,14 @@
 #include "ui/messagebox.h"
 
 #include "report/text.h"
+#include "settings/language.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 namespace {
@@ -133,5 +138,106 @@ TEST_F(FeuilleMontageTest, ChronogrammeFollowsTheMainWindowAndSaves)
     EXPECT_EQ(QImage(path(QStringLiteral("c.png"))).size(), QSize(3508, 2480));
     setMessageBoxHook({});
 }
+
+// Every text a user reads in a window: title, captions, items, headers, tooltips, accessible texts.
+QStringList readTexts(QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts << label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts << button->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            texts << group->title();
+        else if (auto *box = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+        else if (auto *table = qobject_cast<QTableWidget *>(w))
+            for (int column = 0; column < table->columnCount(); ++column) {
+                texts << table->horizontalHeaderItem(column)->text();
+                for (int row = 0; row < table->rowCount(); ++row)
+                    texts << table->item(row, column)->text();
+            }
+    }
+    return texts;
+}
+
+struct LanguageCase {
+    const char *name;
+    const char *action;  // opens the window from the main window's menus
+    const char *window;  // its objectName
+    const char *drawing; // the child that draws words, "" the window itself, nullptr none
+    const char *field;   // typed into before the switch, so that a refusal shows; nullptr none
+    const char *typed;
+    const char *englishText; // one of the English texts, from the test's own files; nullptr none
+};
+
+void PrintTo(const LanguageCase &c, std::ostream *os) { *os << c.name; }
+
+class LanguageSwitch : public FeuilleMontageTest, public testing::WithParamInterface<LanguageCase> {
+protected:
+    void TearDown() override { install(Commun::Langue::Francais); }
+
+    static void install(Commun::Langue language)
+    {
+        Commun::installerLangue(language);
+        QCoreApplication::sendPostedEvents(); // Qt posts the LanguageChange to each window
+    }
+    static QImage drawing(QWidget *window, const char *name)
+    {
+        QWidget *drawn = *name ? window->findChild<QWidget *>(QLatin1String(name)) : window;
+        return drawn->grab().toImage();
+    }
+};
+
+TEST_P(LanguageSwitch, OpenWindowTurnsEnglishAndBackToTheSameFrench)
+{
+    const LanguageCase &c = GetParam();
+    writeFile(QStringLiteral("Chronalys_CD4060_Aide.TXT"), "Aide en fran\xc3\xa7" "ais\r\n");
+    writeFile(QStringLiteral("Chronalys_CD4060_Aide_en.TXT"), "Help in English\r\n");
+    start();
+    convert(QStringLiteral("10"), QStringLiteral("1"));
+    action(QLatin1String(c.action))->trigger();
+    QWidget *window = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(c.window) && w->isVisible())
+            window = w;
+    ASSERT_NE(window, nullptr);
+    if (c.field)
+        retype(window->findChild<QLineEdit *>(QLatin1String(c.field)), QString::fromUtf8(c.typed));
+    const QStringList french = readTexts(window);
+    const QImage frenchDrawing = c.drawing ? drawing(window, c.drawing) : QImage();
+
+    install(Commun::Langue::Anglais);
+    const QStringList english = readTexts(window);
+    EXPECT_NE(english.front().toStdString(), french.front().toStdString()) << "the title";
+    // French words carry accents, English ones none: an accented text was left untranslated.
+    const QRegularExpression accented(QStringLiteral("[àâçéèêëîïôùûœ«»]"), QRegularExpression::CaseInsensitiveOption);
+    for (const QString &text : english)
+        EXPECT_FALSE(text.contains(accented)) << text.toStdString();
+    if (c.englishText) {
+        EXPECT_TRUE(english.join(u'|').contains(QString::fromUtf8(c.englishText))) << english.join(u'|').toStdString();
+    }
+    if (c.drawing) {
+        EXPECT_NE(drawing(window, c.drawing), frenchDrawing);
+    }
+
+    install(Commun::Langue::Francais);
+    EXPECT_EQ(readTexts(window), french);
+    if (c.drawing) {
+        EXPECT_EQ(drawing(window, c.drawing), frenchDrawing);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, LanguageSwitch,
+    testing::Values(LanguageCase{"Precision", "Outils(0)", "Precision", nullptr, "Tolerance(0)", "60", nullptr},
+                    LanguageCase{"Sheet", "Outils(1)", "FeuilleMontage", "Dessin", nullptr, nullptr, nullptr},
+                    LanguageCase{"Chronogramme", "Outils(3)", "Chronogramme", "Dessin", nullptr, nullptr, nullptr},
+                    LanguageCase{"Schema", "VisuSchema", "Chronalys_CD4060_Schema", "", nullptr, nullptr, nullptr},
+                    LanguageCase{"Help", "Aide(0)", "FeuilleAide", nullptr, nullptr, nullptr, "Help in English"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,7 +2,8 @@
 
 #include "ui/alarmes.h"
 #include "ui/captionlabel.h"
-#include "ui/qttranslation.h"
+#include "ui/titledframe.h"
+#include "settings/language.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -11,8 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -24,12 +25,12 @@ QString slot(const char *text) { return QLatin1Char('\r') + QString::fromUtf8(te
 // The buttons Qt names itself in its dialogs, from the system's French translation of Qt.
 TEST(QtTranslation, DialogButtonsInFrench)
 {
-    QTranslator translator;
-    ASSERT_TRUE(loadQtTranslation(translator, QLocale(QLocale::French)));
-    QCoreApplication::installTranslator(&translator);
+    Commun::traduireDialoguesQt();
+    Commun::installerLangue(Commun::Langue::Francais);
     const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     const QStringList texts = {box.button(QDialogButtonBox::Save)->text(), box.button(QDialogButtonBox::Cancel)->text()};
-    QCoreApplication::removeTranslator(&translator); // the other tests read Qt's English
+    Commun::traduireDialoguesQt(false); // the other tests read Qt's English
+    Commun::installerLangue(Commun::Langue::Francais);
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Enregistrer"), QStringLiteral("Annuler")}));
 }
 
@@ -155,6 +156,103 @@ TEST_F(WindowTest, QuitterWritesNineKeysThenRestartShowsThemBack)
     EXPECT_TRUE(action(QStringLiteral("E12E24(2)"))->isChecked());
     EXPECT_TRUE(action(QStringLiteral("Affichage(3)"))->isChecked());
 }
+
+void switchTo(Commun::Langue langue)
+{
+    Commun::installerLangue(langue);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // the captions fit again
+}
+
+// A test that switches leaves the next one in French, whatever fails in it.
+struct FrenchAfterwards {
+    ~FrenchAfterwards() { switchTo(Commun::Langue::Francais); }
+};
+
+// Every text the window shows or says, "objectName.what", and with `places` where each caption
+// sits and how condensed.
+QMap<QString, QString> shownTexts(const QMainWindow &window, bool places)
+{
+    QMap<QString, QString> texts{{QStringLiteral("window.title"), window.windowTitle()}};
+    for (QObject *object : window.findChildren<QObject *>()) {
+        const QString name = object->objectName() + QLatin1Char('.');
+        for (const char *what : {"text", "title", "toolTip", "accessibleName", "accessibleDescription"})
+            if (const QString value = object->property(what).toString(); !value.isEmpty() && name != u'.')
+                texts.insert(name + QLatin1String(what), value);
+        if (auto *label = qobject_cast<QLabel *>(object); label && places) {
+            const QRect r = label->geometry();
+            texts.insert(name + QLatin1String("place"), QStringLiteral("%1 %2 %3 %4 %5").arg(r.x()).arg(r.y())
+                                                            .arg(r.width()).arg(r.height()).arg(label->font().stretch()));
+        }
+    }
+    return texts;
+}
+
+// What English leaves as it is: names of outputs and parts, units, values, the placeholders the
+// layout fixes, the language names, and words English shares.
+const QStringList KeptInEnglish = {
+    QStringLiteral("^(Qc|Qr|QcOnOff|QrOnOff)\\(\\d+\\)\\.text$"),
+    QStringLiteral("^Label1\\(\\d\\)\\.text$"),
+    QStringLiteral("^(FrequenceOscillateur\\([13]\\)|T_reel|T1_reel|ValeurRs|CondensateurCalcul\\([12]\\)|"
+                   "ResistanceCalcul\\(1\\)|Plus\\(\\d\\)|Alarme|TestSort|Valeur\\(\\d\\)|CondensateurReel|TestEntre)\\.text$"),
+    QStringLiteral("^(E12E24\\(0\\)|Affichage\\([12]\\)|Langue\\(\\d\\))\\.(text|toolTip)$"),
+    QStringLiteral("^(AA|Langues)\\.title$"),
+    QStringLiteral("^Valeur\\(1\\)\\.accessibleName$"), // "Pulse T1"
+};
+
+TEST_F(WindowTest, TurnsEnglishAndBackToTheSameFrench)
+{
+    start();
+    const FrenchAfterwards french;
+    const QMap<QString, QString> before = shownTexts(*m_window, true);
+    switchTo(Commun::Langue::Anglais);
+    const QMap<QString, QString> english = shownTexts(*m_window, false);
+    QStringList wrong; // translated where it should stay, or left French
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (it.key().endsWith(QLatin1String(".place")))
+            continue;
+        const bool kept = std::any_of(KeptInEnglish.begin(), KeptInEnglish.end(), [&](const QString &pattern) {
+            return QRegularExpression(pattern).match(it.key()).hasMatch();
+        });
+        if ((english.value(it.key()) == it.value()) != kept)
+            wrong << it.key() + QLatin1Char('=') + english.value(it.key());
+    }
+    EXPECT_EQ(wrong, QStringList()) << wrong.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(action(QStringLiteral("Langue(1)"))->isChecked());
+
+    switchTo(Commun::Langue::Francais);
+    EXPECT_EQ(shownTexts(*m_window, true), before);
+    EXPECT_TRUE(action(QStringLiteral("Langue(0)"))->isChecked());
+}
+
+struct LanguageChoiceCase {
+    const char *name;
+    QList<int> chosen;   // Langue(i) triggered in turn
+    const char *written; // the key's line in [parametres]; nullptr: no such key
+};
+
+class LanguageChoice : public WindowTest, public testing::WithParamInterface<LanguageChoiceCase> {};
+
+TEST_P(LanguageChoice, IsWrittenOnQuitterOnlyOnceChosen)
+{
+    const LanguageChoiceCase &c = GetParam();
+    start();
+    const FrenchAfterwards french;
+    for (int index : c.chosen)
+        action(QStringLiteral("Langue(%1)").arg(index))->trigger();
+    EXPECT_EQ(Commun::langue() == Commun::Langue::Anglais, !c.chosen.isEmpty() && c.chosen.back() == 1);
+    action(QStringLiteral("QQ(1)"))->trigger();
+    const QString parametres = QString::fromUtf8(readFile(QStringLiteral("Chronalys_CD4060.INI"))).section(u'[', 1, 1);
+    EXPECT_EQ(parametres.contains(QStringLiteral("\r\nLangue=")), c.written != nullptr) << parametres.toStdString();
+    EXPECT_TRUE(!c.written || parametres.contains(QStringLiteral("\r\n%1\r\n").arg(QLatin1String(c.written))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LanguageChoice,
+                         testing::Values(LanguageChoiceCase{"never_chosen", {}, nullptr},
+                                         LanguageChoiceCase{"english", {1}, "Langue=en"},
+                                         LanguageChoiceCase{"french_while_french", {0}, "Langue=fr"},
+                                         LanguageChoiceCase{"english_then_french", {1, 0}, "Langue=fr"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, CloseControlAndFinSaveNothing)
 {
@@ -597,6 +695,45 @@ TEST_F(WindowTest, MessageRaisedDuringStartUpStaysItsFullTime)
     EXPECT_TRUE(alarmShown());
     EXPECT_EQ(m_window->Compte_Alarme(), 39);
 }
+
+struct AlarmLanguageCase {
+    const char *name;
+    int before, ticks; // raised in French (-1: none), then so many ticks before the switch
+    int after;         // raised in English; -1: none
+    const char *english, *french; // the message up after each switch; nullptr: none
+};
+
+class AlarmLanguage : public WindowTest, public testing::WithParamInterface<AlarmLanguageCase> {};
+
+TEST_P(AlarmLanguage, FollowsTheInterface)
+{
+    const AlarmLanguageCase &c = GetParam();
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme.TXT"), NumberedAlarms);
+    writeFile(QStringLiteral("Chronalys_CD4060_Alarme_en.TXT"), "00 zero\r\n01 one\r\n02 two\r\n03 three\r\n"
+                                                                 "04 four\r\n05 five&&next\r\n");
+    start();
+    const FrenchAfterwards french;
+    if (c.before >= 0)
+        m_window->VisuAlarme(c.before);
+    for (int i = 0; i < c.ticks; ++i)
+        m_window->Timer1_Timer();
+    const int count = m_window->Compte_Alarme();
+    const int beeps = beepCount();
+    switchTo(Commun::Langue::Anglais);
+    EXPECT_EQ(beepCount(), beeps);
+    EXPECT_EQ(m_window->Compte_Alarme(), count); // the message keeps the time it had left
+    if (c.after >= 0)
+        m_window->VisuAlarme(c.after);
+    EXPECT_EQ(alarmShown() ? alarmCaption() : QString(), c.english ? slot(c.english) : QString());
+    switchTo(Commun::Langue::Francais);
+    EXPECT_EQ(alarmShown() ? alarmCaption() : QString(), c.french ? slot(c.french) : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AlarmLanguage,
+                         testing::Values(AlarmLanguageCase{"shown_is_read_again", 3, 2, -1, "   three", "   trois"},
+                                         AlarmLanguageCase{"down_stays_down", 3, 41, -1, nullptr, nullptr},
+                                         AlarmLanguageCase{"next_in_english", -1, 0, 4, "   four", "   quatre"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct AlarmFileCase {
     const char *name;
