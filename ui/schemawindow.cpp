@@ -26,9 +26,6 @@ Chronalys_CD4060_Schema::Chronalys_CD4060_Schema(QWidget *parent)
 void Chronalys_CD4060_Schema::retranslate()
 {
     setWindowTitle(tr("Visualisation du schéma"));
-    m_schema->load(pictureInLanguage(QStringLiteral(":/pictures/schema.svg")));
-    // Resized by the user the picture stays whole and undistorted: labels remain readable.
-    m_schema->setAspectRatioMode(Qt::KeepAspectRatio);
     update();
 }
 
@@ -39,9 +36,16 @@ void Chronalys_CD4060_Schema::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-// Drawn from the vector picture at every paint, so it stays sharp at any size or scale.
+// Drawn from the vector picture at every paint, so it stays sharp at any size or scale. The
+// window is made at start-up and often never shown: the picture is read when first drawn.
 void Chronalys_CD4060_Schema::paintEvent(QPaintEvent *)
 {
+    if (const QString picture = pictureInLanguage(QStringLiteral(":/pictures/schema.svg")); picture != m_picture) {
+        m_schema->load(picture);
+        // Resized by the user the picture stays whole and undistorted: labels remain readable.
+        m_schema->setAspectRatioMode(Qt::KeepAspectRatio);
+        m_picture = picture;
+    }
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     m_schema->render(&painter, QRectF(rect()));

@@ -20,4 +20,5 @@ private:
     void retranslate();
 
     QSvgRenderer *m_schema;
+    QString m_picture; // the one m_schema holds
 };
