@@ -113,7 +113,7 @@ void precisionFields(const std::optional<calc::Precision> &precision, const calc
               ok ? (p.rules[i].met ? "1" : "0") : "");
     if (sections.measuredT)
         field(column(key::precision, key::K4060_calibre),
-              ok ? number(calc::calibratedK4060(road.real, *sections.measuredT)) : "");
+              ok ? number(acceptedCalibration(road.real, *sections.measuredT)) : "");
 }
 
 std::string nomenclatureField(const calc::RealDesign &design)

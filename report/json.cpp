@@ -79,7 +79,7 @@ void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road
     json.endArray();
     if (sections.measuredT) {
         json.key(key::K4060_calibre);
-        writeOptional(json, calc::calibratedK4060(road.real, *sections.measuredT));
+        writeOptional(json, acceptedCalibration(road.real, *sections.measuredT));
     }
     json.endObject();
 }

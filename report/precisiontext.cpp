@@ -170,7 +170,7 @@ QStringList precisionSection(const calc::Precision &p, const calc::Road &road, c
     for (const calc::Rule &rule : p.rules)
         lines << Indent + ruleLine(rule.id, design.separator, ruleVerdict(rule));
     if (sections.measuredT) {
-        const std::optional<double> k4060 = calc::calibratedK4060(design, *sections.measuredT);
+        const std::optional<double> k4060 = acceptedCalibration(design, *sections.measuredT);
         lines << Indent + Precision::tr("K4060 calibré = %1").arg(k4060 ? number.general(*k4060) : Dash);
     }
     return lines;

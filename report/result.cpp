@@ -25,6 +25,12 @@ const char *stopSentence(calc::Stop stop)
     return "";
 }
 
+std::optional<double> acceptedCalibration(const calc::RealDesign &design, double measuredT)
+{
+    const std::optional<double> k4060 = calc::calibratedK4060(design, measuredT);
+    return k4060 && calc::CalibrationRange.contains(*k4060) ? k4060 : std::nullopt;
+}
+
 std::array<Value, ValueCount> values(const calc::Road &road)
 {
     auto when = [](bool reached, double number) { return reached ? std::optional(number) : std::nullopt; };

@@ -22,6 +22,10 @@ struct Sections {
 // write it as it is, the same in every language; the report translates it (context "Rapport").
 const char *stopSentence(calc::Stop stop);
 
+// The calibrated "K4060" of a measured period, none when it cannot be had or lies beyond the
+// calibration range (a batch's one measure, of another output for this line's design).
+std::optional<double> acceptedCalibration(const calc::RealDesign &design, double measuredT);
+
 // One number of "valeurs"; none where the road did not get that far.
 struct Value {
     const char *key;

@@ -256,6 +256,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"error_in_english", "printf '10 1\\ndix 1\\n' | ./chronalys-calcul --lot - --langue en", 1, "{\"erreur\":\"“dix” is not a number"},
         StatusCase{"usage_in_english", "./chronalys-calcul --langue en --lot - --serie E6 </dev/null", 2, "--serie takes E12 or E24, not “E6”"},
         StatusCase{"results_same_in_english", "printf '10 1\\n10 6\\n3600 2\\n' >f; for l in fr en; do { ./chronalys-calcul --langue \\$l --lot f --csv --precision --nomenclature; ./chronalys-calcul --lot f --langue \\$l --nomenclature --chronogramme --mesure 1; } >\\$l; done; cmp fr en && echo same", 0, "same\n"},
+        // One measure for every line: beyond the calibration range for a design, none for it.
+        StatusCase{"calibration_beyond_range_is_none", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 1000000", 0, "\"K4060_calibre\":null"},
+        StatusCase{"calibration_within_range", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 10", 0, "\"K4060_calibre\":271.3"},
         StatusCase{"unknown_language", "./chronalys-calcul --lot - --langue de </dev/null", 2, "--langue attend fr ou en"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
