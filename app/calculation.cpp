@@ -278,7 +278,9 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     out.flush();
     for (const auto &[path, write] : {std::pair{&parsed.sheetPath, &writeSheet},
                                       std::pair{&parsed.chronogramPath, &writeChronogram}}) {
-        const QString failure = path->isEmpty() ? QString() : (*write)(road.real, *path);
+        const QString failure = path->isEmpty() ? QString()
+            : parsed.conception ? (*write)(road.real, parsed.conception->nom, parsed.conception->note, *path)
+                                : (*write)(road.real, {}, {}, *path);
         if (!failure.isEmpty()) {
             err << prefix << failure << '\n';
             return 1;

@@ -41,9 +41,11 @@ calc::Road calculatedRoad(const ParsedCalculation &parsed);
 
 QString calculationUsage();
 
-// Writes the design sheet of a real design to `path`; returns an empty text on success, else a
-// message that names the file. Only the windowed program can draw one.
-using SheetWriter = std::function<QString(const calc::RealDesign &design, const QString &path)>;
+// Writes the design sheet of a real design to `path`, with the name and note of its design file
+// (empty without one) in the title block; returns an empty text on success, else a message that
+// names the file. Only the windowed program can draw one.
+using SheetWriter = std::function<QString(const calc::RealDesign &design, const QString &name,
+                                          const QString &note, const QString &path)>;
 
 // The defaults of the command line: the running system's separator and, when the settings
 // file exists, its series, display mode, constant and tolerances.

@@ -77,9 +77,15 @@ int wrongLanguage()
     return 2;
 }
 
-QString writeSheet(const calc::RealDesign &design, const QString &path)
+QString writeSheet(const calc::RealDesign &design, const QString &name, const QString &note, const QString &path)
 {
-    return writeSheetFile({design, QDate::currentDate(), {}, {}}, path);
+    return writeSheetFile({design, QDate::currentDate(), name, note}, path);
+}
+
+// The chronogramme has no title block.
+QString writeChronogram(const calc::RealDesign &design, const QString &, const QString &, const QString &path)
+{
+    return writeChronogramFile(design, path);
 }
 
 } // namespace
@@ -103,14 +109,14 @@ int main(int argc, char *argv[])
         if (!hasArgument(argc, argv, "--feuille") && !hasArgument(argc, argv, "--image-chronogramme")) {
             QCoreApplication application(argc, argv);
             startInLanguage(application);
-            return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
+            return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogram);
         }
         // Drawing needs fonts, not a screen: without one, the offscreen platform serves.
         if (!displayAvailable(argc, argv))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
         startInLanguage(application);
-        return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogramFile);
+        return runCalculation(application.arguments().mid(1), writeSheet, program, writeChronogram);
     }
     if (!displayAvailable(argc, argv)) {
         // Only an application object hears the translation.

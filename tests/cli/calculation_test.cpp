@@ -435,6 +435,19 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A design file's name and note go in the sheet's title block, as on the window's sheet.
+TEST(CommandLine, SheetOfADesignFileNamesIt)
+{
+    const QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("f.svg")).toStdString();
+    int status = -1;
+    const std::string output =
+        run("--calcul --conception '" CHRONALYS_CLI_DATA "/aquarium.cd4060' --feuille '" + path + "'", status, NoDisplay);
+    EXPECT_EQ(status, 0) << output;
+    const QByteArray svg = fileBytes(QString::fromStdString(path));
+    EXPECT_TRUE(svg.contains("aquarium") && svg.contains("Relais sur la sortie")) << svg.size();
+}
+
 class SheetFile : public testing::TestWithParam<const char *> {};
 
 TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
