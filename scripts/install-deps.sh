@@ -34,18 +34,47 @@ tests+=(libbenchmark-dev)
 
 packages=("${build_run[@]}")
 case "${1:-}" in
-    "") ;;
-    --tests) packages+=("${tests[@]}") ;;
+    "") with_tests=0 ;;
+    --tests) with_tests=1; packages+=("${tests[@]}") ;;
     *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
 esac
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# kicad-cli (Debian 12's backports): the KiCad schematic tests run KiCad's own electrical rules
+# check and netlist export; Debian 12's KiCad 6 has no command line. The backports suite is read
+# through a source list made for this command alone, from the machine's own Debian sources, so
+# the system's sources stay untouched.
+install_kicad_cli() {
+    command -v kicad-cli >/dev/null && return 0
+    local dir
+    dir=$(mktemp -d)
+    mkdir -p "$dir/parts" "$dir/lists/partial"
+    cp /etc/apt/sources.list.d/*.sources "$dir/parts/" 2>/dev/null || true
+    [ -f /etc/apt/sources.list ] && cp /etc/apt/sources.list "$dir/parts/system.list"
+    # The stanzas and lines of the Debian suite, with the suite renamed to its backports.
+    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk 'BEGIN { RS = ""; ORS = "\n\n" }
+        /Suites:[^\n]*bookworm( |\n|$)/ && !/security/ {
+            sub(/Suites:[^\n]*/, "Suites: bookworm-backports"); print }' >"$dir/parts/backports.sources"
+    grep -hE '^deb [^#]* bookworm +main' /etc/apt/sources.list 2>/dev/null |
+        sed -E 's/ bookworm( +main)/ bookworm-backports\1/' >"$dir/parts/backports.list" || true
+    local apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$dir/parts"
+                    -o "Dir::State::Lists=$dir/lists")
+    echo "Installing: kicad (bookworm-backports, for kicad-cli)"
+    $sudo apt-get "${apt_opts[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get "${apt_opts[@]}" install -y -qq \
+        --no-install-recommends -t bookworm-backports kicad
+    rm -rf "$dir"
+}
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+[ "$with_tests" -eq 1 ] && install_kicad_cli
+exit 0
