@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/circuit.h"
 #include "calc/realdesign.h"
 #include "calc/words.h"
 
@@ -25,9 +26,9 @@ struct Nomenclature {
     std::vector<NomenclatureLine> lines;
 };
 
-// The parts to buy for this real design: the talon and C2 as typed, the smallest standard trimmer
-// that reaches the potentiometer (no line when it reads 0), the Rs zone D picks for this talon and
-// potentiometer, one line for all the diodes. Resistances in kΩ, capacitors in nF.
+// The parts to buy: the circuit's components in its order, one line for all the diodes.
+Nomenclature nomenclature(const Circuit &circuit, const Words &words = {});
+// The parts of the circuit of this real design (circuitOf).
 Nomenclature nomenclature(const RealDesign &design, const Words &words = {});
 
 // "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output.

@@ -64,6 +64,16 @@ bool startsOk(double R) { return R >= 1; }
 bool capacitorOk(double C) { return C > 0.05; }
 bool seriesResistorOk(double R) { return seriesResistor(R) >= 2 * R; }
 
+// Tolerances out of range count as 0 %.
+Tolerances withinRange(Tolerances t)
+{
+    for (double *percent : {&t.r, &t.c, &t.k, &t.p})
+        if (!isTolerance(*percent))
+            *percent = 0;
+    return t;
+}
+
+// Only for an assessable design: R and C positive, T finite.
 TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &t, double C)
 {
     TrimmerAdvice advice;
@@ -214,10 +224,7 @@ Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances
                         result.T_reel <= LargestPeriod && result.T1_reel <= LargestPeriod;
     if (!result.assessable)
         return result;
-    Tolerances t = tolerances;
-    for (double *percent : {&t.r, &t.c, &t.k, &t.p})
-        if (!isTolerance(*percent))
-            *percent = 0;
+    const Tolerances t = withinRange(tolerances);
 
     result.errorT = percentError(result.T_reel, design.T);
     result.errorT1 = percentError(result.T1_reel, design.T1);
@@ -236,6 +243,21 @@ Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances
                     Rule{RuleId::CapacitorMinimum, capacitorOk(C)},
                     Rule{RuleId::SeriesResistor, seriesResistorOk(R)}};
     return result;
+}
+
+std::optional<double> trimmerToBuy(const RealDesign &design)
+{
+    const double setting = readNumber(design.potentiometerText);
+    // A negative potentiometer is a typing slip, not a part.
+    if (!(setting > 0))
+        return std::nullopt;
+    if (design.hasParts() && design.realPeriod() <= LargestPeriod) {
+        const TrimmerAdvice advice = adviseTrimmer(design, withinRange(design.tolerances), design.capacitance());
+        if (advice.verdict == TrimmerAdvice::Verdict::Found && advice.trimmer >= setting)
+            return advice.trimmer;
+    }
+    const auto trimmer = std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= setting; });
+    return trimmer == Trimmers.end() ? std::nullopt : std::optional(*trimmer);
 }
 
 std::vector<int> outputsOf(int n)

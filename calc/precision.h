@@ -10,15 +10,6 @@
 
 namespace calc {
 
-// Tolerances in percent, each from 0 to MaxTolerance.
-struct Tolerances {
-    double r = 5;  // resistors
-    double c = 10; // capacitor
-    double k = 10; // spread of the oscillator constant from one chip to the next
-    double p = 20; // trimmer
-
-    bool operator==(const Tolerances &) const = default;
-};
 inline constexpr double MaxTolerance = 50;
 bool isTolerance(double percent);
 
@@ -85,6 +76,11 @@ struct Precision {
 
 // Everything the precision window shows, from the real design and the tolerances.
 Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances);
+
+// The one trimmer to buy for the design's potentiometer (kilohms): the one the precision window
+// advises for the design's tolerances when it reaches the setting, else the smallest standard
+// trimmer that does; none when the design has no trimmer or no standard trimmer reaches it.
+std::optional<double> trimmerToBuy(const RealDesign &design);
 
 // Output numbers (4 to 13) whose weights add up to `n`.
 std::vector<int> outputsOf(int n);

@@ -6,6 +6,16 @@
 
 namespace calc {
 
+// Tolerances in percent, each from 0 to MaxTolerance.
+struct Tolerances {
+    double r = 5;  // resistors
+    double c = 10; // capacitor
+    double k = 10; // spread of the oscillator constant from one chip to the next
+    double p = 20; // trimmer
+
+    bool operator==(const Tolerances &) const = default;
+};
+
 // The real design as the window holds it: what zone A asks for, the parts of zone C and the
 // captions zone D shows. The window gives one out after every real-timing run and every entry
 // of T or T1; the tools windows, the command line and the design sheet all work from it.
@@ -20,6 +30,7 @@ struct RealDesign {
     int Pas_Serie = 1;             // 1 = E24, 2 = E12
     int Mode_Affichage = 4;        // 0 raw, 3 to 5 significant digits
     char separator = '.';          // decimal separator of the running system
+    Tolerances tolerances;         // the precision window's, which choose the trimmer to buy
     RealTiming shown;              // zone D's captions for these parts
 
     // Talon plus potentiometer, kilohms, read with either separator.

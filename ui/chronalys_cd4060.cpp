@@ -847,6 +847,7 @@ calc::RealDesign Chronalys_CD4060::realDesign() const
     design.Pas_Serie = m_Pas_Serie;
     design.Mode_Affichage = m_Mode_Affichage;
     design.separator = m_separator;
+    design.tolerances = m_tolerances;
     design.shown = {text(m_FrequenceOscillateur[3]->text()), text(m_T_reel->text()),
                     text(m_T1_reel->text()), text(m_ValeurRs->text())};
     return design;
@@ -954,6 +955,8 @@ void Chronalys_CD4060::Outils_Click(int index)
                     [this](const calc::Tolerances &tolerances) {
                         m_tolerances = tolerances;
                         refreshTitle();
+                        // They choose the trimmer to buy, which the sheet lists.
+                        Q_EMIT realDesignChanged(realDesign());
                     });
             connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
             connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);

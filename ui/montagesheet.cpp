@@ -51,7 +51,8 @@ class SheetPainter {
 
 public:
     SheetPainter(QPainter &painter, const Sheet &sheet)
-        : p(painter), parts(calc::nomenclature(sheet.design, report::words())), sheet(sheet)
+        : p(painter), circuit(calc::circuitOf(sheet.design, report::words())),
+          parts(calc::nomenclature(circuit, report::words())), sheet(sheet)
     {
         scale = std::min(SchematicArea.width() / SchematicBounds.width(),
                          SchematicArea.height() / SchematicBounds.height());
@@ -129,17 +130,26 @@ private:
         ::pageText(p, at, text, font, color, align, maxWidth);
     }
 
-    const calc::NomenclatureLine *part(const char *reference) const
-    {
-        for (const auto &line : parts.lines)
-            if (line.reference == reference)
-                return &line;
-        return nullptr;
-    }
     QString partValue(const char *reference) const
     {
-        const calc::NomenclatureLine *line = part(reference);
-        return line ? qtext(line->value) : Dash;
+        const calc::Component *component = circuit.component(reference);
+        return component ? qtext(component->value) : Dash;
+    }
+    // "R4 10 kΩ": reference and value, as the parts list has them.
+    QString part(const char *reference) const { return QString::fromLatin1(reference) + QLatin1Char(' ') + partValue(reference); }
+    // The pin of `reference` on the net `net`, or the pin so named when it is left open.
+    QString pin(const char *reference, const char *net) const
+    {
+        for (const calc::Net &n : circuit.nets)
+            if (n.name == net)
+                for (const calc::NetMember &member : n.members)
+                    if (member.reference == reference)
+                        return qtext(member.pin);
+        const calc::Component *component = circuit.component(reference);
+        for (const calc::PinDefinition &definition : calc::package(component->kind).pins)
+            if (std::string_view(definition.name) == net)
+                return QString::fromLatin1(definition.number);
+        return {};
     }
 
     void supply();
@@ -150,15 +160,15 @@ private:
     void output();
 
     QPainter &p;
+    const calc::Circuit circuit;
     const calc::Nomenclature parts;
     const Sheet &sheet;
     double scale = 1;
     QPointF origin;
 };
 
-// Output rows of the CD4060 as the schematic picture shows them: output and pin number.
-constexpr std::array<std::pair<int, int>, 10> Outputs{
-    {{4, 7}, {5, 5}, {6, 4}, {7, 6}, {8, 14}, {9, 13}, {10, 15}, {12, 1}, {13, 2}, {14, 3}}};
+// Output rows of the CD4060 as the schematic picture shows them.
+constexpr std::array<int, 10> Outputs{4, 5, 6, 7, 8, 9, 10, 12, 13, 14};
 constexpr double FirstOutputY = 78;
 constexpr double OutputStep = 17;
 constexpr double DiodeLineX = 440;
@@ -205,7 +215,7 @@ void SheetPainter::oscillator()
     box(65, 120, 40, 10);
     label(85, 108, tr("R2 talon"), 9, Caption, 0, true);
     label(85, 146, partValue("R2"), 10, Caption, 0, false, 72);
-    if (const calc::NomenclatureLine *trimmer = part("P1")) {
+    if (const calc::Component *trimmer = circuit.component("P1")) {
         wire({{105, 125}, {140, 125}});
         box(140, 120, 40, 10);
         wire({{180, 125}, {260, 125}});
@@ -241,8 +251,8 @@ void SheetPainter::oscillator()
     box(201, 235, 8, 22);
     wire({{205, 257}, {205, 275}});
     dot(205, 275);
-    label(153, 213, QStringLiteral("C3 100 nF"), 10, Caption, 0);
-    label(197, 253, QStringLiteral("R6 100 kΩ"), 10, Caption, 1);
+    label(153, 213, part("C3"), 10, Caption, 0);
+    label(197, 253, part("R6"), 10, Caption, 1);
     label(213, 250, tr("RAZ"), 10, ResetNet, -1, true);
 }
 
@@ -255,12 +265,12 @@ void SheetPainter::counter()
     wire({{315, 255}, {315, 275}});
     dot(315, 30);
     dot(315, 275);
-    label(321, 46, QStringLiteral("16"), 9, PinNumber);
-    label(321, 268, QStringLiteral("8"), 9, PinNumber);
-    label(250, 76, QStringLiteral("11"), 9, PinNumber, 0);
-    label(250, 121, QStringLiteral("10"), 9, PinNumber, 0);
-    label(250, 166, QStringLiteral("9"), 9, PinNumber, 0);
-    label(250, 224, QStringLiteral("12"), 9, PinNumber, 0);
+    label(321, 46, pin("U1", "VDD"), 9, PinNumber);
+    label(321, 268, pin("U1", "VSS"), 9, PinNumber);
+    label(250, 76, pin("U1", "PHI_I"), 9, PinNumber, 0);
+    label(250, 121, pin("U1", "PHI_O_N"), 9, PinNumber, 0);
+    label(250, 166, pin("U1", "PHI_O"), 9, PinNumber, 0);
+    label(250, 224, pin("U1", "RAZ"), 9, PinNumber, 0);
     label(265, 84, QStringLiteral("φI"), 10, Ink);
     label(265, 129, QStringLiteral("φO"), 10, Ink, -1, false, 0, true);
     label(265, 174, QStringLiteral("φO"), 10, Ink);
@@ -278,13 +288,13 @@ void SheetPainter::counter()
     wire({{339, 44}, {351, 44}});
     wire({{341, 47.5}, {349, 47.5}});
     wire({{343, 51}, {347, 51}});
-    label(357, 42, QStringLiteral("C4 ") + partValue("C4"), 10, Caption);
+    label(357, 42, part("C4"), 10, Caption);
     label(315, 140, QStringLiteral("U1"), 11, Caption, 0);
-    label(315, 156, QStringLiteral("CD4060"), 12, Caption, 0, true);
+    label(315, 156, partValue("U1"), 12, Caption, 0, true);
     for (std::size_t row = 0; row < Outputs.size(); ++row) {
         const double y = FirstOutputY + OutputStep * static_cast<double>(row);
-        label(366, y + 4, QStringLiteral("Q%1").arg(Outputs[row].first), 10, Ink, 1);
-        label(380, y - 3, QString::number(Outputs[row].second), 8, PinNumber, 0);
+        label(366, y + 4, QStringLiteral("Q%1").arg(Outputs[row]), 10, Ink, 1);
+        label(380, y - 3, QString::fromLatin1(calc::counterPin(Outputs[row])), 8, PinNumber, 0);
         wire({{370, y}, {388, y}});
     }
 }
@@ -295,9 +305,8 @@ void SheetPainter::diodes()
     double lowest = ResetInputY;
     int number = 0;
     for (std::size_t row = 0; row < Outputs.size(); ++row) {
-        const int output = Outputs[row].first;
-        if (std::find(parts.diodeOutputs.begin(), parts.diodeOutputs.end(), output) ==
-            parts.diodeOutputs.end())
+        const auto marked = std::find(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), Outputs[row]);
+        if (marked == circuit.diodeOutputs.end())
             continue;
         const double y = FirstOutputY + OutputStep * static_cast<double>(row);
         lowest = std::max(lowest, y);
@@ -309,7 +318,9 @@ void SheetPainter::diodes()
         pen(Ink, 1.2);
         wire({{409, y}, {DiodeLineX, y}});
         dot(DiodeLineX, y);
-        label(424, y - 3, QStringLiteral("D%1").arg(++number), 8, Caption, 0);
+        const std::string diode = "D" + std::to_string(marked - circuit.diodeOutputs.begin() + 1);
+        label(424, y - 3, qtext(diode), 8, Caption, 0);
+        ++number;
     }
     wire({{DiodeLineX, 30}, {DiodeLineX, 38}});
     box(DiodeLineX - 4, 38, 8, 22);
@@ -318,9 +329,9 @@ void SheetPainter::diodes()
     if (lowest > ResetInputY)
         dot(DiodeLineX, ResetInputY);
     label(DiodeLineX + 8, 47, QStringLiteral("R3"), 10, Caption);
-    label(DiodeLineX + 8, 59, QStringLiteral("100 kΩ"), 10, Caption);
+    label(DiodeLineX + 8, 59, partValue("R3"), 10, Caption);
     if (number > 0)
-        label(DiodeLineX + 4, 266, QStringLiteral("%1 × 1N4148").arg(number), 10, Caption, 0);
+        label(DiodeLineX + 4, 266, QStringLiteral("%1 × %2").arg(number).arg(partValue("D1")), 10, Caption, 0);
 }
 
 void SheetPainter::flipFlop()
@@ -338,12 +349,12 @@ void SheetPainter::flipFlop()
     wire({{570, 95}, {570, 110}});
     wire({{610, 180}, {625, 180}});
     label(570, 91, tr("RAZ"), 10, ResetNet, 0, true);
-    label(576, 106, QStringLiteral("6"), 9, PinNumber);
-    label(520, 122, QStringLiteral("5"), 9, PinNumber, 0);
-    label(520, 152, QStringLiteral("4"), 9, PinNumber, 0);
-    label(520, 177, QStringLiteral("3"), 9, PinNumber, 0);
-    label(620, 122, QStringLiteral("1"), 9, PinNumber, 0);
-    label(620, 177, QStringLiteral("2"), 9, PinNumber, 0);
+    label(576, 106, pin("U2", "RAZ"), 9, PinNumber);
+    label(520, 122, pin("U2", "D1"), 9, PinNumber, 0);
+    label(520, 152, pin("U2", "DIODES"), 9, PinNumber, 0);
+    label(520, 177, pin("U2", "Q14"), 9, PinNumber, 0);
+    label(620, 122, pin("U2", "SORTIE"), 9, PinNumber, 0);
+    label(620, 177, pin("U2", "~{Q1}"), 9, PinNumber, 0);
     label(535, 129, QStringLiteral("D"), 10, Ink);
     label(535, 159, QStringLiteral("R"), 10, Ink);
     label(541, 184, QStringLiteral("CLK"), 10, Ink);
@@ -351,7 +362,7 @@ void SheetPainter::flipFlop()
     label(605, 129, QStringLiteral("Q"), 10, Ink, 1);
     label(605, 184, QStringLiteral("Q"), 10, Ink, 1, false, 0, true);
     label(570, 216, QStringLiteral("U2A"), 11, Caption, 0);
-    label(570, 230, QStringLiteral("½ CD4013"), 11, Caption, 0, true);
+    label(570, 230, QStringLiteral("½ ") + partValue("U2"), 11, Caption, 0, true);
 }
 
 void SheetPainter::output()
@@ -360,7 +371,7 @@ void SheetPainter::output()
     wire({{610, 125}, {635, 125}});
     box(635, 120, 40, 10);
     wire({{675, 125}, {690, 125}, {690, 180}, {720, 180}});
-    label(655, 114, QStringLiteral("R4 10 kΩ"), 10, Caption, 0);
+    label(655, 114, part("R4"), 10, Caption, 0);
     // BC547: base bar, collector up to the LED, emitter to 0 V.
     p.drawEllipse(pt(728, 180), u(16), u(16));
     pen(Ink, 2.5);
@@ -370,11 +381,11 @@ void SheetPainter::output()
     wire({{720, 186}, {736, 196}, {736, 275}});
     filled({{733, 195}, {724.5, 193}, {728.7, 187.4}}, Ink);
     label(750, 177, QStringLiteral("TR1"), 10, Caption);
-    label(750, 190, QStringLiteral("BC547"), 10, Caption);
+    label(750, 190, partValue("TR1"), 10, Caption);
     wire({{736, 30}, {736, 50}});
     box(732, 50, 8, 22);
     wire({{736, 72}, {736, 120}});
-    label(746, 64, QStringLiteral("R5 1 kΩ"), 10, Caption);
+    label(746, 64, part("R5"), 10, Caption);
     p.setPen(QPen(Ink, u(1)));
     filled({{736, 134}, {728, 120}, {744, 120}}, Led);
     pen(Ink, 1.8);

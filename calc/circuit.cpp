@@ -1,0 +1,204 @@
+#include "calc/circuit.h"
+
+#include "calc/nomenclature.h"
+#include "calc/numbertext.h"
+#include "calc/precision.h"
+#include "calc/realtiming.h"
+#include "calc/sentence.h"
+#include "calc/tables.h"
+
+#include <algorithm>
+#include <array>
+
+namespace calc {
+
+namespace {
+
+using enum PinType;
+
+constexpr std::array<PinDefinition, 16> CD4060Pins = {{
+    {"1", "Q12", Output}, {"2", "Q13", Output}, {"3", "Q14", Output}, {"4", "Q6", Output},
+    {"5", "Q5", Output}, {"6", "Q7", Output}, {"7", "Q4", Output}, {"8", "VSS", PowerInput},
+    {"9", "φO", Output}, {"10", "~{φO}", Output}, {"11", "φI", Input}, {"12", "RESET", Input},
+    {"13", "Q9", Output}, {"14", "Q8", Output}, {"15", "Q10", Output}, {"16", "VDD", PowerInput},
+}};
+constexpr std::array<PinDefinition, 14> CD4013Pins = {{
+    {"1", "Q1", Output}, {"2", "~{Q1}", Output}, {"3", "CLK1", Input}, {"4", "R1", Input},
+    {"5", "D1", Input}, {"6", "S1", Input}, {"7", "VSS", PowerInput}, {"8", "S2", Input},
+    {"9", "D2", Input}, {"10", "R2", Input}, {"11", "CLK2", Input}, {"12", "~{Q2}", Output},
+    {"13", "Q2", Output}, {"14", "VDD", PowerInput},
+}};
+// BC547: collector, base, emitter in the TO-92's order.
+constexpr std::array<PinDefinition, 3> NpnPins = {{{"1", "C", Passive}, {"2", "B", Passive}, {"3", "E", Passive}}};
+constexpr std::array<PinDefinition, 2> DiodePins = {{{"1", "K", Passive}, {"2", "A", Passive}}};
+constexpr std::array<PinDefinition, 2> TwoPins = {{{"1", "", Passive}, {"2", "", Passive}}};
+// The wiper is pin 2.
+constexpr std::array<PinDefinition, 3> TrimmerPins = {{{"1", "", Passive}, {"2", "", Passive}, {"3", "", Passive}}};
+
+constexpr std::array<Package, 8> Packages = {{
+    {PackageKind::CD4060, "CD4060", "Package_DIP:DIP-16_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4060b.pdf",
+     CD4060Pins},
+    {PackageKind::CD4013, "CD4013", "Package_DIP:DIP-14_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4013b.pdf",
+     CD4013Pins},
+    {PackageKind::Npn, "BC547", "Package_TO_SOT_THT:TO-92_Inline", "~", NpnPins},
+    {PackageKind::Diode, "1N4148", "Diode_THT:D_DO-35_SOD27_P7.62mm_Horizontal", "~", DiodePins},
+    {PackageKind::Led, "LED", "LED_THT:LED_D5.0mm", "~", DiodePins},
+    {PackageKind::Resistor, "R", "Resistor_THT:R_Axial_DIN0207_L6.3mm_D2.5mm_P10.16mm_Horizontal", "~", TwoPins},
+    {PackageKind::Capacitor, "C", "Capacitor_THT:C_Disc_D5.0mm_W2.5mm_P5.00mm", "~", TwoPins},
+    {PackageKind::Trimmer, "R_Trimmer", "Potentiometer_THT:Potentiometer_Bourns_3296W_Vertical", "~", TrimmerPins},
+}};
+
+// C2 sets the period: a film capacitor, stable with temperature.
+constexpr char FilmCapacitor[] = "Capacitor_THT:C_Rect_L7.2mm_W3.5mm_P5.00mm_FKS2_FKP2_MKS2_MKP2";
+
+const std::string Dash = "—";
+
+std::string trimmed(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A component text as typed, with its unit; an empty text reads as 0, as zone D reads it.
+std::string typed(const std::string &text, const char *unit)
+{
+    const std::string value = trimmed(text);
+    return (value.empty() ? std::string("0") : value) + " " + unit;
+}
+
+std::string kilohms(double value, char separator) { return formatGeneral(value, separator) + " kΩ"; }
+
+class Builder {
+public:
+    explicit Builder(Circuit &circuit) : m_circuit(circuit) {}
+
+    void part(std::string reference, PackageKind kind, std::string value, std::string role)
+    {
+        std::string footprint = package(kind).footprint;
+        m_circuit.components.push_back(
+            {std::move(reference), kind, std::move(value), std::move(role), std::move(footprint), {}});
+    }
+    void net(std::string name, std::vector<NetMember> members)
+    {
+        m_circuit.nets.push_back({std::move(name), std::move(members)});
+    }
+    Component &last() { return m_circuit.components.back(); }
+
+private:
+    Circuit &m_circuit;
+};
+
+} // namespace
+
+const Package &package(PackageKind kind)
+{
+    return *std::find_if(Packages.begin(), Packages.end(), [kind](const Package &p) { return p.kind == kind; });
+}
+
+const Component *Circuit::component(std::string_view reference) const
+{
+    const auto found = std::find_if(components.begin(), components.end(),
+                                    [reference](const Component &c) { return c.reference == reference; });
+    return found == components.end() ? nullptr : &*found;
+}
+
+const Net *Circuit::netOf(std::string_view reference, std::string_view pin) const
+{
+    for (const Net &net : nets)
+        for (const NetMember &member : net.members)
+            if (member.reference == reference && member.pin == pin)
+                return &net;
+    return nullptr;
+}
+
+const char *counterPin(int output)
+{
+    const std::string name = "Q" + std::to_string(output);
+    for (const PinDefinition &pin : CD4060Pins)
+        if (name == pin.name)
+            return pin.number;
+    return nullptr;
+}
+
+Circuit circuitOf(const RealDesign &design, const Words &words)
+{
+    Circuit circuit;
+    for (int n = 1; n <= OutputCount; ++n)
+        if (design.pattern & (1 << (n - 1)))
+            (isPinless(n) ? circuit.unwired : circuit.diodeOutputs).push_back(n);
+    circuit.designed = design.hasParts();
+    const bool d = circuit.designed;
+    auto tr = [&words](const char *source) { return words.translate("Nomenclature", source); };
+    Builder b(circuit);
+
+    b.part("U1", PackageKind::CD4060, "CD4060", tr("compteur à 14 étages et son oscillateur"));
+    b.part("U2", PackageKind::CD4013, "CD4013", tr("bascule D (une des deux)"));
+    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ") : Dash, tr("talon de l'oscillateur"));
+    const double setting = readNumber(design.potentiometerText);
+    const bool trimmer = setting > 0;
+    if (trimmer) {
+        const std::string dialed = kilohms(setting, design.separator);
+        const std::optional<double> bought = trimmerToBuy(design);
+        if (!d)
+            b.part("P1", PackageKind::Trimmer, Dash, tr("ajustable en série avec le talon"));
+        else if (!bought)
+            b.part("P1", PackageKind::Trimmer, typed(design.potentiometerText, "kΩ"),
+                   sentence(tr("en série avec le talon : aucun ajustable courant n'atteint %1"), {dialed}));
+        else {
+            b.part("P1", PackageKind::Trimmer, kilohms(*bought, design.separator),
+                   sentence(tr("ajustable en série avec le talon, réglé à %1"), {dialed}));
+            b.last().setting = dialed;
+        }
+    }
+    b.part("C2", PackageKind::Capacitor, d ? typed(design.capacitorText, "nF") : Dash,
+           tr("condensateur de l'oscillateur"));
+    b.last().footprint = FilmCapacitor;
+    // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.
+    b.part("Rs", PackageKind::Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
+           tr("résistance série de l'oscillateur"));
+    b.part("C3", PackageKind::Capacitor, "100 nF", tr("remise à zéro à la mise sous tension"));
+    b.part("R6", PackageKind::Resistor, "100 kΩ", tr("remise à zéro à la mise sous tension"));
+    b.part("C4", PackageKind::Capacitor, "100 nF", tr("découplage de l'alimentation du CD4060, au plus près de U1"));
+    for (std::size_t i = 0; i < circuit.diodeOutputs.size(); ++i)
+        b.part("D" + std::to_string(i + 1), PackageKind::Diode, "1N4148", outputNames({circuit.diodeOutputs[i]}, words));
+    b.part("R3", PackageKind::Resistor, "100 kΩ", tr("rappel de la ligne de diodes"));
+    b.part("R4", PackageKind::Resistor, "10 kΩ", tr("base du transistor"));
+    b.part("TR1", PackageKind::Npn, "BC547", tr("commande de la LED"));
+    b.part("R5", PackageKind::Resistor, "1 kΩ", tr("limite le courant de la LED"));
+    b.part("LED", PackageKind::Led, "LED", tr("témoin du pulse"));
+
+    // D of the flip-flop high: the counter's Q14 sets its output, the diode line clears it.
+    b.net("VDD", {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"}, {"R5", "1"}});
+    // The unused half of the CD4013 has its inputs tied low, as CMOS inputs must not float.
+    b.net("VSS", {{"U1", "8"}, {"U2", "7"}, {"U2", "8"}, {"U2", "9"}, {"U2", "10"}, {"U2", "11"}, {"C4", "2"},
+                  {"R6", "2"}, {"TR1", "3"}});
+    b.net("OSC", {{"Rs", "1"}, {"R2", "1"}, {"C2", "1"}});
+    b.net("PHI_I", {{"Rs", "2"}, {"U1", "11"}});
+    if (trimmer) {
+        b.net("TALON", {{"R2", "2"}, {"P1", "1"}});
+        // The wiper joins its end: a worn track then adds to the setting instead of opening it.
+        b.net("PHI_O_N", {{"U1", "10"}, {"P1", "2"}, {"P1", "3"}});
+    } else {
+        b.net("PHI_O_N", {{"U1", "10"}, {"R2", "2"}});
+    }
+    b.net("PHI_O", {{"U1", "9"}, {"C2", "2"}});
+    b.net("RAZ", {{"U1", "12"}, {"C3", "2"}, {"R6", "1"}, {"U2", "6"}});
+    b.net("Q14", {{"U1", "3"}, {"U2", "3"}});
+    std::vector<NetMember> line = {{"R3", "2"}, {"U2", "4"}};
+    for (std::size_t i = 0; i < circuit.diodeOutputs.size(); ++i) {
+        const std::string diode = "D" + std::to_string(i + 1);
+        line.push_back({diode, "2"});
+        const int output = circuit.diodeOutputs[i];
+        b.net("Q" + std::to_string(output), {{"U1", counterPin(output)}, {diode, "1"}});
+    }
+    b.net("DIODES", std::move(line));
+    b.net("SORTIE", {{"U2", "1"}, {"R4", "1"}});
+    b.net("BASE", {{"R4", "2"}, {"TR1", "2"}});
+    b.net("LED_K", {{"TR1", "1"}, {"LED", "1"}});
+    b.net("LED_A", {{"LED", "2"}, {"R5", "2"}});
+    return circuit;
+}
+
+} // namespace calc
