@@ -1,6 +1,7 @@
 #include "app/calculation.h"
 
 #include "report/json.h"
+#include "report/kicadschematic.h"
 #include "report/precisiontext.h"
 #include "report/text.h"
 
@@ -12,6 +13,7 @@
 #include "calc/numbertext.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -31,13 +33,16 @@ bool isTypedNumber(const QString &value)
     return value.contains(QRegularExpression(QStringLiteral("[0-9]"))) && pattern.match(value).hasMatch();
 }
 
-// The formats the sheet writer knows, by extension in any case.
-bool isSheetPath(const QString &path)
+// The picture formats, by extension in any case.
+bool isPicturePath(const QString &path)
 {
     static const QRegularExpression formats(QStringLiteral("\\.(svg|pdf|png)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     return formats.match(path).hasMatch();
 }
+
+// A KiCad schematic is text: both programs write it, without any drawing.
+bool isKicadPath(const QString &path) { return path.endsWith(QStringLiteral(".kicad_sch"), Qt::CaseInsensitive); }
 
 // Empty when the option is not one of these; an empty text when taken; else the error.
 std::optional<QString> parsePrecisionOption(const QString &option, const QString &value,
@@ -126,6 +131,10 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             parsed.options.chronogramme = true;
             continue;
         }
+        if (option == QStringLiteral("--circuit")) {
+            parsed.options.circuit = true;
+            continue;
+        }
         if (option == QStringLiteral("--csv"))
             return fail(Calculation::tr("--csv demande --lot : le tableau est celui d'un calcul en lot"));
         if (i + 1 >= arguments.size())
@@ -153,11 +162,12 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             if (!error->isEmpty())
                 return fail(*error);
         } else if (option == QStringLiteral("--feuille")) {
-            if (!isSheetPath(value))
-                return fail(Calculation::tr("--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »").arg(value));
+            if (!isPicturePath(value) && !isKicadPath(value))
+                return fail(Calculation::tr("--feuille attend un fichier .svg, .pdf, .png ou .kicad_sch, pas « %1 »")
+                                .arg(value));
             parsed.sheetPath = value;
         } else if (option == QStringLiteral("--image-chronogramme")) {
-            if (!isSheetPath(value))
+            if (!isPicturePath(value))
                 return fail(Calculation::tr("--image-chronogramme attend un fichier .svg, .pdf ou .png, pas « %1 »")
                                 .arg(value));
             parsed.chronogramPath = value;
@@ -176,7 +186,7 @@ QString calculationUsage()
         "[--k4060 N] [--json]\n"
         "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
         "[--tolerance-ajustable P] [--mesure T]\n"
-        "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--image-chronogramme FICHIER]\n"
+        "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--circuit] [--image-chronogramme FICHIER]\n"
         "        [--langue fr|en]\n"
         "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]\n"
         "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
@@ -191,10 +201,12 @@ QString calculationUsage()
         "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)\n"
         "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
         "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
-        "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)\n"
+        "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi) ; ou son circuit\n"
+        "                  en schéma KiCad : .kicad_sch\n"
         "  --nomenclature  ajoute la liste des composants au compte rendu\n")
         + Calculation::tr(
         "  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED\n"
+        "  --circuit       ajoute le circuit : ses composants et ses réseaux (broches reliées)\n"
         "  --image-chronogramme FICHIER\n"
         "                  écrit le chronogramme seul, comme --feuille (statut 1 s'il ne s'écrit\n"
         "                  pas) ; la feuille de montage le donne aussi, en page 2\n")
@@ -247,19 +259,19 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString prefix = Calculation::tr("%1 : ", "program name before a message; keep the space after").arg(program);
-    if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
+    const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
+    if (!parsed.ok) {
+        err << prefix << parsed.error << '\n' << calculationUsage();
+        return 2;
+    }
+    if (!parsed.sheetPath.isEmpty() && !isKicadPath(parsed.sheetPath) && !writeSheet) {
         err << prefix << Calculation::tr("--feuille demande le programme Chronalys_CD4060, "
                                          "qui seul sait dessiner la feuille de montage.\n");
         return 2;
     }
-    if (arguments.contains(QStringLiteral("--image-chronogramme")) && !writeChronogram) {
+    if (!parsed.chronogramPath.isEmpty() && !writeChronogram) {
         err << prefix << Calculation::tr("--image-chronogramme demande le programme Chronalys_CD4060, qui seul "
                                          "sait dessiner le chronogramme.\n");
-        return 2;
-    }
-    const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
-    if (!parsed.ok) {
-        err << prefix << parsed.error << '\n' << calculationUsage();
         return 2;
     }
     const CalculationOptions &options = parsed.options;
@@ -276,7 +288,12 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     else
         out << report::textReport(road, options);
     out.flush();
-    for (const auto &[path, write] : {std::pair{&parsed.sheetPath, &writeSheet},
+    const SheetWriter writeCircuit = [](const calc::RealDesign &design, const QString &name, const QString &note,
+                                        const QString &path) {
+        return report::writeKicadSchematic(design, {name, note, QDate::currentDate()}, path);
+    };
+    const SheetWriter &sheetWriter = isKicadPath(parsed.sheetPath) ? writeCircuit : writeSheet;
+    for (const auto &[path, write] : {std::pair{&parsed.sheetPath, &sheetWriter},
                                       std::pair{&parsed.chronogramPath, &writeChronogram}}) {
         const QString failure = path->isEmpty() ? QString()
             : parsed.conception ? (*write)(road.real, parsed.conception->nom, parsed.conception->note, *path)

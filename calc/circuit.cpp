@@ -130,44 +130,43 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
             (isPinless(n) ? circuit.unwired : circuit.diodeOutputs).push_back(n);
     circuit.designed = design.hasParts();
     const bool d = circuit.designed;
-    auto tr = [&words](const char *source) { return words.translate("Nomenclature", source); };
     Builder b(circuit);
 
-    b.part("U1", PackageKind::CD4060, "CD4060", tr("compteur à 14 étages et son oscillateur"));
-    b.part("U2", PackageKind::CD4013, "CD4013", tr("bascule D (une des deux)"));
-    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ") : Dash, tr("talon de l'oscillateur"));
+    b.part("U1", PackageKind::CD4060, "CD4060", words.translate("Nomenclature", "compteur à 14 étages et son oscillateur"));
+    b.part("U2", PackageKind::CD4013, "CD4013", words.translate("Nomenclature", "bascule D (une des deux)"));
+    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ") : Dash, words.translate("Nomenclature", "talon de l'oscillateur"));
     const double setting = readNumber(design.potentiometerText);
     const bool trimmer = setting > 0;
     if (trimmer) {
         const std::string dialed = kilohms(setting, design.separator);
         const std::optional<double> bought = trimmerToBuy(design);
         if (!d)
-            b.part("P1", PackageKind::Trimmer, Dash, tr("ajustable en série avec le talon"));
+            b.part("P1", PackageKind::Trimmer, Dash, words.translate("Nomenclature", "ajustable en série avec le talon"));
         else if (!bought)
             b.part("P1", PackageKind::Trimmer, typed(design.potentiometerText, "kΩ"),
-                   sentence(tr("en série avec le talon : aucun ajustable courant n'atteint %1"), {dialed}));
+                   sentence(words.translate("Nomenclature", "en série avec le talon : aucun ajustable courant n'atteint %1"), {dialed}));
         else {
             b.part("P1", PackageKind::Trimmer, kilohms(*bought, design.separator),
-                   sentence(tr("ajustable en série avec le talon, réglé à %1"), {dialed}));
+                   sentence(words.translate("Nomenclature", "ajustable en série avec le talon, réglé à %1"), {dialed}));
             b.last().setting = dialed;
         }
     }
     b.part("C2", PackageKind::Capacitor, d ? typed(design.capacitorText, "nF") : Dash,
-           tr("condensateur de l'oscillateur"));
+           words.translate("Nomenclature", "condensateur de l'oscillateur"));
     b.last().footprint = FilmCapacitor;
     // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.
     b.part("Rs", PackageKind::Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
-           tr("résistance série de l'oscillateur"));
-    b.part("C3", PackageKind::Capacitor, "100 nF", tr("remise à zéro à la mise sous tension"));
-    b.part("R6", PackageKind::Resistor, "100 kΩ", tr("remise à zéro à la mise sous tension"));
-    b.part("C4", PackageKind::Capacitor, "100 nF", tr("découplage de l'alimentation du CD4060, au plus près de U1"));
+           words.translate("Nomenclature", "résistance série de l'oscillateur"));
+    b.part("C3", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
+    b.part("R6", PackageKind::Resistor, "100 kΩ", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
+    b.part("C4", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "découplage de l'alimentation du CD4060, au plus près de U1"));
     for (std::size_t i = 0; i < circuit.diodeOutputs.size(); ++i)
         b.part("D" + std::to_string(i + 1), PackageKind::Diode, "1N4148", outputNames({circuit.diodeOutputs[i]}, words));
-    b.part("R3", PackageKind::Resistor, "100 kΩ", tr("rappel de la ligne de diodes"));
-    b.part("R4", PackageKind::Resistor, "10 kΩ", tr("base du transistor"));
-    b.part("TR1", PackageKind::Npn, "BC547", tr("commande de la LED"));
-    b.part("R5", PackageKind::Resistor, "1 kΩ", tr("limite le courant de la LED"));
-    b.part("LED", PackageKind::Led, "LED", tr("témoin du pulse"));
+    b.part("R3", PackageKind::Resistor, "100 kΩ", words.translate("Nomenclature", "rappel de la ligne de diodes"));
+    b.part("R4", PackageKind::Resistor, "10 kΩ", words.translate("Nomenclature", "base du transistor"));
+    b.part("TR1", PackageKind::Npn, "BC547", words.translate("Nomenclature", "commande de la LED"));
+    b.part("R5", PackageKind::Resistor, "1 kΩ", words.translate("Nomenclature", "limite le courant de la LED"));
+    b.part("LED", PackageKind::Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
 
     // D of the flip-flop high: the counter's Q14 sets its output, the diode line clears it.
     b.net("VDD", {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"}, {"R5", "1"}});

@@ -17,6 +17,7 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     real.Pas_Serie = options.Pas_Serie;
     real.Mode_Affichage = options.Mode_Affichage;
     real.separator = options.separator;
+    real.tolerances = options.tolerances;
     // Negative numbers mean "nothing to show" and are left out.
     auto raise = [&road](int alarm) {
         if (alarm >= 0)

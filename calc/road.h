@@ -16,6 +16,7 @@ struct DesignOptions {
     int Mode_Affichage = 4;  // 0 raw, 3 to 5 significant digits
     double Constante_K4060 = 2.8e-6; // seconds per (kilohm x nanofarad), finite and positive
     char separator = '.';    // decimal separator of the running system
+    Tolerances tolerances;   // percent: the precision's, which also choose the trimmer to buy
 };
 
 // Why the road of a design stopped before zone D.

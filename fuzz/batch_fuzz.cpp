@@ -106,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.Mode_Affichage = input.PickValueInArray({0, 3, 4, 5});
     options.Constante_K4060 = input.PickValueInArray({2.8e-6, 2.2e-6, 1e-9, 1e-3});
     options.separator = input.ConsumeBool() ? ',' : '.';
+    options.circuit = input.ConsumeBool(); // each line's JSON, its circuit included, must parse
     std::vector<std::size_t> cuts(input.ConsumeIntegralInRange<std::size_t>(0, 8));
     for (std::size_t &cut : cuts)
         cut = input.ConsumeIntegral<std::uint16_t>();

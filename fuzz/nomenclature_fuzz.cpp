@@ -1,6 +1,6 @@
 // The parts list on arbitrary marks and field texts: one diode per marked output that has a
-// pin, the pinless marks reported, the talon and C2 as typed, the trimmer that reaches the
-// potentiometer, resistors in kΩ and capacitors in nF.
+// pin, the pinless marks reported, the talon and C2 as typed, a trimmer that reaches the
+// potentiometer, resistors in kΩ and capacitors in nF; the circuit joins each pin at most once.
 
 #include "check.h"
 #include "designinput.h"
@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(rs && rs->value == (parts.designed ? kilohms(calc::seriesResistor(design.resistance())) : "—"),
                detail);
 
-    // The smallest trimmer that reaches the potentiometer, dialled to it; none for 0.
+    // A standard trimmer that reaches the potentiometer, dialled to it; none for 0. Without a wanted
+    // period the precision advises none: the smallest that reaches it.
     const double potentiometer = calc::readNumber(design.potentiometerText);
     const calc::NomenclatureLine *trimmer = lineOf(parts, "P1");
     FUZZ_CHECK((trimmer != nullptr) == (potentiometer > 0), detail);
@@ -90,11 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (reaches == calc::Trimmers.end())
             FUZZ_CHECK(trimmer->value.starts_with(trimmedField(design.potentiometerText)) && trimmer->setting.empty(),
                        detail + " " + fuzz::visible(trimmer->value));
-        else
-            FUZZ_CHECK(trimmer->value == kilohms(*reaches) && trimmer->setting == kilohms(potentiometer)
-                           && trimmer->role.ends_with(trimmer->setting)
-                           && (reaches == calc::Trimmers.begin() || reaches[-1] < potentiometer),
+        else {
+            const auto bought = std::find_if(calc::Trimmers.begin(), calc::Trimmers.end(),
+                                             [&](double value) { return trimmer->value == kilohms(value); });
+            FUZZ_CHECK(bought != calc::Trimmers.end() && *bought >= potentiometer
+                           && (design.T > 0 || bought == reaches) && trimmer->setting == kilohms(potentiometer)
+                           && trimmer->role.ends_with(trimmer->setting),
                        detail + " " + trimmer->value);
+        }
     }
 
     // The text: one line per part, then the notes; the pinless outputs named in a note.
@@ -106,5 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     });
     FUZZ_CHECK(pinless.empty() || named, detail);
     FUZZ_CHECK(notes.empty() == (parts.designed && !pinned.empty() && pinless.empty()), detail);
+
+    const calc::Circuit circuit = calc::circuitOf(design);
+    std::vector<calc::NetMember> joined;
+    for (const calc::Net &net : circuit.nets)
+        for (const calc::NetMember &member : net.members) {
+            FUZZ_CHECK(std::find(joined.begin(), joined.end(), member) == joined.end(), detail + " " + member.reference);
+            joined.push_back(member);
+        }
     return 0;
 }

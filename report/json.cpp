@@ -4,6 +4,7 @@
 #include "report/jsonwriter.h"
 #include "report/keys.h"
 
+#include "calc/circuit.h"
 #include "calc/nomenclature.h"
 #include "calc/tables.h"
 
@@ -97,6 +98,28 @@ void writeNomenclature(JsonWriter &json, const calc::RealDesign &design)
     json.endArray();
 }
 
+// Keys sorted, as everywhere in the object.
+void writeCircuit(JsonWriter &json, const calc::RealDesign &design)
+{
+    const calc::Circuit circuit = calc::circuitOf(design);
+    json.beginObject().key(key::composants).beginArray();
+    for (const calc::Component &c : circuit.components)
+        json.beginObject()
+            .key(key::empreinte).string(c.footprint)
+            .key(key::reference).string(c.reference)
+            .key(key::role).string(c.role)
+            .key(key::valeur).string(c.value)
+            .endObject();
+    json.endArray().key(key::reseaux).beginArray();
+    for (const calc::Net &net : circuit.nets) {
+        json.beginObject().key(key::membres).beginArray();
+        for (const calc::NetMember &member : net.members)
+            json.beginArray().string(member.reference).string(member.pin).endArray();
+        json.endArray().key(key::nom).string(net.name).endObject();
+    }
+    json.endArray().endObject();
+}
+
 } // namespace
 
 const JsonResults::Lists &JsonResults::lists(const calc::SeriesPosition &series, char separator)
@@ -173,6 +196,10 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
     if (sections.chronogramme && road.converted) {
         json.key(key::chronogramme);
         writeChronogram(json, real);
+    }
+    if (sections.circuit) {
+        json.key(key::circuit);
+        writeCircuit(json, real);
     }
     if (line > 0)
         json.key(key::ligne).integer(line);

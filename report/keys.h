@@ -29,6 +29,7 @@ inline constexpr char valeurs[] = "valeurs";
 inline constexpr char precision[] = "precision";
 inline constexpr char nomenclature[] = "nomenclature";
 inline constexpr char chronogramme[] = "chronogramme";
+inline constexpr char circuit[] = "circuit";
 
 // Inside "chronogramme", besides periode_oscillateur and sorties; times in seconds.
 inline constexpr char impulsions[] = "impulsions";
@@ -78,5 +79,13 @@ inline constexpr char reference[] = "reference";
 inline constexpr char quantite[] = "quantite";
 inline constexpr char valeur[] = "valeur";
 inline constexpr char role[] = "role";
+
+// Inside "circuit": its components (reference, valeur, role and) ...
+inline constexpr char composants[] = "composants";
+inline constexpr char empreinte[] = "empreinte";
+// ... and its nets, each a name and its members, [reference, pin number] pairs.
+inline constexpr char reseaux[] = "reseaux";
+inline constexpr char nom[] = "nom";
+inline constexpr char membres[] = "membres";
 
 } // namespace report::key

@@ -100,7 +100,7 @@ std::optional<calc::Precision> precisionOf(const calc::Road &road, const Section
 {
     if (!sections.precision || !road.converted)
         return std::nullopt;
-    return calc::assessPrecision(road.real, sections.tolerances);
+    return calc::assessPrecision(road.real, road.real.tolerances);
 }
 
 } // namespace report

@@ -12,10 +12,10 @@ namespace report {
 // What joins the zones in a result, as the command line's options or the window ask.
 struct Sections {
     bool precision = false;          // zone E, for a converted design
-    calc::Tolerances tolerances;     // percent
     std::optional<double> measuredT; // seconds: zone E gives the calibrated K4060
     bool nomenclature = false;       // the parts list
     bool chronogramme = false;       // section F, for a converted design
+    bool circuit = false;            // the circuit's components and nets
 };
 
 // French, lower case, no full stop: why the road stopped; empty when it did not. JSON and CSV

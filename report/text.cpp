@@ -4,6 +4,7 @@
 #include "report/precisiontext.h"
 #include "report/words.h"
 
+#include "calc/circuit.h"
 #include "calc/nomenclature.h"
 #include "calc/tables.h"
 
@@ -32,6 +33,19 @@ QString outputNames(const std::array<bool, 14> &on, bool markPinless)
         names.append(markPinless && calc::isPinless(n) ? Rapport::tr("%1 (impossible)").arg(name) : name);
     }
     return names.isEmpty() ? Rapport::tr("aucune") : names.join(QStringLiteral(", "));
+}
+
+// One line a net: "    RAZ : U1-12, C3-2, R6-1, U2-6", so the wiring can be checked by eye.
+QString circuitSection(const calc::RealDesign &design)
+{
+    QString section = Rapport::tr("Circuit") + QLatin1Char('\n');
+    for (const calc::Net &net : calc::circuitOf(design).nets) {
+        QStringList members;
+        for (const calc::NetMember &member : net.members)
+            members << qtext(member.reference) + QLatin1Char('-') + qtext(member.pin);
+        section += Indent + Rapport::tr("%1 : %2").arg(qtext(net.name), members.join(QStringLiteral(", "))) + QLatin1Char('\n');
+    }
+    return section;
 }
 
 } // namespace
@@ -78,6 +92,8 @@ QString textReport(const calc::Road &road, const Sections &sections)
         report += Rapport::tr("Nomenclature") + QLatin1Char('\n')
                 + qtext(calc::nomenclatureText(calc::nomenclature(real, words), Indent.toStdString(), words));
     }
+    if (sections.circuit)
+        report += circuitSection(real);
     return report;
 }
 

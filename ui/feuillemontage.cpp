@@ -188,7 +188,7 @@ void FeuilleMontage::Copier_Click() { QGuiApplication::clipboard()->setText(shee
 void FeuilleMontage::Enregistrer_Click()
 {
     const QString path = askDrawingPath(this, tr("Enregistrer la feuille de montage"),
-                                        tr("feuille_de_montage.pdf"), m_lastPath);
+                                        tr("feuille_de_montage.pdf"), m_lastPath, true);
     if (!path.isEmpty())
         saveTo(path);
 }

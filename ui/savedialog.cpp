@@ -8,19 +8,28 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-QString askDrawingPath(QWidget *parent, const QString &title, const QString &fileName, const QString &lastPath)
+QString askDrawingPath(QWidget *parent, const QString &title, const QString &fileName, const QString &lastPath,
+                       bool withCircuit)
 {
     const QString pdf = QCoreApplication::translate("Enregistrer", "PDF, A4 paysage (*.pdf)");
     const QString svg = QCoreApplication::translate("Enregistrer", "SVG (*.svg)");
     const QString png = QCoreApplication::translate("Enregistrer", "PNG, 300 dpi (*.png)");
+    const QString kicad = QCoreApplication::translate("Enregistrer", "Schéma KiCad (*.kicad_sch)");
+    QStringList filters{pdf, svg, png};
+    if (withCircuit)
+        filters << kicad;
     QString filter = pdf;
     const QString start = lastPath.isEmpty()
         ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(fileName)
         : lastPath;
-    QString path = QFileDialog::getSaveFileName(parent, title, start,
-                                                QStringList{pdf, svg, png}.join(QStringLiteral(";;")), &filter);
-    if (!path.isEmpty() && sheetFormat(path) == SheetFormat::Unknown)
-        path += filter == svg ? QStringLiteral(".svg") : filter == png ? QStringLiteral(".png") : QStringLiteral(".pdf");
+    QString path = QFileDialog::getSaveFileName(parent, title, start, filters.join(QStringLiteral(";;")), &filter);
+    // A name typed without a known extension takes the chosen format's.
+    const SheetFormat format = path.isEmpty() ? SheetFormat::Unknown : sheetFormat(path);
+    if (!path.isEmpty() && (format == SheetFormat::Unknown || (!withCircuit && format == SheetFormat::KicadSchematic)))
+        path += filter == svg     ? QStringLiteral(".svg")
+              : filter == png     ? QStringLiteral(".png")
+              : filter == kicad   ? QStringLiteral(".kicad_sch")
+                                  : QStringLiteral(".pdf");
     return path;
 }
 

@@ -3,6 +3,8 @@
 #include "ui/chronogramdrawing.h"
 #include "ui/montagenotes.h"
 
+#include "report/kicadschematic.h"
+
 #include <QCoreApplication>
 
 #include <QBuffer>
@@ -28,6 +30,8 @@ SheetFormat sheetFormat(const QString &path)
         return SheetFormat::Pdf;
     if (suffix == QStringLiteral("png"))
         return SheetFormat::Png;
+    if (suffix == QStringLiteral("kicad_sch"))
+        return SheetFormat::KicadSchematic;
     return SheetFormat::Unknown;
 }
 
@@ -109,7 +113,8 @@ bool paintPng(const Document &document, QIODevice &file)
 QString writeDocument(const Document &document, const QString &path, const QString &failure)
 {
     const SheetFormat format = sheetFormat(path);
-    if (format == SheetFormat::Unknown)
+    // A KiCad schematic holds a circuit, never a picture.
+    if (format == SheetFormat::Unknown || format == SheetFormat::KicadSchematic)
         return Saving::tr("« %1 » : format inconnu, le nom doit finir par .svg, .pdf ou .png.").arg(path);
     QSaveFile file(path);
     auto failed = [&](const QString &reason) { return failure.arg(path, reason); };
@@ -133,6 +138,8 @@ QString writeDocument(const Document &document, const QString &path, const QStri
 
 QString writeSheetFile(const Sheet &sheet, const QString &path)
 {
+    if (sheetFormat(path) == SheetFormat::KicadSchematic)
+        return report::writeKicadSchematic(sheet.design, {sheet.name, sheet.note, sheet.date}, path);
     const Document document{
         QCoreApplication::translate("Sheet", "Feuille de montage"),
         QCoreApplication::translate("Sheet", "Multivibrateur longue période — Chronalys CD4060"),

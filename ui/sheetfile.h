@@ -4,7 +4,7 @@
 
 #include <QString>
 
-enum class SheetFormat { Unknown, Svg, Pdf, Png };
+enum class SheetFormat { Unknown, Svg, Pdf, Png, KicadSchematic };
 
 // Chosen by the file name's extension, in any case.
 SheetFormat sheetFormat(const QString &path);
@@ -14,8 +14,8 @@ inline constexpr int SheetPngWidth = 3508;
 inline constexpr int SheetPngHeight = 2480;
 
 // Writes the sheet as SVG, PDF (two A4 landscape pages: the circuit, then the chronogramme and
-// the notes de montage) or PNG (300 dpi), SVG and PNG with the second page below the first; whole
-// or not at all. Returns an empty text on success, else a message naming the file. Needs a
+// the notes de montage) or PNG (300 dpi), SVG and PNG with the second page below the first, or its
+// circuit as a KiCad schematic; whole or not at all. Returns an empty text on success, else a message naming the file. Needs a
 // QGuiApplication (the offscreen platform will do).
 QString writeSheetFile(const Sheet &sheet, const QString &path);
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -22,6 +24,7 @@ struct PartsCase {
     const char *unwiredNote; // a note naming these outputs, or "" for none
     const char *talonValue, *capacitorValue, *rsValue;
     const char *trimmerValue, *trimmerRole; // "" for no P1 line
+    double T = 0; // wanted period: the precision's trimmer advice aims at it
 };
 
 class Parts : public testing::TestWithParam<PartsCase> {};
@@ -42,6 +45,7 @@ calc::RealDesign designOf(const PartsCase &c)
     design.potentiometerText = c.potentiometer;
     design.capacitorText = c.capacitor;
     design.separator = c.separator;
+    design.T = c.T;
     design.shown.ValeurRs = "560 Kohm"; // stale on purpose: Rs follows the parts listed
     return design;
 }
@@ -96,6 +100,34 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
         EXPECT_EQ(text.find("Non câblées"), std::string::npos) << text;
     EXPECT_EQ(text.find("nan"), std::string::npos);
     EXPECT_EQ(text.find("inf"), std::string::npos);
+}
+
+// Every net joins real pins, no pin is on two nets, and only the unused outputs stay open.
+TEST_P(Parts, CircuitJoinsEveryPinOnce)
+{
+    const calc::Circuit circuit = calc::circuitOf(designOf(GetParam()));
+    std::set<std::pair<std::string, std::string>> joined;
+    for (const calc::Net &net : circuit.nets) {
+        EXPECT_GE(net.members.size(), 2u) << net.name;
+        for (const calc::NetMember &member : net.members) {
+            const calc::Component *component = circuit.component(member.reference);
+            ASSERT_NE(component, nullptr) << member.reference;
+            const auto pins = calc::package(component->kind).pins;
+            EXPECT_TRUE(std::any_of(pins.begin(), pins.end(), [&](const auto &pin) { return member.pin == pin.number; }))
+                << member.reference << "-" << member.pin;
+            EXPECT_TRUE(joined.insert({member.reference, member.pin}).second) << member.reference << "-" << member.pin;
+        }
+    }
+    std::set<std::string> open;
+    for (const calc::Component &component : circuit.components)
+        for (const calc::PinDefinition &pin : calc::package(component.kind).pins)
+            if (!joined.contains({component.reference, pin.number}))
+                open.insert(component.reference + "-" + pin.name);
+    std::set<std::string> unused = {"U2-~{Q1}", "U2-~{Q2}", "U2-Q2"};
+    for (int output : {4, 5, 6, 7, 8, 9, 10, 12, 13})
+        if (std::find(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), output) == circuit.diodeOutputs.end())
+            unused.insert("U1-Q" + std::to_string(output));
+    EXPECT_EQ(open, unused);
 }
 
 // Marks each text it is asked for: what is not marked did not go through the translation.
@@ -163,6 +195,12 @@ INSTANTIATE_TEST_SUITE_P(
         PartsCase{"beyond_every_trimmer", bit(12), "10", "1000,5", "1", ',', "D1", 1, "sortie Q12", "", "10 kΩ",
                   "1 nF", "1000 kΩ", "1000,5 kΩ",
                   "en série avec le talon : aucun ajustable courant n'atteint 1000,5 kΩ"},
+        // One trimmer for the design: the precision's advice (talon 100 kΩ + 100 kΩ for 30 s at 4.7 nF)
+        // rather than the smallest that reaches the setting (47 kΩ), unless it falls short of it.
+        PartsCase{"advised_trimmer_covers_the_tolerances", bit(12), "100", "39.138", "4.7", '.', "D1", 1, "sortie Q12",
+                  "", "100 kΩ", "4.7 nF", "560 kΩ", "100 kΩ", "ajustable en série avec le talon, réglé à 39.138 kΩ", 30},
+        PartsCase{"advice_short_of_the_setting", bit(12), "10", "150", "4.7", '.', "D1", 1, "sortie Q12", "", "10 kΩ",
+                  "4.7 nF", "560 kΩ", "220 kΩ", "ajustable en série avec le talon, réglé à 150 kΩ", 30},
         PartsCase{"negative_potentiometer", bit(12), "150", "-5", "1", '.', "D1", 1, "sortie Q12", "", "150 kΩ",
                   "1 nF", "560 kΩ", "", ""}),
     [](const auto &info) { return std::string(info.param.name); });

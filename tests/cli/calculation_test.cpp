@@ -123,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"measure_zero", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure"), S("0")), false},
         ArgumentCase{"measure_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure")), false},
         ArgumentCase{"sheet_and_parts", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("a b/f.PDF"), S("--nomenclature")), true},
+        ArgumentCase{"kicad_schematic_and_circuit", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.KiCad_Sch"), S("--circuit")), true},
+        ArgumentCase{"kicad_is_no_picture", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.kicad_sch")), false},
         ArgumentCase{"sheet_unknown_extension", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.jpg")), false},
         ArgumentCase{"sheet_extension_only_in_folder", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg/x")), false},
         ArgumentCase{"sheet_without_path", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille")), false},
@@ -457,7 +459,7 @@ TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
     int status = -1;
     const QString picture = dir.filePath(QStringLiteral("chronogramme.%1").arg(QLatin1String(GetParam())));
     // Standard error says nothing either, even without XDG_RUNTIME_DIR, which Qt warns about.
-    const std::string output = run("--calcul 10 1 --serie E12 --json --nomenclature --feuille '" + path.toStdString() +
+    const std::string output = run("--calcul 10 1 --serie E12 --json --nomenclature --circuit --feuille '" + path.toStdString() +
                                        "' --image-chronogramme '" + picture.toStdString() + "'",
                                    status, NoDisplay + " -u XDG_RUNTIME_DIR");
     ASSERT_EQ(status, 0) << output;
@@ -478,6 +480,14 @@ TEST_P(SheetFile, WrittenWithoutDisplayForTheComputedDesign)
             diodes = part.toObject();
     EXPECT_EQ(diodes[QStringLiteral("quantite")].toInt(), marked.size());
     EXPECT_TRUE(diodes[QStringLiteral("role")].toString().endsWith(marked.join(QStringLiteral(", "))));
+    // --circuit: each of those outputs is a net of its own, joined to one diode.
+    const QJsonArray nets = r[S("circuit")][S("reseaux")].toArray();
+    for (const QString &output : marked) {
+        const auto net = std::find_if(nets.begin(), nets.end(), [&](const auto &n) { return n[S("nom")].toString() == output; });
+        ASSERT_NE(net, nets.end()) << output.toStdString();
+        EXPECT_EQ((*net)[S("membres")].toArray().size(), 2);
+    }
+    EXPECT_EQ(r[S("circuit")][S("composants")].toArray().size(), 13 + marked.size()); // no trimmer at "0"
 
     // The sheet's second page, below the first in SVG and PNG, holds the chronogramme too.
     for (const auto &[file, pages] : {std::pair{path, 2}, std::pair{picture, 1}}) {
@@ -587,6 +597,11 @@ TEST(CommandLine, SheetNeedsTheProgramThatDrawsIt)
 {
     EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.svg")}, {}, S("chronalys-calcul")), 2);
     EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.svg")}, {}, S("chronalys-calcul")), 2);
+    // A KiCad schematic is text: written without any drawing.
+    const QTemporaryDir dir;
+    const QString schematic = dir.filePath(S("f.kicad_sch"));
+    EXPECT_EQ(runCalculation({S("--calcul"), S("10"), S("1"), S("--feuille"), schematic}, {}, S("chronalys-calcul")), 0);
+    EXPECT_TRUE(fileBytes(schematic).startsWith("(kicad_sch"));
 }
 
 } // namespace

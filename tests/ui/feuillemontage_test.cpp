@@ -110,6 +110,9 @@ TEST_F(FeuilleMontageTest, SavedWholeOrAFrenchMessageNamingTheFile)
     EXPECT_TRUE(sheet->saveTo(path(QStringLiteral("feuille.PNG")))); // no design yet: still saved
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(readFile(QStringLiteral("feuille.PNG")).startsWith("\x89PNG"));
+    EXPECT_TRUE(sheet->saveTo(path(QStringLiteral("feuille.kicad_sch"))));
+    EXPECT_TRUE(readFile(QStringLiteral("feuille.kicad_sch")).startsWith("(kicad_sch"));
+    EXPECT_EQ(messages.size(), 1);
     setMessageBoxHook({});
 }
 
@@ -136,6 +139,8 @@ TEST_F(FeuilleMontageTest, ChronogrammeFollowsTheMainWindowAndSaves)
     EXPECT_TRUE(messages[0].contains(path(QStringLiteral("absent/c.svg"))));
     EXPECT_TRUE(window->saveTo(path(QStringLiteral("c.png"))));
     EXPECT_EQ(QImage(path(QStringLiteral("c.png"))).size(), QSize(3508, 2480));
+    EXPECT_FALSE(window->saveTo(path(QStringLiteral("c.kicad_sch")))); // a circuit, not a picture
+    EXPECT_EQ(messages.size(), 2);
     setMessageBoxHook({});
 }
 
