@@ -509,11 +509,12 @@ void SheetLayout::writeTitle(SexprWriter &w, const calc::RealDesign &d, const Ki
     w.string(name.isEmpty() ? KicadWords::tr("Multivibrateur longue période") : name).close();
     if (title.date.isValid())
         w.block("date").string(title.date.toString(Qt::ISODate)).close();
+    // KiCad stacks comment 1 at the bottom of the block: numbered upwards, they read downwards.
     const QStringList comments = {
-        oneLine(KicadWords::tr("Période T demandée : %1 — réelle : %2").arg(wanted(d.T), real(d.shown.T_reel))),
-        oneLine(KicadWords::tr("Pulse T1 demandé : %1 — réel : %2").arg(wanted(d.T1), real(d.shown.T1_reel))),
-        oneLine(title.note),
         KicadWords::tr("Dessiné par Chronalys CD4060 %1").arg(QStringLiteral(CHRONALYS_VERSION)),
+        oneLine(title.note),
+        oneLine(KicadWords::tr("Pulse T1 demandé : %1 — réel : %2").arg(wanted(d.T1), real(d.shown.T1_reel))),
+        oneLine(KicadWords::tr("Période T demandée : %1 — réelle : %2").arg(wanted(d.T), real(d.shown.T_reel))),
     };
     for (qsizetype i = 0; i < comments.size(); ++i)
         if (!comments[i].isEmpty())

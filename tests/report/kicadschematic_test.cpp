@@ -35,7 +35,7 @@ QString sortedNets(QStringList nets)
 }
 
 // What KiCad's netlist export read: "nets", "U1/value", "U1/footprint", "CD4060/16" (the pin's
-// name and type), "title" and "note" (the title block's third comment).
+// name and type), "title" and "note" (the title block's second comment).
 std::map<QString, QString> readNetlist(const QString &path)
 {
     std::map<QString, QString> texts;
@@ -59,7 +59,7 @@ std::map<QString, QString> readNetlist(const QString &path)
             texts[part + u'/' + attribute("num")] = attribute("name") + u' ' + attribute("type");
         else if (name == u"title")
             texts[name] = xml.readElementText();
-        else if (name == u"comment" && attribute("number") == u"3")
+        else if (name == u"comment" && attribute("number") == u"2")
             texts[QStringLiteral("note")] = attribute("value");
     }
     texts[QStringLiteral("nets")] = sortedNets(nets);
