@@ -29,7 +29,8 @@ QByteArray contents(const QString &path)
 QString sortedNets(QStringList nets)
 {
     for (QString &net : nets)
-        net = [](QStringList members) { return members.sort(), members.join(u' '); }(net.split(u' ', Qt::SkipEmptyParts));
+        net = [](QStringList members) { return members.sort(), members.join(u' '); }(
+            net.split(u' ', Qt::SkipEmptyParts));
     nets.sort();
     return nets.join(u'\n');
 }
@@ -46,7 +47,9 @@ std::map<QString, QString> readNetlist(const QString &path)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QString name = xml.name().toString();
-        const auto attribute = [&xml](const char *key) { return xml.attributes().value(QLatin1String(key)).toString(); };
+        const auto attribute = [&xml](const char *key) {
+            return xml.attributes().value(QLatin1String(key)).toString();
+        };
         if (name == u"net")
             nets << QString();
         else if (name == u"node")
@@ -84,13 +87,16 @@ class KicadSchematic : public testing::TestWithParam<SchematicCase> {};
 TEST_P(KicadSchematic, PassesKicadsChecksWithTheCircuitsNets)
 {
     const SchematicCase &c = GetParam();
-    const calc::RealDesign design{.T = 3600, .T1 = 2, .talonText = c.talon, .potentiometerText = c.potentiometer,
-                                  .capacitorText = c.capacitor, .pattern = c.pattern, .tolerances = {},
-                                  .shown = calc::realTiming(c.talon, c.potentiometer, c.capacitor, c.pattern, 2.8e-6, 4, '.')};
+    const calc::RealDesign design{
+        .T = 3600, .T1 = 2, .talonText = c.talon, .potentiometerText = c.potentiometer, .capacitorText = c.capacitor,
+        .pattern = c.pattern, .tolerances = {},
+        .shown = calc::realTiming(c.talon, c.potentiometer, c.capacitor, c.pattern, 2.8e-6, 4, '.')};
     const report::KicadTitle title{c.title, c.note, QDate(2025, 3, 14)};
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("montage.kicad_sch")), again = dir.filePath(QStringLiteral("bis.kicad_sch"));
-    ASSERT_TRUE(report::writeKicadSchematic(design, title, path).isEmpty() && report::writeKicadSchematic(design, title, again).isEmpty());
+    const QString path = dir.filePath(QStringLiteral("montage.kicad_sch"));
+    const QString again = dir.filePath(QStringLiteral("bis.kicad_sch"));
+    ASSERT_TRUE(report::writeKicadSchematic(design, title, path).isEmpty()
+                && report::writeKicadSchematic(design, title, again).isEmpty());
     EXPECT_EQ(contents(path), contents(again));
     const QString kicadCli = QStandardPaths::findExecutable(QStringLiteral("kicad-cli"));
     if (kicadCli.isEmpty())
@@ -102,13 +108,14 @@ TEST_P(KicadSchematic, PassesKicadsChecksWithTheCircuitsNets)
     for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "KICAD_CONFIG_HOME"})
         environment.remove(QLatin1String(variable));
     const QString erc = dir.filePath(QStringLiteral("erc.json")), netlist = dir.filePath(QStringLiteral("net.xml"));
-    for (const QString &command : {QStringLiteral("erc --severity-all --format json -o ") + erc,
-                                   QStringLiteral("export netlist --format kicadxml -o ") + netlist}) {
+    for (QStringList arguments : {QStringLiteral("sch erc --severity-all --format json -o").split(u' ') << erc,
+                                  QStringLiteral("sch export netlist --format kicadxml -o").split(u' ') << netlist}) {
         QProcess kicad;
         kicad.setProcessEnvironment(environment);
-        kicad.start(kicadCli, QStringList{QStringLiteral("sch")} + command.split(u' ') + QStringList{path});
-        ASSERT_TRUE(kicad.waitForFinished(120000) && kicad.exitStatus() == QProcess::NormalExit && kicad.exitCode() == 0)
-            << command.toStdString() << kicad.readAllStandardError().toStdString();
+        kicad.start(kicadCli, arguments << path);
+        ASSERT_TRUE(kicad.waitForFinished(120000) && kicad.exitStatus() == QProcess::NormalExit
+                    && kicad.exitCode() == 0)
+            << arguments.join(u' ').toStdString() << kicad.readAllStandardError().toStdString();
     }
     QStringList violations;
     for (const QJsonValue sheet : QJsonDocument::fromJson(contents(erc)).object().value(u"sheets").toArray())
@@ -142,7 +149,8 @@ TEST_P(KicadSchematic, PassesKicadsChecksWithTheCircuitsNets)
         }
     }
     EXPECT_EQ(text(QStringLiteral("nets")), sortedNets(expected));
-    EXPECT_EQ(text(QStringLiteral("title")), c.title.isEmpty() ? QStringLiteral("Multivibrateur longue période") : c.title.simplified());
+    EXPECT_EQ(text(QStringLiteral("title")),
+              c.title.isEmpty() ? QStringLiteral("Multivibrateur longue période") : c.title.simplified());
     EXPECT_EQ(text(QStringLiteral("note")), c.note.simplified());
 }
 
