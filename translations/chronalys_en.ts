@@ -900,6 +900,49 @@ the command line cannot be read.
     </message>
 </context>
 <context>
+    <name>KicadSchematic</name>
+    <message>
+        <source>Multivibrateur longue période</source>
+        <translation>Long-period multivibrator</translation>
+    </message>
+    <message>
+        <source>Période T demandée : %1 — réelle : %2</source>
+        <translation>Wanted period T: %1 — real: %2</translation>
+    </message>
+    <message>
+        <source>Pulse T1 demandé : %1 — réel : %2</source>
+        <translation>Wanted pulse T1: %1 — real: %2</translation>
+    </message>
+    <message>
+        <source>Dessiné par Chronalys CD4060 %1</source>
+        <translation>Drawn by Chronalys CD4060 %1</translation>
+    </message>
+    <message>
+        <source>Réglage</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>réglé à %1</source>
+        <translation>set to %1</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas ou n&apos;accepte pas d&apos;écriture</source>
+        <translation>the folder does not exist or cannot be written to</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (disque plein ?) ; le fichier d&apos;avant, s&apos;il y en avait un, est intact</source>
+        <translation>writing failed (disk full?); the previous file, if there was one, is intact</translation>
+    </message>
+    <message>
+        <source>Le schéma KiCad n&apos;a pas pu être enregistré dans « %1 » : %2.</source>
+        <translation>The KiCad schematic could not be saved to “%1”: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Langue</name>
     <message>
         <source>--langue attend fr ou en</source>
