@@ -5,6 +5,8 @@
 #include "ui/montagesheet.h"
 #include "ui/sheetfile.h"
 
+#include "report/kicadschematic.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -84,6 +86,12 @@ int main(int argc, char *argv[])
         draw(painter, chronogram, QRectF(window.rect()));
     });
 
+    // The circuit built and its KiCad schematic written out, text only.
+    const double kicad = medianMs(runs, [&] {
+        if (report::kicadSchematic(sheet.design, {{}, {}, sheet.date}).isEmpty())
+            std::fprintf(stderr, "no KiCad schematic\n");
+    });
+
     const QTemporaryDir dir;
     auto writing = [&](const char *name) {
         const QString path = dir.filePath(QString::fromLatin1(name));
@@ -101,6 +109,8 @@ int main(int argc, char *argv[])
                 drawing, drawing / baseline);
     std::printf("chronogramme drawn once (window)    %8.2f ms  %5.2f x the sheet drawn once   (goal <= 5 ms)\n",
                 chronogramMs, chronogramMs / drawing);
+    std::printf("circuit and KiCad schematic made      %8.2f ms  %5.2f x the sheet drawn once   (goal <= 1)\n",
+                kicad, kicad / drawing);
     std::printf("sheet     PDF written                %8.2f ms  %5.2f x baseline   (goal < 200 ms)\n", pdf,
                 pdf / baseline);
     std::printf("sheet     SVG written                %8.2f ms  %5.2f x baseline\n", svg, svg / baseline);

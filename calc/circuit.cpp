@@ -155,8 +155,8 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
            words.translate("Nomenclature", "condensateur de l'oscillateur"));
     b.last().footprint = FilmCapacitor;
     // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.
-    b.part("Rs", PackageKind::Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
-           words.translate("Nomenclature", "résistance série de l'oscillateur"));
+    b.part("R1", PackageKind::Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
+           words.translate("Nomenclature", "résistance série Rs de l'oscillateur"));
     b.part("C3", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
     b.part("R6", PackageKind::Resistor, "100 kΩ", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
     b.part("C4", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "découplage de l'alimentation du CD4060, au plus près de U1"));
@@ -166,15 +166,15 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
     b.part("R4", PackageKind::Resistor, "10 kΩ", words.translate("Nomenclature", "base du transistor"));
     b.part("TR1", PackageKind::Npn, "BC547", words.translate("Nomenclature", "commande de la LED"));
     b.part("R5", PackageKind::Resistor, "1 kΩ", words.translate("Nomenclature", "limite le courant de la LED"));
-    b.part("LED", PackageKind::Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
+    b.part("LED1", PackageKind::Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
 
     // D of the flip-flop high: the counter's Q14 sets its output, the diode line clears it.
     b.net("VDD", {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"}, {"R5", "1"}});
     // The unused half of the CD4013 has its inputs tied low, as CMOS inputs must not float.
     b.net("VSS", {{"U1", "8"}, {"U2", "7"}, {"U2", "8"}, {"U2", "9"}, {"U2", "10"}, {"U2", "11"}, {"C4", "2"},
                   {"R6", "2"}, {"TR1", "3"}});
-    b.net("OSC", {{"Rs", "1"}, {"R2", "1"}, {"C2", "1"}});
-    b.net("PHI_I", {{"Rs", "2"}, {"U1", "11"}});
+    b.net("OSC", {{"R1", "1"}, {"R2", "1"}, {"C2", "1"}});
+    b.net("PHI_I", {{"R1", "2"}, {"U1", "11"}});
     if (trimmer) {
         b.net("TALON", {{"R2", "2"}, {"P1", "1"}});
         // The wiper joins its end: a worn track then adds to the setting instead of opening it.
@@ -195,8 +195,8 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
     b.net("DIODES", std::move(line));
     b.net("SORTIE", {{"U2", "1"}, {"R4", "1"}});
     b.net("BASE", {{"R4", "2"}, {"TR1", "2"}});
-    b.net("LED_K", {{"TR1", "1"}, {"LED", "1"}});
-    b.net("LED_A", {{"LED", "2"}, {"R5", "2"}});
+    b.net("LED_K", {{"TR1", "1"}, {"LED1", "1"}});
+    b.net("LED_A", {{"LED1", "2"}, {"R5", "2"}});
     return circuit;
 }
 

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(line->value.ends_with(std::string_view(reference) == "C2" ? " nF" : " kΩ"), detail);
     }
     const auto kilohms = [&](double value) { return calc::formatGeneral(value, design.separator) + " kΩ"; };
-    const calc::NomenclatureLine *rs = lineOf(parts, "Rs");
+    const calc::NomenclatureLine *rs = lineOf(parts, "R1");
     FUZZ_CHECK(rs && rs->value == (parts.designed ? kilohms(calc::seriesResistor(design.resistance())) : "—"),
                detail);
 

@@ -658,12 +658,12 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
 
     // Oscillator: each part's column nests inside the next, so no run crosses another.
     const int top = u1.y - 1500, rs = u1.x - 1000, talon = u1.x - 2000, c2 = u1.x - 2800;
-    beside(sheet.place("Rs", {rs, top + 300}), 100);
+    beside(sheet.place("R1", {rs, top + 300}), 100);
     beside(sheet.place("R2", {talon, top + 300}), 100);
     beside(sheet.place("C2", {c2, top + 300}), 130);
-    sheet.wire({pin("C2", "1"), {c2, top}, {rs, top}, pin("Rs", "1")});
+    sheet.wire({pin("C2", "1"), {c2, top}, {rs, top}, pin("R1", "1")});
     sheet.wire({{talon, top}, pin("R2", "1")});
-    sheet.wire({pin("Rs", "2"), {rs, pin("U1", "11").y}, pin("U1", "11")});
+    sheet.wire({pin("R1", "2"), {rs, pin("U1", "11").y}, pin("U1", "11")});
     const Point phiBar = pin("U1", "10");
     if (const calc::Component *trimmer = circuit.component("P1")) {
         Instance &p1 = sheet.place("P1", {talon, top + 700});
@@ -738,14 +738,14 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
     overUnder(sheet.place("R4", u2 + Point{900, -200}, 90));
     const Point tr1 = u2 + Point{1450, -200};
     beside(sheet.place("TR1", tr1), 250);
-    beside(sheet.place("LED", tr1 + Point{100, -450}), 250);
+    beside(sheet.place("LED1", tr1 + Point{100, -450}), 250);
     beside(sheet.place("R5", tr1 + Point{100, -900}), 100);
     sheet.wire({pin("U2", "1"), pin("R4", "1")});
     sheet.wire({pin("R4", "2"), pin("TR1", "2")});
     sheet.wire({pin("TR1", "3"), pin("TR1", "3") + Point{0, 100}});
     sheet.power(sym.vss, pin("TR1", "3") + Point{0, 100});
-    sheet.wire({pin("TR1", "1"), pin("LED", "1")});
-    sheet.wire({pin("LED", "2"), pin("R5", "2")});
+    sheet.wire({pin("TR1", "1"), pin("LED1", "1")});
+    sheet.wire({pin("LED1", "2"), pin("R5", "2")});
     sheet.power(sym.vdd, pin("R5", "1"));
 
     // The other flip-flop, every input tied low, and the supply unit.

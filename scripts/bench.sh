@@ -34,11 +34,13 @@ calcul=$work/chronalys-calcul bare=$work/bench_bare_json window=$work/Chronalys_
 
 echo "== One design: chronalys-calcul against a bare Qt Core program printing one JSON object"
 hyperfine -N --warmup 5 --runs 60 --export-csv "$work/one.csv" \
-    "$bare 10 1" "$calcul 10 1 --json" "$window --calcul 10 1 --json" >/dev/null
+    "$bare 10 1" "$calcul 10 1 --json" "$window --calcul 10 1 --json" \
+    "$calcul 10 1 --feuille $work/x.kicad_sch" >/dev/null
 mapfile -t one < <(means_ms "$work/one.csv")
 echo "  bare program               ${one[0]} ms"
 echo "  chronalys-calcul           ${one[1]} ms   ratio $(ratio "${one[1]}" "${one[0]}") (target <= 1.3)"
 echo "  Chronalys_CD4060 --calcul  ${one[2]} ms   ratio $(ratio "${one[2]}" "${one[0]}")"
+echo "  chronalys-calcul writing a KiCad schematic ${one[3]} ms   ratio $(ratio "${one[3]}" "${one[0]}") (target <= 1.3)"
 bare_kib=$(peak_kib "$bare" 10 1)
 calcul_kib=$(peak_kib "$calcul" 10 1 --json)
 window_kib=$(peak_kib "$window" --calcul 10 1 --json)

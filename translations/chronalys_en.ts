@@ -1060,8 +1060,8 @@ Manual page: man Chronalys_CD4060
         <translation>oscillator&apos;s capacitor</translation>
     </message>
     <message>
-        <source>résistance série de l&apos;oscillateur</source>
-        <translation>oscillator&apos;s series resistor</translation>
+        <source>résistance série Rs de l&apos;oscillateur</source>
+        <translation>oscillator&apos;s series resistor Rs</translation>
     </message>
     <message>
         <source>remise à zéro à la mise sous tension</source>

@@ -992,7 +992,6 @@ void Chronalys_CD4060::Outils_Click(int index)
         // Zone E joins the report once the user has opened the precision window.
         sections.precision = !m_precision.isNull();
         sections.chronogramme = !m_chronogramme.isNull(); // section F likewise
-        sections.tolerances = m_tolerances;
         QGuiApplication::clipboard()->setText(report::textReport(shownRoad(), sections));
     }
 }

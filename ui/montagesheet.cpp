@@ -209,7 +209,7 @@ void SheetPainter::oscillator()
     wire({{40, 80}, {100, 80}});
     box(100, 75, 40, 10);
     wire({{140, 80}, {260, 80}});
-    label(120, 69, QStringLiteral("Rs  ") + partValue("Rs"), 10, Caption, 0, true, 150);
+    label(120, 69, part("R1"), 10, Caption, 0, true, 150);
 
     wire({{40, 125}, {65, 125}});
     box(65, 120, 40, 10);
@@ -393,7 +393,7 @@ void SheetPainter::output()
     pen(Led, 1.2);
     wire({{746, 124}, {754, 117.6}});
     wire({{748, 132}, {756, 125.6}});
-    label(760, 131, QStringLiteral("LED"), 10, Caption);
+    label(760, 131, QStringLiteral("LED1"), 10, Caption);
 }
 
 void SheetPainter::notes(double top)

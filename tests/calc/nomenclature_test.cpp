@@ -57,7 +57,7 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
 
     EXPECT_EQ(find(parts, "R2")->value, c.talonValue);
     EXPECT_EQ(find(parts, "C2")->value, c.capacitorValue);
-    EXPECT_EQ(find(parts, "Rs")->value, c.rsValue);
+    EXPECT_EQ(find(parts, "R1")->value, c.rsValue);
     const calc::NomenclatureLine *trimmer = find(parts, "P1");
     const bool hasTrimmer = *c.trimmerValue;
     if (hasTrimmer) {
@@ -69,7 +69,7 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     } else {
         EXPECT_EQ(trimmer, nullptr);
     }
-    for (const char *fixed : {"U1", "U2", "C3", "R6", "C4", "R3", "R4", "TR1", "R5", "LED"})
+    for (const char *fixed : {"U1", "U2", "C3", "R6", "C4", "R3", "R4", "TR1", "R5", "LED1"})
         EXPECT_NE(find(parts, fixed), nullptr) << fixed;
     EXPECT_EQ(find(parts, "T1"), nullptr); // the pulse's name elsewhere
     for (const auto &line : parts.lines)

@@ -60,13 +60,13 @@ TEST_F(FeuilleMontageTest, FollowsTheMainWindowLive)
             .replace(QStringLiteral(" Kohm"), QStringLiteral(" kΩ"))
             .replace(QStringLiteral("1 Mo"), QStringLiteral("1000 kΩ"));
     };
-    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), zoneDRs());
+    EXPECT_EQ(partValue(sheet, QStringLiteral("R1")), zoneDRs());
     retype(combo(0)->lineEdit(), QStringLiteral("160"));
     EXPECT_EQ(sheet->sheet().design.talonText, "160");
     EXPECT_EQ(partValue(sheet, QStringLiteral("P1")), QString()); // potentiometer 0: nothing to buy
     retype(combo(1)->lineEdit(), QStringLiteral("51.215"));
     EXPECT_EQ(partValue(sheet, QStringLiteral("P1")), QStringLiteral("100 kΩ"));
-    EXPECT_EQ(partValue(sheet, QStringLiteral("Rs")), zoneDRs()); // 211.215 kΩ: "1 Mo"
+    EXPECT_EQ(partValue(sheet, QStringLiteral("R1")), zoneDRs()); // 211.215 kΩ: "1 Mo"
 
     // A pinless output marked by hand is named, not drawn.
     click(QStringLiteral("QrOnOff(11)"));
