@@ -1,5 +1,7 @@
 #include "report/conception.h"
 
+#include "report/savefile.h"
+
 #include "calc/keyfilter.h"
 #include "calc/road.h"
 #include "calc/numbertext.h"
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -227,14 +228,8 @@ QByteArray conceptionJson(const Conception &c)
 
 QString writeConception(const Conception &conception, const QString &path)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = conceptionJson(conception);
-    QString why;
-    if (!file.open(QIODevice::WriteOnly))
-        why = ConceptionWords::tr("le dossier n'existe pas ou n'accepte pas d'écriture");
-    else if (file.write(bytes) != bytes.size() || !file.commit())
-        why = ConceptionWords::tr("l'écriture a échoué (disque plein ?)");
-    else
+    const QString why = saveWhole(path, conceptionJson(conception));
+    if (why.isEmpty())
         return {};
     return ConceptionWords::tr("La conception n'a pas pu être enregistrée dans « %1 » : %2 ; le fichier d'avant, s'il y en avait "
               "un, est intact.")

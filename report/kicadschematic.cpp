@@ -1,5 +1,6 @@
 #include "report/kicadschematic.h"
 
+#include "report/savefile.h"
 #include "report/sexpr.h"
 #include "report/words.h"
 
@@ -9,8 +10,6 @@
 #include "calc/tables.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 
 #include <algorithm>
@@ -788,21 +787,12 @@ QByteArray kicadSchematic(const calc::RealDesign &design, const KicadTitle &titl
 
 QString writeKicadSchematic(const calc::RealDesign &design, const KicadTitle &title, const QString &path)
 {
-    QString why;
-    if (QFileInfo(path).isDir()) {
-        why = KicadWords::tr("c'est un dossier");
-    } else {
-        QSaveFile file(path);
-        const QByteArray bytes = kicadSchematic(design, title);
-        if (!file.open(QIODevice::WriteOnly))
-            why = KicadWords::tr("le dossier n'existe pas ou n'accepte pas d'écriture");
-        else if (file.write(bytes) != bytes.size() || !file.commit())
-            why = KicadWords::tr(
-                "l'écriture a échoué (disque plein ?) ; le fichier d'avant, s'il y en avait un, est intact");
-        else
-            return {};
-    }
-    return KicadWords::tr("Le schéma KiCad n'a pas pu être enregistré dans « %1 » : %2.").arg(path, why);
+    const QString why = saveWhole(path, kicadSchematic(design, title));
+    if (why.isEmpty())
+        return {};
+    return KicadWords::tr("Le schéma KiCad n'a pas pu être enregistré dans « %1 » : %2 ; le fichier d'avant, s'il y en "
+                          "avait un, est intact.")
+        .arg(path, why);
 }
 
 } // namespace report
