@@ -22,6 +22,8 @@ int outputPattern(double Periode_T, double Pulse_T1)
     return k / 2;
 }
 
+} // namespace
+
 double snappedCapacitor(double c150)
 {
     if (c150 < 0.47)
@@ -52,7 +54,6 @@ double snappedCapacitor(double c150)
     return decade * Table_Condensateurs[best] * scale;
 }
 
-} // namespace
 
 Design designTimer(double Periode_T, double Pulse_T1, double Periode_Oscillateur,
                    double constanteK4060, char separator)

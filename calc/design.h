@@ -18,6 +18,10 @@ struct Design {
     std::string R2Caption;      // e.g. "145.32 Kohm"
 };
 
+// C2 in nanofarads for the capacitance 150 kilohms would need (`c150`, nanofarads): the nearest
+// of the ten preferred values in its decade, 0.47 to 1000 nF.
+double snappedCapacitor(double c150);
+
 // Designs the timer for period T and pulse T1 (seconds). `constanteK4060` is in seconds per
 // (kilohm x nanofarad) and must be finite and positive.
 Design designTimer(double Periode_T, double Pulse_T1, double Periode_Oscillateur,

@@ -73,14 +73,16 @@ Tolerances withinRange(Tolerances t)
     return t;
 }
 
-// Only for an assessable design: R and C positive, T finite.
-TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &t, double C)
+} // namespace
+
+TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &tolerances, double C, double counts)
 {
+    const Tolerances t = withinRange(tolerances);
     TrimmerAdvice advice;
     if (!(design.T > 0))
         return advice;
     const double r = t.r / 100, c = t.c / 100, k = t.k / 100, p = t.p / 100;
-    const double perKilohm = CountsPerPeriod * design.K * C; // seconds of T per kilohm
+    const double perKilohm = counts * design.K * C; // seconds of T per kilohm
     advice.wanted = design.T / perKilohm;
     const double low = advice.wanted / ((1 + c) * (1 + k));
     const double high = advice.wanted / ((1 - c) * (1 - k));
@@ -107,6 +109,8 @@ TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &t, doubl
         }
     return advice;
 }
+
+namespace {
 
 std::array<PulseChoice, 2> nearestPulses(const RealDesign &design, double oscillator)
 {
@@ -197,6 +201,12 @@ Spread spread(double value, double lowFactor, double highFactor)
 
 bool isTolerance(double percent) { return percent >= 0 && percent <= MaxTolerance; }
 
+std::array<Rule, 4> dataSheetRules(double R, double C)
+{
+    return {Rule{RuleId::ResistanceRange, rangeOk(R)}, Rule{RuleId::OscillatorStarts, startsOk(R)},
+            Rule{RuleId::CapacitorMinimum, capacitorOk(C)}, Rule{RuleId::SeriesResistor, seriesResistorOk(R)}};
+}
+
 std::string ruleCaption(RuleId id, char separator, const Words &words)
 {
     switch (id) {
@@ -236,12 +246,10 @@ Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances
     result.statisticalT = spread(result.T_reel, 1 - statistical, 1 + statistical);
     result.statisticalT1 = spread(result.T1_reel, 1 - statistical, 1 + statistical);
 
-    result.trimmer = adviseTrimmer(design, t, C);
+    result.trimmer = adviseTrimmer(design, t, C, CountsPerPeriod);
     result.pulses = nearestPulses(design, oscillator);
     result.solutions = otherSolutions(design);
-    result.rules = {Rule{RuleId::ResistanceRange, rangeOk(R)}, Rule{RuleId::OscillatorStarts, startsOk(R)},
-                    Rule{RuleId::CapacitorMinimum, capacitorOk(C)},
-                    Rule{RuleId::SeriesResistor, seriesResistorOk(R)}};
+    result.rules = dataSheetRules(R, C);
     return result;
 }
 
@@ -252,7 +260,7 @@ std::optional<double> trimmerToBuy(const RealDesign &design)
     if (!(setting > 0))
         return std::nullopt;
     if (design.hasParts() && design.realPeriod() <= LargestPeriod) {
-        const TrimmerAdvice advice = adviseTrimmer(design, withinRange(design.tolerances), design.capacitance());
+        const TrimmerAdvice advice = adviseTrimmer(design, design.tolerances, design.capacitance(), CountsPerPeriod);
         if (advice.verdict == TrimmerAdvice::Verdict::Found && advice.trimmer >= setting)
             return advice.trimmer;
     }

@@ -57,6 +57,9 @@ struct Rule {
     bool met = false;
 };
 
+// The data-sheet rules for the oscillator's R (kilohms, talon and trimmer) and C (nanofarads).
+std::array<Rule, 4> dataSheetRules(double R, double C);
+
 // Caption of a data-sheet rule in the language of `words`, numbers written with `separator`.
 std::string ruleCaption(RuleId id, char separator, const Words &words = {});
 
@@ -76,6 +79,11 @@ struct Precision {
 
 // Everything the precision window shows, from the real design and the tolerances.
 Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances);
+
+// The talon and trimmer whose range covers the tolerances around the resistance that gives the
+// design's T, for a counter dividing the oscillator by `counts`; `C` in nanofarads; tolerances out
+// of range count as 0 %. Only for an assessable design: C positive, the design's T finite.
+TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &tolerances, double C, double counts);
 
 // The one trimmer to buy for the design's potentiometer (kilohms): the one the precision window
 // advises for the design's tolerances when it reaches the setting, else the smallest standard

@@ -1,0 +1,206 @@
+#include "calc/longperiod.h"
+
+#include "calc/design.h"
+#include "calc/realtiming.h"
+#include "calc/tables.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace calc {
+
+namespace {
+
+// A film capacitor, large enough that stray capacitance stays below 0.1 %.
+constexpr double SmallestFilm = 10;  // nanofarads
+constexpr double LargestFilm = 470;  // nanofarads
+
+double weight(int stage) { return std::ldexp(1.0, stage - 1); }
+
+double capacitanceFor150k(double T, int stage, double K) { return T / std::ldexp(1.0, stage) / 150000 * 1000 / K; }
+
+// How far a capacitance lies outside the film range, as a ratio; 1 inside it.
+double outsideFilmRange(double C)
+{
+    return C < SmallestFilm ? SmallestFilm / C : C > LargestFilm ? C / LargestFilm : 1;
+}
+
+// The count nearest `x` whose bits all lie on pinned stages below `top`, at least 1; a tie takes
+// the smaller; 0 when no stage below `top` has a pin.
+std::uint64_t nearestCount(SecondCounter counter, int top, double x)
+{
+    // The largest such count not above x: taking a stage whenever it fits is best, as every stage
+    // weighs more than all the stages below it together.
+    std::uint64_t below = 0;
+    for (int s = top - 1; s >= 1; --s)
+        if (stageHasPin(counter, s) && static_cast<double>(below) + weight(s) <= x)
+            below |= std::uint64_t{1} << (s - 1);
+    // The smallest count above x keeps the bits of `below` above some free pinned stage, sets it
+    // and clears the rest.
+    std::uint64_t above = 0;
+    for (int s = 1; s < top; ++s) {
+        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
+        if (!stageHasPin(counter, s) || (below & bit))
+            continue;
+        const std::uint64_t candidate = (below & ~(2 * bit - 1)) | bit;
+        if (above == 0 || candidate < above)
+            above = candidate;
+    }
+    if (below == 0)
+        return above;
+    if (above == 0)
+        return below;
+    return static_cast<double>(above) - x < x - static_cast<double>(below) ? above : below;
+}
+
+double finestWeight(SecondCounter counter, int top)
+{
+    for (int s = 1; s < top; ++s)
+        if (stageHasPin(counter, s))
+            return weight(s);
+    return 0;
+}
+
+std::optional<double> percentOf(double real, double wanted)
+{
+    if (!(wanted > 0))
+        return std::nullopt;
+    const double error = 100 * (real - wanted) / wanted;
+    return std::isfinite(error) ? std::optional(error) : std::nullopt;
+}
+
+// The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
+// several come as near; without any such stage, the one whose C150 comes nearest the range.
+int proposedStage(const LongEntry &entry)
+{
+    int best = 0;
+    double bestError = 0;
+    for (int s = FirstTopStage; s <= lastTopStage(entry.counter); ++s) {
+        if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
+            continue;
+        const double P = entry.T / std::ldexp(1.0, s);
+        const double error = std::fabs(static_cast<double>(nearestCount(entry.counter, s, entry.T1 / P)) * P - entry.T1);
+        if (best == 0 || error <= bestError * (1 + 1e-12)) {
+            best = s;
+            bestError = error;
+        }
+    }
+    if (best != 0)
+        return best;
+    double nearest = 0;
+    for (int s = FirstTopStage; s <= lastTopStage(entry.counter); ++s) {
+        const double outside = outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K));
+        if (best == 0 || outside <= nearest) {
+            best = s;
+            nearest = outside;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+const char *counterName(SecondCounter counter)
+{
+    switch (counter) {
+    case SecondCounter::CD4040:
+        return "CD4040";
+    case SecondCounter::CD4020:
+        return "CD4020";
+    case SecondCounter::CD4060:
+        return "CD4060";
+    }
+    return "";
+}
+
+std::optional<SecondCounter> counterNamed(std::string_view name)
+{
+    for (SecondCounter counter : SecondCounters)
+        if (name == counterName(counter))
+            return counter;
+    return std::nullopt;
+}
+
+int stageCount(SecondCounter counter) { return counter == SecondCounter::CD4040 ? 12 : 14; }
+
+int lastTopStage(SecondCounter counter) { return 14 + stageCount(counter); }
+
+bool stageHasPin(SecondCounter counter, int stage)
+{
+    if (stage < 1 || stage > lastTopStage(counter))
+        return false;
+    if (stage <= 14)
+        return !isPinless(stage); // the first CD4060: no Q1, Q2, Q3, Q11
+    const int j = stage - 14;
+    switch (counter) {
+    case SecondCounter::CD4040:
+        return true;
+    case SecondCounter::CD4020:
+        return j == 1 || j >= 4;
+    case SecondCounter::CD4060:
+        return !isPinless(j);
+    }
+    return false;
+}
+
+LongDesign designLong(const LongEntry &entry)
+{
+    LongDesign design;
+    if (!(entry.T >= ShortestLongPeriod && entry.T <= LongestLongPeriod)) {
+        design.refusal = LongRefusal::PeriodOutOfRange;
+        return design;
+    }
+    if (!(entry.T1 > 0 && entry.T1 < entry.T / 2.001)) {
+        design.refusal = LongRefusal::PulseOutOfRange;
+        return design;
+    }
+    design.proposedStage = proposedStage(entry);
+    design.stage = entry.stage.value_or(design.proposedStage);
+    if (design.stage < FirstTopStage || design.stage > lastTopStage(entry.counter)) {
+        design.refusal = LongRefusal::StageOutOfRange;
+        return design;
+    }
+    design.P = entry.T / std::ldexp(1.0, design.stage);
+    design.C150 = capacitanceFor150k(entry.T, design.stage, entry.K);
+    design.C2 = snappedCapacitor(design.C150);
+    design.R2 = design.P / design.C2 / entry.K;
+    design.finestPulse = finestWeight(entry.counter, design.stage) * design.P;
+    if (entry.T1 < design.finestPulse) {
+        design.refusal = LongRefusal::PulseTooShort;
+        return design;
+    }
+    design.marks = nearestCount(entry.counter, design.stage, entry.T1 / design.P);
+
+    RealDesign wanted;
+    wanted.T = entry.T;
+    wanted.K = entry.K;
+    wanted.Pas_Serie = entry.Pas_Serie;
+    const TrimmerAdvice advice = adviseTrimmer(wanted, entry.tolerances, design.C2, std::ldexp(1.0, design.stage));
+    design.talon = advice.talon;
+    design.setting = design.R2 - design.talon;
+    design.trimmerAdvised = advice.verdict == TrimmerAdvice::Verdict::Found;
+    if (design.trimmerAdvised) {
+        design.trimmer = advice.trimmer;
+    } else {
+        const auto reaches =
+            std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= design.setting; });
+        design.trimmer = reaches == Trimmers.end() ? 0 : *reaches;
+    }
+    return design;
+}
+
+LongTiming longTiming(const LongEntry &entry, int stage, const LongParts &parts)
+{
+    LongTiming timing;
+    const double R = parts.talon + parts.setting;
+    timing.P = entry.K * R * parts.C2;
+    timing.T = std::ldexp(timing.P, stage);
+    timing.T1 = static_cast<double>(parts.marks) * timing.P;
+    timing.errorT = percentOf(timing.T, entry.T);
+    timing.errorT1 = percentOf(timing.T1, entry.T1);
+    timing.Rs = seriesResistor(R);
+    timing.rules = dataSheetRules(R, parts.C2);
+    return timing;
+}
+
+} // namespace calc

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "calc/precision.h"
+#include "calc/realdesign.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace calc {
+
+// The counter clocked by the CD4060's Q14. Its stage j is stage 14 + j of the combined counter.
+enum class SecondCounter { CD4040, CD4020, CD4060 };
+inline constexpr std::array<SecondCounter, 3> SecondCounters = {SecondCounter::CD4040, SecondCounter::CD4020,
+                                                                SecondCounter::CD4060};
+
+const char *counterName(SecondCounter counter); // "CD4040"
+std::optional<SecondCounter> counterNamed(std::string_view name);
+int stageCount(SecondCounter counter); // 12 for a CD4040, 14 for the others
+
+inline constexpr int FirstTopStage = 15; // the smallest top stage: the second counter's Q1
+int lastTopStage(SecondCounter counter);  // 14 + its stages
+// Stage 1 to 14 + m of the combined counter brings out a pin.
+bool stageHasPin(SecondCounter counter, int stage);
+
+inline constexpr double ShortestLongPeriod = 60;      // seconds
+inline constexpr double LongestLongPeriod = 10000000; // seconds
+
+struct LongEntry {
+    double T = 0;  // wanted period, seconds
+    double T1 = 0; // wanted pulse, seconds
+    SecondCounter counter = SecondCounter::CD4040;
+    std::optional<int> stage; // the top stage the user chose; none: the road proposes one
+    int Pas_Serie = 1;        // 1 = E24, 2 = E12
+    double K = 2.8e-6;        // seconds per (kilohm x nanofarad), finite and positive
+    Tolerances tolerances;    // choose the talon and the trimmer
+};
+
+enum class LongRefusal {
+    None,
+    PeriodOutOfRange, // T outside 60 to 10^7 s
+    PulseOutOfRange,  // T1 not above 0 or not below T / 2.001
+    StageOutOfRange,  // a chosen top stage beyond the second counter
+    PulseTooShort,    // T1 shorter than the finest pulse the pinned stages give (finestPulse)
+};
+
+struct LongDesign {
+    LongRefusal refusal = LongRefusal::None;
+    int stage = 0;         // top stage S, clocking the flip-flop: T = 2^S oscillator periods
+    int proposedStage = 0; // the road's own choice
+    double P = 0;          // oscillator period for the wanted T, seconds
+    double C150 = 0;       // nanofarads 150 kilohms would need
+    double C2 = 0;         // nanofarads
+    double R2 = 0;         // kilohms that give the wanted T with C2
+    std::uint64_t marks = 0; // bit s-1: stage s takes a diode; its value is the pulse count n
+    double finestPulse = 0;  // seconds: the shortest pulse the pinned stages below S give
+    double talon = 0;        // kilohms, of the series
+    double trimmer = 0;      // kilohms; 0: no standard trimmer reaches the setting
+    double setting = 0;      // kilohms to dial on the trimmer: R2 - talon
+    bool trimmerAdvised = false; // the pair covers the tolerances around R2
+};
+
+// The design of a timer of two counters: the top stage, C2 and R2, the marked stages, the parts.
+LongDesign designLong(const LongEntry &entry);
+
+// Real timing of a long design from its parts as typed.
+struct LongParts {
+    double talon = 0;        // kilohms
+    double setting = 0;      // kilohms on the trimmer
+    double C2 = 0;           // nanofarads
+    std::uint64_t marks = 0; // stages with a diode
+};
+
+struct LongTiming {
+    double P = 0;  // oscillator period, seconds: K x (talon + setting) x C2
+    double T = 0;  // 2^S x P
+    double T1 = 0; // marks x P
+    std::optional<double> errorT, errorT1; // percent of the wanted values
+    double Rs = 0;                         // kilohms, as zone D picks it
+    std::array<Rule, 4> rules;             // in AllRules order
+};
+
+LongTiming longTiming(const LongEntry &entry, int stage, const LongParts &parts);
+
+} // namespace calc
