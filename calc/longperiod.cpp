@@ -203,4 +203,15 @@ LongTiming longTiming(const LongEntry &entry, int stage, const LongParts &parts)
     return timing;
 }
 
+LongRoad longRoad(const LongEntry &entry)
+{
+    LongRoad road{entry, designLong(entry), {}, std::nullopt};
+    const LongDesign &d = road.design;
+    if (d.refusal == LongRefusal::None) {
+        road.parts = {d.talon, d.setting, d.C2, d.marks};
+        road.timing = longTiming(entry, d.stage, road.parts);
+    }
+    return road;
+}
+
 } // namespace calc

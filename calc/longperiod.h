@@ -83,4 +83,14 @@ struct LongTiming {
 
 LongTiming longTiming(const LongEntry &entry, int stage, const LongParts &parts);
 
+// The whole road of one long design: the design, then the timing its own parts give (none when
+// the design is refused).
+struct LongRoad {
+    LongEntry entry;
+    LongDesign design;
+    LongParts parts;
+    std::optional<LongTiming> timing;
+};
+LongRoad longRoad(const LongEntry &entry);
+
 } // namespace calc

@@ -30,6 +30,12 @@ inline constexpr char precision[] = "precision";
 inline constexpr char nomenclature[] = "nomenclature";
 inline constexpr char chronogramme[] = "chronogramme";
 inline constexpr char circuit[] = "circuit";
+// A design of two counters: "montage" {"type": "cascade", "compteur2", "etage"}.
+inline constexpr char montage[] = "montage";
+inline constexpr char type[] = "type";
+inline constexpr char cascade[] = "cascade";
+inline constexpr char compteur2[] = "compteur2";
+inline constexpr char etage[] = "etage";
 
 // Inside "chronogramme", besides periode_oscillateur and sorties; times in seconds.
 inline constexpr char impulsions[] = "impulsions";
