@@ -241,6 +241,13 @@ CalculationOptions storedCalculationOptions()
     return defaults;
 }
 
+CalculationOptions forReader(CalculationOptions options)
+{
+    options.notation = Commun::notation();
+    options.separator = calc::writtenSeparator(options.notation, options.separator);
+    return options;
+}
+
 int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program,
                    const SheetWriter &writeChronogram)
 {
@@ -262,8 +269,10 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
         err << prefix << parsed.error << '\n' << calculationUsage();
         return 2;
     }
-    const CalculationOptions &options = parsed.options;
-    const calc::Road road = calculatedRoad(parsed);
+    ParsedCalculation read = parsed;
+    read.options = forReader(parsed.options);
+    const CalculationOptions &options = read.options;
+    const calc::Road road = calculatedRoad(read);
     // Refused as the window refuses it; only the design tells, so after the road, before any output.
     const std::optional<double> k4060 =
         options.measuredT ? calc::calibratedK4060(road.real, *options.measuredT) : std::nullopt;
@@ -271,8 +280,10 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
         err << prefix << report::calibrationRefusal(options.separator) << '\n';
         return 2;
     }
-    if (options.json)
+    if (options.json && options.notation == parsed.options.notation)
         out << QString::fromUtf8(report::jsonDocument(road, options));
+    else if (options.json)
+        out << QString::fromUtf8(report::jsonDocument(calculatedRoad(parsed), parsed.options));
     else
         out << report::textReport(road, options);
     out.flush();

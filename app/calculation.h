@@ -51,6 +51,10 @@ using SheetWriter = std::function<QString(const calc::RealDesign &design, const 
 // file exists, its series, display mode, constant and tolerances.
 CalculationOptions storedCalculationOptions();
 
+// The options a report or a drawing is written with: numbers as the interface's language writes
+// them. JSON and CSV keep the French way, the same in every language.
+CalculationOptions forReader(CalculationOptions options);
+
 // The whole command line after the program name ("--calcul T T1 ..."): reads the defaults from
 // the settings file, prints the report or the JSON, returns the exit status: 0 when the design
 // reached the real timing, 1 when it was refused or the sheet could not be written, 2 for a

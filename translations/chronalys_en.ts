@@ -557,6 +557,14 @@ the command line cannot be read.
         <source>Chronalys pour tempo CD4060 — %1</source>
         <translation>Chronalys for CD4060 timers — %1</translation>
     </message>
+    <message>
+        <source>Kohm +</source>
+        <translation>kΩ +</translation>
+    </message>
+    <message>
+        <source>Kohm </source>
+        <translation>kΩ </translation>
+    </message>
 </context>
 <context>
     <name>Chronalys_CD4060_Schema</name>
@@ -1427,7 +1435,7 @@ Likely cause: the measurement was taken on another output, or a part does not ha
     </message>
     <message>
         <source>Résistance &quot;R2&quot; = %1 Kohm + potentiomètre %2 Kohm</source>
-        <translation>Resistor &quot;R2&quot; = %1 Kohm + trimmer %2 Kohm</translation>
+        <translation>Resistor &quot;R2&quot; = %1 kΩ + trimmer %2 kΩ</translation>
     </message>
     <message>
         <source>D - Temporisation réelle</source>

@@ -260,6 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"calibration_beyond_range_is_none", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 1000000", 0, "\"K4060_calibre\":null"},
         StatusCase{"calibration_within_range", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 10", 0, "\"K4060_calibre\":271.3"},
         StatusCase{"unknown_language", "./chronalys-calcul --lot - --langue de </dev/null", 2, "--langue attend fr ou en"},
+        // English numbers: a point, never a comma, never a separator after the last digit.
+        StatusCase{"english_numbers", ":; for a in '16.384 1' '16.384 1 --significatif 0' '10 1 --significatif 3' '3600 2 --serie E12'; do ./chronalys-calcul \\$a --langue en --precision --nomenclature --chronogramme; done | grep -E '[0-9],[0-9]|[0-9][.]( |\\$)'; echo found \\$?", 0, "found 1\n"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -181,11 +181,15 @@ protected:
     void TearDown() override { Commun::installerLangue(Commun::Langue::Francais); }
 };
 
-QString reportOf(const char *T, const char *T1, bool everySection)
+// As runCalculation writes it; `separator` is the running system's, `mode` the display mode.
+QString reportOf(const char *T, const char *T1, bool everySection, char separator = '.', int mode = 4)
 {
     CalculationOptions o;
     o.Pas_Serie = 2;
     o.precision = o.nomenclature = o.chronogramme = everySection;
+    o.separator = separator;
+    o.Mode_Affichage = mode;
+    o = forReader(o);
     return report::textReport(calc::designRoad(T, T1, o), o);
 }
 
@@ -218,6 +222,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"D - Temporisation réelle", "D - Actual timing"}, {"Ajustable conseillé : talon", "Advised trimmer: fixed"},
                       {"sinon l'oscillateur risque", "else the oscillator may not start"},
                       {"talon de l'oscillateur", "oscillator's fixed resistor"}, {"F - Chronogramme", "F - Timing diagram"}}},
+        // A French system, raw display: English writes a point, and none after the last digit.
+        LanguageCase{"report_numbers", [] { return reportOf("16.384", "1", false, ',', 0); },
+                     {{"Période oscillateur = 1, ms", "Oscillator period = 1 ms"},
+                      {"Condensateur \"C2\" = 2,2 nF", "Capacitor \"C2\" = 2.2 nF"},
+                      {"Résistance \"R2\" = 162,34 Kohm", "Resistor \"R2\" = 162.34 kΩ"},
+                      {"Résistance \"R2\" = 150 Kohm + potentiomètre 0 Kohm", "Resistor \"R2\" = 150 kΩ + trimmer 0 kΩ"},
+                      {"Période \"T\" = 15,139 s", "Period \"T\" = 15.139 s"},
+                      {"Résistance \"Rs\" = 560 Kohm", "Resistor \"Rs\" = 560 kΩ"}}},
         LanguageCase{"report_stop", [] { return reportOf("10", "6", false); },
                      {{"Calcul arrêté : le rapport T / T1 est inférieur à 2,001.", "Calculation stopped: the ratio T / T1 is below 2.001."}}},
         LanguageCase{"messages", [] {
