@@ -86,8 +86,12 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
         else if (++i >= given.size() || !Commun::langueDuCode(given[i]))
             return fail(Commun::erreurOptionLangue());
     }
-    if (arguments.size() < 3 || arguments[0] != QStringLiteral("--calcul"))
-        return fail(Calculation::tr("il faut --calcul suivi de T et de T1, ou de --conception FICHIER"));
+    // "chronalys-calcul 30" is "--calcul 30" to the parser: name what is missing, not an option.
+    const bool twoNumbers = arguments.size() >= 3 && !arguments[1].startsWith(QLatin1String("--"))
+                            && !arguments[2].startsWith(QLatin1String("--"));
+    if (arguments.value(0) != QLatin1String("--calcul")
+        || (arguments.value(1) != QLatin1String("--conception") && !twoNumbers) || arguments.size() < 3)
+        return fail(Calculation::tr("il faut T et T1, ou --conception FICHIER"));
     if (arguments[1] == QLatin1String("--conception")) {
         report::ConceptionRead read = report::readConception(arguments[2]);
         if (!read.conception)
@@ -169,44 +173,56 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
     return parsed;
 }
 
+QString calculationOptions(bool drawing, const QString &moreOptions)
+{
+    // One text per option, so an option comes or goes with its own lines.
+    QStringList lines = {
+        Calculation::tr("  T, T1           période et durée du pulse en secondes (« , » ou « . »)"),
+        Calculation::tr("  --conception FICHIER.cd4060\n"
+                        "                  la conception enregistrée, avec ses composants ; les options données\n"
+                        "                  ici passent avant les siennes (série, K4060, tolérances)"),
+        Calculation::tr("  --serie E12|E24 série des résistances réelles (E24 par défaut)"),
+        Calculation::tr("  --significatif 0|3|4|5\n"
+                        "                  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)"),
+        Calculation::tr("  --k4060 N       constante de l'oscillateur x 10^8 (280 par défaut)"),
+        Calculation::tr("  --json          un objet JSON au lieu du compte rendu"),
+        Calculation::tr("  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)"),
+        Calculation::tr("  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
+                        "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)"),
+        Calculation::tr("  --mesure T      période mesurée en secondes : donne le K4060 calibré"),
+        Calculation::tr("  --nomenclature  ajoute la liste des composants"),
+        Calculation::tr("  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED"),
+        Calculation::tr("  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu")};
+    if (drawing)
+        lines << Calculation::tr("  --feuille FICHIER\n"
+                                 "                  écrit la feuille de montage (schéma, nomenclature, cartouche) :\n"
+                                 "                  .svg, .pdf (A4 paysage), .png (300 dpi)\n"
+                                 "                  ou .kicad_sch (schéma KiCad)")
+              << Calculation::tr("  --image-chronogramme FICHIER\n"
+                                 "                  écrit le chronogramme seul : .svg, .pdf ou .png")
+              << Calculation::tr("                  un fichier qui ne s'écrit pas donne le statut 1");
+    lines << Calculation::tr("  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage\n"
+                             "                  « Langue », sinon celle du système");
+    if (!moreOptions.isEmpty())
+        lines << moreOptions;
+    lines << Calculation::tr("Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
+                             "« precision »), quand il existe ; le calcul ne l'écrit jamais.");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 QString calculationUsage()
 {
-    return Calculation::tr(
-        "Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] "
-        "[--k4060 N] [--json]\n"
-        "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
-        "[--tolerance-ajustable P] [--mesure T]\n"
-        "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--image-chronogramme FICHIER]\n"
-        "        [--langue fr|en]\n"
-        "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]\n"
-        "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
-        "  --conception    la conception enregistrée, avec ses composants ; les options données\n"
-        "                  ici passent avant les siennes (série, K4060, tolérances)\n"
-        "  --serie         série des résistances réelles (E24 par défaut)\n"
-        "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
-        "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
-        "  --json          un objet JSON au lieu du compte rendu\n"
-        "  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)\n"
-        "  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
-        "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)\n"
-        "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
-        "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
-        "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)\n"
-        "  --nomenclature  ajoute la liste des composants au compte rendu\n")
-        + Calculation::tr(
-        "  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED\n"
-        "  --image-chronogramme FICHIER\n"
-        "                  écrit le chronogramme seul, comme --feuille (statut 1 s'il ne s'écrit\n"
-        "                  pas) ; la feuille de montage le donne aussi, en page 2\n")
-        + Calculation::tr(
-        "  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage\n"
-        "                  « Langue », sinon celle du système\n"
-        "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
-        "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
-        "Sans --calcul, le programme ouvre sa fenêtre, avec la conception FICHIER.cd4060 donnée.\n"
-        "Statut de sortie : 0 quand le calcul va jusqu'à la temporisation réelle, 1 quand le\n"
-        "programme le refuse (compte rendu et JSON avec « arret ») ou que la feuille ne s'écrit\n"
-        "pas, 2 quand la ligne de commande ne se lit pas.\n");
+    return Calculation::tr("Usage : Chronalys_CD4060 --calcul T T1 [options]\n"
+                           "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [options]\n")
+        + calculationOptions(true)
+        + Calculation::tr("Statut de sortie : 0 quand le calcul va jusqu'à la temporisation réelle, 1 quand le\n"
+                          "programme le refuse (compte rendu et JSON avec « arret ») ou qu'un fichier ne s'écrit\n"
+                          "pas, 2 quand la ligne de commande ne se lit pas.\n");
+}
+
+QString helpHint(const QString &program)
+{
+    return Calculation::tr("Voir « %1 --help ».").arg(program);
 }
 
 void silenceQtMessages()
@@ -256,17 +272,19 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     const QString prefix = Calculation::tr("%1 : ", "program name before a message; keep the space after").arg(program);
     if (arguments.contains(QStringLiteral("--feuille")) && !writeSheet) {
         err << prefix << Calculation::tr("--feuille demande le programme Chronalys_CD4060, "
-                                         "qui seul sait dessiner la feuille de montage.\n");
+                                         "qui seul sait dessiner la feuille de montage.\n")
+            << helpHint(program) << '\n';
         return 2;
     }
     if (arguments.contains(QStringLiteral("--image-chronogramme")) && !writeChronogram) {
         err << prefix << Calculation::tr("--image-chronogramme demande le programme Chronalys_CD4060, qui seul "
-                                         "sait dessiner le chronogramme.\n");
+                                         "sait dessiner le chronogramme.\n")
+            << helpHint(program) << '\n';
         return 2;
     }
     const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
     if (!parsed.ok) {
-        err << prefix << parsed.error << '\n' << calculationUsage();
+        err << prefix << parsed.error << '\n' << helpHint(program) << '\n';
         return 2;
     }
     ParsedCalculation read = parsed;

@@ -39,7 +39,13 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
 // The road of a parsed calculation: its design, with the design file's parts in zone C.
 calc::Road calculatedRoad(const ParsedCalculation &parsed);
 
+// The usage of "Chronalys_CD4060 --calcul", for its --help.
 QString calculationUsage();
+// The options a calculation takes, in the usage's layout, then where the defaults come from;
+// `drawing` adds the files only Chronalys_CD4060 draws, `moreOptions` a program's own.
+QString calculationOptions(bool drawing, const QString &moreOptions = {});
+// The one line after a command-line error: where the usage is.
+QString helpHint(const QString &program);
 
 // Writes the design sheet of a real design to `path`, with the name and note of its design file
 // (empty without one) in the title block; returns an empty text on success, else a message that

@@ -233,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{"report_stop", [] { return reportOf("10", "6", false); },
                      {{"Calcul arrêté : le rapport T / T1 est inférieur à 2,001.", "Calculation stopped: the ratio T / T1 is below 2.001."}}},
         LanguageCase{"messages", [] {
-                         return calculationUsage() + batchUsage() + parseCalculation({S("--calcul"), S("dix"), S("1")}, {}).error
+                         return calculationUsage() + calculProgramUsage() + parseCalculation({S("--calcul"), S("dix"), S("1")}, {}).error
                               + QString::fromStdString(calc::readBatchLine("10;;1", report::words()).error)
                               + report::readConception(S("absent.cd4060")).error + report::calibrationRefusal('.');
                      },
@@ -391,7 +391,8 @@ TEST(CommandLine, BadArgumentsExitWithStatusTwo)
     int status = -1;
     const std::string output = run("--calcul 10 abc", status);
     EXPECT_EQ(status, 2);
-    EXPECT_NE(output.find("Usage"), std::string::npos);
+    EXPECT_EQ(output, "Chronalys_CD4060 : « abc » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)\n"
+                      "Voir « Chronalys_CD4060 --help ».\n");
     // The window's words for a measure out of reach.
     const std::string refused = run("--calcul 3600 2 --serie E12 --mesure 7000 --json", status);
     EXPECT_EQ(status, 2);
