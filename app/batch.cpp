@@ -65,23 +65,34 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
     settings.defaults = defaults;
     if (!settings.parsed.ok)
         return fail(settings.parsed.error);
+    if (settings.parsed.cascade)
+        return fail(Batch::tr("--montage cascade se calcule un montage à la fois : pas en lot"));
     parsed.ok = true;
     return parsed;
 }
 
-QString batchUsage()
+QString calculProgramUsage()
 {
-    return Batch::tr(
-        "Usage : chronalys-calcul T T1 [options]  (le calcul de Chronalys_CD4060 --calcul)\n"
-        "        chronalys-calcul --lot FICHIER|- [--csv] [options]\n"
-        "  --lot  un calcul par ligne « T T1 » (blancs, tabulation ou « ; » entre les deux,\n"
-        "         « , » ou « . » décimal ; lignes vides et lignes « # » ignorées) ;\n"
-        "         « - » lit l'entrée standard. Sortie : un objet JSON par ligne (JSON Lines)\n"
-        "         avec « ligne », ou « erreur » quand la ligne ne se lit pas\n"
-        "  --csv  un tableau séparé par « ; » avec une ligne d'en-tête : la ligne, ses T et T1,\n"
-        "         les textes de la fenêtre, puis les nombres (point décimal)\n"
-        "Statut de sortie : 0 quand chaque ligne va jusqu'à la temporisation réelle, 1 quand une\n"
-        "ligne est refusée ou ne se lit pas, 2 quand la ligne de commande ne se lit pas.\n");
+    const QString batchOptions =
+        Batch::tr("  --lot FICHIER|-\n"
+                  "                  un calcul par ligne « T T1 » (blancs, tabulation ou « ; » entre les\n"
+                  "                  deux, « , » ou « . » décimal ; lignes vides et lignes « # » ignorées)\n"
+                  "                  ou une conception .cd4060 ; « - » lit l'entrée standard. Sortie : un\n"
+                  "                  objet JSON par ligne (JSON Lines) avec « ligne », ou « erreur » quand\n"
+                  "                  la ligne ne se lit pas")
+        + QLatin1Char('\n')
+        + Batch::tr("  --csv           un tableau séparé par « ; » avec une ligne d'en-tête : la ligne, ses T\n"
+                    "                  et T1, les textes de la fenêtre, puis les nombres (point décimal)");
+    return Batch::tr("Usage : chronalys-calcul T T1 [options]\n"
+                     "        chronalys-calcul --conception FICHIER.cd4060 [options]\n"
+                     "        chronalys-calcul --lot FICHIER|- [--csv] [options]\n"
+                     "        chronalys-calcul --help | --version\n"
+                     "Le calcul de Chronalys_CD4060 --calcul, sans bibliothèque graphique.\n")
+        + calculationOptions(false, batchOptions)
+        + Batch::tr("Statut de sortie : 0 quand chaque calcul va jusqu'à la temporisation réelle, 1 quand le\n"
+                    "programme en refuse un ou qu'une ligne ne se lit pas, 2 quand la ligne de commande ne se\n"
+                    "lit pas.\n"
+                    "Page de manuel : man chronalys-calcul\n");
 }
 
 BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings), m_words(report::words()) {}
@@ -255,7 +266,7 @@ int runBatch(const QStringList &arguments)
     // The same defaults as --calcul, tolerances included.
     const ParsedBatch parsed = parseBatch(arguments, storedCalculationOptions());
     if (!parsed.ok) {
-        err << program << parsed.error << '\n' << batchUsage();
+        err << program << parsed.error << '\n' << helpHint(QStringLiteral("chronalys-calcul")) << '\n';
         return 2;
     }
     const BatchSettings &settings = parsed.settings;

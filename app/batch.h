@@ -32,7 +32,8 @@ struct ParsedBatch {
 // Parses "--lot FICHIER|- [--csv] [the options of --calcul]" (program name excluded).
 ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &defaults);
 
-QString batchUsage();
+// The whole usage of chronalys-calcul, batch included, for its --help.
+QString calculProgramUsage();
 
 // Reads the input piece by piece, whatever the cuts, and appends the output of every finished
 // line to `out`. Memory stays bounded: a line longer than MaxLine is not kept, it gives an error.

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
+
 // chronalys-calcul: the calculation of "Chronalys_CD4060 --calcul" without loading any
 // graphical library, and the batch of designs.
 int main(int argc, char *argv[])
@@ -20,11 +22,13 @@ int main(int argc, char *argv[])
     Commun::Chemin_Fichier_INI();
     Commun::installerLangueAuDemarrage(application.arguments());
     QStringList arguments = application.arguments().mid(1);
-    const bool help =
-        arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"));
-    if (help || arguments.isEmpty()) {
-        QTextStream(help ? stdout : stderr) << batchUsage() << calculationUsage();
-        return help ? 0 : 2;
+    if (arguments.contains(QStringLiteral("--aide")) || arguments.contains(QStringLiteral("--help"))) {
+        QTextStream(stdout) << calculProgramUsage();
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        std::fputs("chronalys-calcul (Chronalys CD4060) " CHRONALYS_VERSION "\n", stdout);
+        return 0;
     }
     if (arguments.contains(QStringLiteral("--lot")))
         return runBatch(arguments);

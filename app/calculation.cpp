@@ -2,6 +2,7 @@
 
 #include "report/json.h"
 #include "report/kicadschematic.h"
+#include "report/longperiod.h"
 #include "report/precisiontext.h"
 #include "report/text.h"
 
@@ -91,8 +92,12 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
         else if (++i >= given.size() || !Commun::langueDuCode(given[i]))
             return fail(Commun::erreurOptionLangue());
     }
-    if (arguments.size() < 3 || arguments[0] != QStringLiteral("--calcul"))
-        return fail(Calculation::tr("il faut --calcul suivi de T et de T1, ou de --conception FICHIER"));
+    // "chronalys-calcul 30" is "--calcul 30" to the parser: name what is missing, not an option.
+    const bool twoNumbers = arguments.size() >= 3 && !arguments[1].startsWith(QLatin1String("--"))
+                            && !arguments[2].startsWith(QLatin1String("--"));
+    if (arguments.value(0) != QLatin1String("--calcul")
+        || (arguments.value(1) != QLatin1String("--conception") && !twoNumbers) || arguments.size() < 3)
+        return fail(Calculation::tr("il faut T et T1, ou --conception FICHIER"));
     if (arguments[1] == QLatin1String("--conception")) {
         report::ConceptionRead read = report::readConception(arguments[2]);
         if (!read.conception)
@@ -113,6 +118,7 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             return fail(Calculation::tr("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
                             .arg(number));
 
+    bool counterGiven = false;
     for (qsizetype i = 3; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
         if (option == QStringLiteral("--json")) {
@@ -166,6 +172,21 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
                 return fail(Calculation::tr("--feuille attend un fichier .svg, .pdf, .png ou .kicad_sch, pas « %1 »")
                                 .arg(value));
             parsed.sheetPath = value;
+        } else if (option == QStringLiteral("--montage")) {
+            if (value != QLatin1String("cascade"))
+                return fail(Calculation::tr("--montage attend cascade, pas « %1 »").arg(value));
+            parsed.cascade = true;
+        } else if (option == QStringLiteral("--compteur2")) {
+            const std::optional<calc::SecondCounter> counter = calc::counterNamed(text(value.toUpper()));
+            if (!counter)
+                return fail(Calculation::tr("--compteur2 attend CD4040, CD4020 ou CD4060, pas « %1 »").arg(value));
+            parsed.counter = *counter;
+            counterGiven = true;
+        } else if (option == QStringLiteral("--etage")) {
+            bool number = false;
+            parsed.stage = value.toInt(&number);
+            if (!number)
+                return fail(Calculation::tr("--etage attend un numéro d'étage, pas « %1 »").arg(value));
         } else if (option == QStringLiteral("--image-chronogramme")) {
             if (!isPicturePath(value))
                 return fail(Calculation::tr("--image-chronogramme attend un fichier .svg, .pdf ou .png, pas « %1 »")
@@ -175,50 +196,72 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             return fail(Calculation::tr("option « %1 » inconnue").arg(option));
         }
     }
+    if ((counterGiven || parsed.stage) && !parsed.cascade)
+        return fail(Calculation::tr("--compteur2 et --etage demandent --montage cascade"));
+    // What the second counter's road writes so far: the report or the JSON of its design.
+    const CalculationOptions &o = parsed.options;
+    if (parsed.cascade && (parsed.conception || o.precision || o.nomenclature || o.chronogramme || o.circuit
+                           || !parsed.sheetPath.isEmpty() || !parsed.chronogramPath.isEmpty()))
+        return fail(Calculation::tr("--montage cascade se calcule avec --json ou le compte rendu seuls, sans "
+                                    "--conception, --precision, --nomenclature, --chronogramme, --circuit ni dessin"));
     parsed.ok = true;
     return parsed;
 }
 
+QString calculationOptions(bool drawing, const QString &moreOptions)
+{
+    // One text per option, so an option comes or goes with its own lines.
+    QStringList lines = {
+        Calculation::tr("  T, T1           période et durée du pulse en secondes (« , » ou « . »)"),
+        Calculation::tr("  --conception FICHIER.cd4060\n"
+                        "                  la conception enregistrée, avec ses composants ; les options données\n"
+                        "                  ici passent avant les siennes (série, K4060, tolérances)"),
+        Calculation::tr("  --serie E12|E24 série des résistances réelles (E24 par défaut)"),
+        Calculation::tr("  --significatif 0|3|4|5\n"
+                        "                  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)"),
+        Calculation::tr("  --k4060 N       constante de l'oscillateur x 10^8 (280 par défaut)"),
+        Calculation::tr("  --json          un objet JSON au lieu du compte rendu"),
+        Calculation::tr("  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)"),
+        Calculation::tr("  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
+                        "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)"),
+        Calculation::tr("  --mesure T      période mesurée en secondes : donne le K4060 calibré"),
+        Calculation::tr("  --nomenclature  ajoute la liste des composants"),
+        Calculation::tr("  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED"),
+        Calculation::tr("  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu"),
+        Calculation::tr("  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]\n"
+                        "                  longue durée : un second compteur après la sortie Q14 (CD4040 par\n"
+                        "                  défaut), S l'étage qui fait la période (proposé sinon) ; avec --json\n"
+                        "                  ou le compte rendu")};
+    if (drawing)
+        lines << Calculation::tr("  --feuille FICHIER\n"
+                                 "                  écrit la feuille de montage (schéma, nomenclature, cartouche) :\n"
+                                 "                  .svg, .pdf (A4 paysage), .png (300 dpi)\n"
+                                 "                  ou .kicad_sch (schéma KiCad)")
+              << Calculation::tr("  --image-chronogramme FICHIER\n"
+                                 "                  écrit le chronogramme seul : .svg, .pdf ou .png")
+              << Calculation::tr("                  un fichier qui ne s'écrit pas donne le statut 1");
+    lines << Calculation::tr("  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage\n"
+                             "                  « Langue », sinon celle du système");
+    if (!moreOptions.isEmpty())
+        lines << moreOptions;
+    lines << Calculation::tr("Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
+                             "« precision »), quand il existe ; le calcul ne l'écrit jamais.");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 QString calculationUsage()
 {
-    return Calculation::tr(
-        "Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] "
-        "[--k4060 N] [--json]\n"
-        "        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] "
-        "[--tolerance-ajustable P] [--mesure T]\n"
-        "        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--circuit] [--image-chronogramme FICHIER]\n"
-        "        [--langue fr|en]\n"
-        "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]\n"
-        "  T, T1           période et durée du pulse en secondes (« , » ou « . »)\n"
-        "  --conception    la conception enregistrée, avec ses composants ; les options données\n"
-        "                  ici passent avant les siennes (série, K4060, tolérances)\n"
-        "  --serie         série des résistances réelles (E24 par défaut)\n"
-        "  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)\n"
-        "  --k4060         constante de l'oscillateur x 10^8 (280 par défaut)\n"
-        "  --json          un objet JSON au lieu du compte rendu\n"
-        "  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)\n"
-        "  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P\n"
-        "                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)\n"
-        "  --mesure T      période mesurée en secondes : donne le K4060 calibré\n"
-        "  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)\n"
-        "                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi) ; ou son circuit\n"
-        "                  en schéma KiCad : .kicad_sch\n"
-        "  --nomenclature  ajoute la liste des composants au compte rendu\n")
-        + Calculation::tr(
-        "  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED\n"
-        "  --circuit       ajoute le circuit : ses composants et ses réseaux (broches reliées)\n"
-        "  --image-chronogramme FICHIER\n"
-        "                  écrit le chronogramme seul, comme --feuille (statut 1 s'il ne s'écrit\n"
-        "                  pas) ; la feuille de montage le donne aussi, en page 2\n")
-        + Calculation::tr(
-        "  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage\n"
-        "                  « Langue », sinon celle du système\n"
-        "Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et\n"
-        "« precision »), quand il existe ; le calcul ne l'écrit jamais.\n"
-        "Sans --calcul, le programme ouvre sa fenêtre, avec la conception FICHIER.cd4060 donnée.\n"
-        "Statut de sortie : 0 quand le calcul va jusqu'à la temporisation réelle, 1 quand le\n"
-        "programme le refuse (compte rendu et JSON avec « arret ») ou que la feuille ne s'écrit\n"
-        "pas, 2 quand la ligne de commande ne se lit pas.\n");
+    return Calculation::tr("Usage : Chronalys_CD4060 --calcul T T1 [options]\n"
+                           "        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [options]\n")
+        + calculationOptions(true)
+        + Calculation::tr("Statut de sortie : 0 quand le calcul va jusqu'à la temporisation réelle, 1 quand le\n"
+                          "programme le refuse (compte rendu et JSON avec « arret ») ou qu'un fichier ne s'écrit\n"
+                          "pas, 2 quand la ligne de commande ne se lit pas.\n");
+}
+
+QString helpHint(const QString &program)
+{
+    return Calculation::tr("Voir « %1 --help ».").arg(program);
 }
 
 void silenceQtMessages()
@@ -253,6 +296,13 @@ CalculationOptions storedCalculationOptions()
     return defaults;
 }
 
+CalculationOptions forReader(CalculationOptions options)
+{
+    options.notation = Commun::notation();
+    options.separator = calc::writtenSeparator(options.notation, options.separator);
+    return options;
+}
+
 int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, const QString &program,
                    const SheetWriter &writeChronogram)
 {
@@ -261,21 +311,38 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     const QString prefix = Calculation::tr("%1 : ", "program name before a message; keep the space after").arg(program);
     const ParsedCalculation parsed = parseCalculation(arguments, storedCalculationOptions());
     if (!parsed.ok) {
-        err << prefix << parsed.error << '\n' << calculationUsage();
+        err << prefix << parsed.error << '\n' << helpHint(program) << '\n';
         return 2;
     }
     if (!parsed.sheetPath.isEmpty() && !isKicadPath(parsed.sheetPath) && !writeSheet) {
         err << prefix << Calculation::tr("--feuille demande le programme Chronalys_CD4060, "
-                                         "qui seul sait dessiner la feuille de montage.\n");
+                                         "qui seul sait dessiner la feuille de montage.\n")
+            << helpHint(program) << '\n';
         return 2;
     }
     if (!parsed.chronogramPath.isEmpty() && !writeChronogram) {
         err << prefix << Calculation::tr("--image-chronogramme demande le programme Chronalys_CD4060, qui seul "
-                                         "sait dessiner le chronogramme.\n");
+                                         "sait dessiner le chronogramme.\n")
+            << helpHint(program) << '\n';
         return 2;
     }
-    const CalculationOptions &options = parsed.options;
-    const calc::Road road = calculatedRoad(parsed);
+    ParsedCalculation read = parsed;
+    read.options = forReader(parsed.options);
+    const CalculationOptions &options = read.options;
+    if (parsed.cascade) {
+        calc::LongEntry entry;
+        entry.T = calc::readNumber(text(parsed.periodText));
+        entry.T1 = calc::readNumber(text(parsed.pulseText));
+        entry.counter = parsed.counter;
+        entry.stage = parsed.stage;
+        entry.Pas_Serie = options.Pas_Serie;
+        entry.K = options.Constante_K4060;
+        entry.tolerances = options.tolerances;
+        const calc::LongRoad road = calc::longRoad(entry);
+        out << (options.json ? QString::fromUtf8(report::longJson(road)) : report::longReport(road, options.separator));
+        return road.timing ? 0 : 1;
+    }
+    const calc::Road road = calculatedRoad(read);
     // Refused as the window refuses it; only the design tells, so after the road, before any output.
     const std::optional<double> k4060 =
         options.measuredT ? calc::calibratedK4060(road.real, *options.measuredT) : std::nullopt;
@@ -283,8 +350,10 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
         err << prefix << report::calibrationRefusal(options.separator) << '\n';
         return 2;
     }
-    if (options.json)
+    if (options.json && options.notation == parsed.options.notation)
         out << QString::fromUtf8(report::jsonDocument(road, options));
+    else if (options.json)
+        out << QString::fromUtf8(report::jsonDocument(calculatedRoad(parsed), parsed.options));
     else
         out << report::textReport(road, options);
     out.flush();

@@ -3,6 +3,7 @@
 #include "report/conception.h"
 #include "report/result.h"
 
+#include "calc/longperiod.h"
 #include "calc/realdesign.h"
 #include "calc/road.h"
 
@@ -27,6 +28,10 @@ struct ParsedCalculation {
     // --conception: the design file, whose T, T1, series, constant and tolerances the options
     // above start from (options given on the command line win), and whose parts zone C takes.
     std::optional<report::Conception> conception;
+    // --montage cascade: a second counter after the CD4060's Q14 (--compteur2, --etage).
+    bool cascade = false;
+    calc::SecondCounter counter = calc::SecondCounter::CD4040;
+    std::optional<int> stage;
 };
 
 // Parses "--calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
@@ -39,7 +44,13 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
 // The road of a parsed calculation: its design, with the design file's parts in zone C.
 calc::Road calculatedRoad(const ParsedCalculation &parsed);
 
+// The usage of "Chronalys_CD4060 --calcul", for its --help.
 QString calculationUsage();
+// The options a calculation takes, in the usage's layout, then where the defaults come from;
+// `drawing` adds the files only Chronalys_CD4060 draws, `moreOptions` a program's own.
+QString calculationOptions(bool drawing, const QString &moreOptions = {});
+// The one line after a command-line error: where the usage is.
+QString helpHint(const QString &program);
 
 // Writes the design sheet of a real design to `path`, with the name and note of its design file
 // (empty without one) in the title block; returns an empty text on success, else a message that
@@ -50,6 +61,10 @@ using SheetWriter = std::function<QString(const calc::RealDesign &design, const 
 // The defaults of the command line: the running system's separator and, when the settings
 // file exists, its series, display mode, constant and tolerances.
 CalculationOptions storedCalculationOptions();
+
+// The options a report or a drawing is written with: numbers as the interface's language writes
+// them. JSON and CSV keep the French way, the same in every language.
+CalculationOptions forReader(CalculationOptions options);
 
 // The whole command line after the program name ("--calcul T T1 ..."): reads the defaults from
 // the settings file, prints the report or the JSON, returns the exit status: 0 when the design

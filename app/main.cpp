@@ -31,12 +31,13 @@ QString helpText()
                                        "Chronalys CD4060 %1 : calcul d'une temporisation longue période "
                                        "autour d'un CD4060.\n"
                                        "\n"
-                                       "Chronalys_CD4060              ouvre la fenêtre du calcul\n"
-                                       "Chronalys_CD4060 --calcul …   calcule sans fenêtre (voir ci-dessous)\n"
-                                       "Chronalys_CD4060 --langue en  en anglais, fenêtre et calcul ; fr : en "
+                                       "Chronalys_CD4060 [FICHIER.cd4060]  ouvre la fenêtre du calcul, avec la "
+                                       "conception donnée\n"
+                                       "Chronalys_CD4060 --calcul …        calcule sans fenêtre (voir ci-dessous)\n"
+                                       "Chronalys_CD4060 --langue en       en anglais, fenêtre et calcul ; fr : en "
                                        "français\n"
-                                       "Chronalys_CD4060 --help       affiche cette aide\n"
-                                       "Chronalys_CD4060 --version    affiche le nom et la version\n"
+                                       "Chronalys_CD4060 --help            affiche cette aide\n"
+                                       "Chronalys_CD4060 --version         affiche le nom et la version\n"
                                        "\n")
                .arg(QStringLiteral(CHRONALYS_VERSION))
         + calculationUsage()

@@ -90,6 +90,7 @@ Chronogram chronogram(const RealDesign &design)
     c.designed = design.hasParts();
     c.Mode_Affichage = design.Mode_Affichage;
     c.separator = design.separator;
+    c.notation = design.notation;
     c.marks = design.pattern & AllOutputs;
     for (int m = 1; m <= OutputCount; ++m)
         if ((c.marks >> (m - 1) & 1) && !isPinless(m))

@@ -21,6 +21,7 @@ struct Chronogram {
     double longestPeriod = 0; // seconds: this C2 with the largest R the data-sheet rules allow
     int Mode_Affichage = 4;
     char separator = '.';
+    Notation notation = Notation::French;
 
     double period() const { return P * CountsPerPeriod; }
     double pulse() const { return P * wired; }

@@ -62,9 +62,9 @@ std::string trimmed(const std::string &text)
 }
 
 // A component text as typed, with its unit; an empty text reads as 0, as zone D reads it.
-std::string typed(const std::string &text, const char *unit)
+std::string typed(const std::string &text, const char *unit, Notation notation)
 {
-    const std::string value = trimmed(text);
+    const std::string value = typedNumber(trimmed(text), notation);
     return (value.empty() ? std::string("0") : value) + " " + unit;
 }
 
@@ -134,7 +134,7 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
 
     b.part("U1", PackageKind::CD4060, "CD4060", words.translate("Nomenclature", "compteur à 14 étages et son oscillateur"));
     b.part("U2", PackageKind::CD4013, "CD4013", words.translate("Nomenclature", "bascule D (une des deux)"));
-    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ") : Dash, words.translate("Nomenclature", "talon de l'oscillateur"));
+    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ", design.notation) : Dash, words.translate("Nomenclature", "talon de l'oscillateur"));
     const double setting = readNumber(design.potentiometerText);
     const bool trimmer = setting > 0;
     if (trimmer) {
@@ -143,7 +143,7 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
         if (!d)
             b.part("P1", PackageKind::Trimmer, Dash, words.translate("Nomenclature", "ajustable en série avec le talon"));
         else if (!bought)
-            b.part("P1", PackageKind::Trimmer, typed(design.potentiometerText, "kΩ"),
+            b.part("P1", PackageKind::Trimmer, typed(design.potentiometerText, "kΩ", design.notation),
                    sentence(words.translate("Nomenclature", "en série avec le talon : aucun ajustable courant n'atteint %1"), {dialed}));
         else {
             b.part("P1", PackageKind::Trimmer, kilohms(*bought, design.separator),
@@ -151,7 +151,7 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
             b.last().setting = dialed;
         }
     }
-    b.part("C2", PackageKind::Capacitor, d ? typed(design.capacitorText, "nF") : Dash,
+    b.part("C2", PackageKind::Capacitor, d ? typed(design.capacitorText, "nF", design.notation) : Dash,
            words.translate("Nomenclature", "condensateur de l'oscillateur"));
     b.last().footprint = FilmCapacitor;
     // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.

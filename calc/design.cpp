@@ -56,7 +56,7 @@ double snappedCapacitor(double c150)
 
 
 Design designTimer(double Periode_T, double Pulse_T1, double Periode_Oscillateur,
-                   double constanteK4060, char separator)
+                   double constanteK4060, char separator, Notation notation)
 {
     Design design;
     if (Pulse_T1 == 0) {
@@ -79,9 +79,16 @@ Design designTimer(double Periode_T, double Pulse_T1, double Periode_Oscillateur
     const double c150 = Periode_Oscillateur / 150000 * 1000 / constanteK4060;
     design.C2 = snappedCapacitor(c150);
     design.R2_Theorique = Periode_Oscillateur / design.C2 / constanteK4060;
-    design.C2Caption = formatPattern(design.C2, "0.0#", separator) + " nF";
-    design.R2Caption = formatPattern(design.R2_Theorique, "0.0#", separator) + " Kohm";
+    design.C2Caption = capacitorCaption(design.C2, separator);
+    design.R2Caption = resistorCaption(design.R2_Theorique, separator, notation);
     return design;
+}
+
+std::string capacitorCaption(double C2, char separator) { return formatPattern(C2, "0.0#", separator) + " nF"; }
+
+std::string resistorCaption(double R2_Theorique, char separator, Notation notation)
+{
+    return formatPattern(R2_Theorique, "0.0#", separator) + (notation == Notation::English ? " kΩ" : " Kohm");
 }
 
 } // namespace calc

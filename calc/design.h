@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/numbertext.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ struct Design {
     double C2 = 0;              // nanofarads
     std::string C2Caption;      // e.g. "1.5 nF", system separator
     double R2_Theorique = 0;    // kilohms
-    std::string R2Caption;      // e.g. "145.32 Kohm"
+    std::string R2Caption;      // e.g. "145.32 Kohm" ("145.32 kΩ" in English)
 };
 
 // C2 in nanofarads for the capacitance 150 kilohms would need (`c150`, nanofarads): the nearest
@@ -25,6 +27,10 @@ double snappedCapacitor(double c150);
 // Designs the timer for period T and pulse T1 (seconds). `constanteK4060` is in seconds per
 // (kilohm x nanofarad) and must be finite and positive.
 Design designTimer(double Periode_T, double Pulse_T1, double Periode_Oscillateur,
-                   double constanteK4060, char separator);
+                   double constanteK4060, char separator, Notation notation = Notation::French);
+
+// Zone B's captions: "1.5 nF"; "145.32 Kohm", "145.32 kΩ" in English.
+std::string capacitorCaption(double C2, char separator);
+std::string resistorCaption(double R2_Theorique, char separator, Notation notation);
 
 } // namespace calc

@@ -5,7 +5,8 @@
 namespace calc {
 
 EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pulseText,
-                               double previousPeriodeOscillateur, int modeAffichage, char separator)
+                               double previousPeriodeOscillateur, int modeAffichage, char separator,
+                               Notation notation)
 {
     EntryCheck result;
     result.Periode_T = readNumber(periodText);
@@ -28,11 +29,15 @@ EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pul
 
     result.Periode_Oscillateur = result.Periode_T / CountsPerPeriod;
     result.label = EntryCheck::Label::Set;
-    result.labelText =
-        Valeur_Significatif(formatPattern(result.Periode_Oscillateur * 1000, "0.######", separator),
-                            modeAffichage) +
-        " ms";
+    result.labelText = oscillatorCaption(result.Periode_Oscillateur, modeAffichage, separator, notation);
     return result;
+}
+
+std::string oscillatorCaption(double Periode_Oscillateur, int modeAffichage, char separator, Notation notation)
+{
+    return Valeur_Significatif(formatPattern(Periode_Oscillateur * 1000, "0.######", separator), modeAffichage,
+                               notation) +
+           " ms";
 }
 
 } // namespace calc

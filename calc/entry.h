@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/numbertext.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,10 @@ struct EntryCheck {
 
 // Checks the texts of the period and pulse fields and derives the oscillator period.
 EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pulseText,
-                               double previousPeriodeOscillateur, int modeAffichage, char separator);
+                               double previousPeriodeOscillateur, int modeAffichage, char separator,
+                               Notation notation = Notation::French);
+
+// Zone A's caption of an oscillator period in seconds, in milliseconds: "0,6103 ms".
+std::string oscillatorCaption(double Periode_Oscillateur, int modeAffichage, char separator, Notation notation);
 
 } // namespace calc

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace calc {
 
@@ -265,12 +266,25 @@ double leadingNumber(std::string_view text)
 
 double readNumber(std::string_view text) { return leadingNumber(replaced(text, ',', '.')); }
 
-std::string Valeur_Significatif(std::string_view texte, int modeAffichage)
+namespace {
+
+std::string displayed(std::string s, Notation notation)
+{
+    if (notation == Notation::French)
+        return replaced(s, '.', ',');
+    if (s.size() >= 2 && s.back() == '.' && isDigit(s[s.size() - 2]))
+        s.pop_back();
+    return s;
+}
+
+} // namespace
+
+std::string Valeur_Significatif(std::string_view texte, int modeAffichage, Notation notation)
 {
     std::string s = replaced(texte, ',', '.');
     const long m = modeAffichage;
     if (m <= 0)
-        return replaced(s, '.', ',');
+        return displayed(std::move(s), notation);
     if (leadingNumber(s) == 0.0)
         return "0";
 
@@ -299,7 +313,12 @@ std::string Valeur_Significatif(std::string_view texte, int modeAffichage)
         s = left(s + zeros, m);
         s = left(s + zeros, p - 1);
     }
-    return replaced(s, '.', ',');
+    return displayed(std::move(s), notation);
+}
+
+std::string typedNumber(std::string_view typed, Notation notation)
+{
+    return notation == Notation::English ? replaced(typed, ',', '.') : std::string(typed);
 }
 
 std::string Zero_non_Significatif(std::string_view texte)

@@ -26,9 +26,25 @@ double leadingNumber(std::string_view text);
 // Reading rule of typed numbers: every "," is read as "." before the leading-number rule.
 double readNumber(std::string_view text);
 
+// How numbers are written for the reader. French: the display rule's decimal comma, a separator the
+// cut leaves last kept ("30,"), resistances in "Kohm" and "Mo". English: a decimal point everywhere,
+// never a separator after the last digit ("30"), resistances in "kΩ" and "MΩ".
+enum class Notation { French, English };
+
+// The separator patterns and the general form write: the running system's in French; English
+// writes a point whatever the system.
+constexpr char writtenSeparator(Notation notation, char systemSeparator)
+{
+    return notation == Notation::English ? '.' : systemSeparator;
+}
+
 // Display rule: cuts a number text to `modeAffichage` significant digits (0 = raw, digits are
-// cut, never rounded) and writes it with a decimal comma. A negative mode counts as raw.
-std::string Valeur_Significatif(std::string_view texte, int modeAffichage);
+// cut, never rounded) and writes it with a decimal comma, or in English with a point and no
+// separator after the last digit. A negative mode counts as raw.
+std::string Valeur_Significatif(std::string_view texte, int modeAffichage, Notation notation = Notation::French);
+
+// A number as typed into a field, for a reader: English reads "0,5" as 0.5 only when written "0.5".
+std::string typedNumber(std::string_view typed, Notation notation);
 
 // Removes the non-significant leading zeros of an entry: "" -> "0", "007" -> "7",
 // ",5" -> "0,5", "00.5" -> "0.5"; "000" stays as it is.

@@ -282,9 +282,14 @@ std::string formatPercent(double percent, char separator)
     return (percent > 0 ? "+" : "") + formatPattern(percent, "0.0#", separator) + " %";
 }
 
-std::string formatSeconds(double seconds, int modeAffichage, char separator)
+std::string formatSeconds(double seconds, int modeAffichage, char separator, Notation notation)
 {
-    return Valeur_Significatif(formatGeneral(seconds, separator), modeAffichage);
+    return Valeur_Significatif(formatGeneral(seconds, separator), modeAffichage, notation);
+}
+
+std::string chipCaption(const ChipConstant &chip, Notation notation)
+{
+    return std::string(chip.name) + " (" + formatGeneral(chip.K * 1e6, writtenSeparator(notation, ',')) + ")";
 }
 
 // To the ohm: typed back into zone C, enough for zone D to show T within its rounding.

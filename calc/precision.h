@@ -106,21 +106,24 @@ struct K4060Range {
 inline constexpr K4060Range CalibrationRange{150, 450};
 
 // Texts of the window and the report. Percent signed, two decimals at most ("+7.81 %"); seconds
-// as zone D shows them (display rule of `modeAffichage`); kilohms to the ohm.
+// as zone D shows them (display rule of `modeAffichage` in `notation`); kilohms to the ohm.
 std::string formatPercent(double percent, char separator);
-std::string formatSeconds(double seconds, int modeAffichage, char separator);
+std::string formatSeconds(double seconds, int modeAffichage, char separator,
+                          Notation notation = Notation::French);
 std::string formatKilohms(double kilohms, char separator);
 
 // Four significant digits, rounded half away from zero.
 double fourSignificantDigits(double value);
 
-// The chips whose constant the window offers; each caption gives K x 10^6.
+// The chips whose constant the window offers.
 struct ChipConstant {
     const char *name;
     double K; // seconds per (kilohm x nanofarad)
 };
 inline constexpr std::array<ChipConstant, 3> ChipConstants = {
-    ChipConstant{"CD4060B (2,2)", 2.2e-6}, ChipConstant{"HEF4060B / MC14060B (2,3)", 2.3e-6},
-    ChipConstant{"74HC4060 (2,5)", 2.5e-6}};
+    ChipConstant{"CD4060B", 2.2e-6}, ChipConstant{"HEF4060B / MC14060B", 2.3e-6}, ChipConstant{"74HC4060", 2.5e-6}};
+
+// The name and K x 10^6, with a comma in French whatever the system: "CD4060B (2,2)".
+std::string chipCaption(const ChipConstant &chip, Notation notation);
 
 } // namespace calc

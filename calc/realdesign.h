@@ -29,7 +29,8 @@ struct RealDesign {
     double K = 2.8e-6;             // oscillator constant, seconds per (kilohm x nanofarad)
     int Pas_Serie = 1;             // 1 = E24, 2 = E12
     int Mode_Affichage = 4;        // 0 raw, 3 to 5 significant digits
-    char separator = '.';          // decimal separator of the running system
+    char separator = '.';          // what numbers are written with: calc::writtenSeparator
+    Notation notation = Notation::French;
     Tolerances tolerances;         // the precision window's, which choose the trimmer to buy
     RealTiming shown;              // zone D's captions for these parts
 

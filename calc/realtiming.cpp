@@ -15,11 +15,14 @@ namespace {
 struct SeriesStep {
     double below;
     double kilohms;
-    const char *caption;
+    const char *french;
+    const char *english;
 };
-constexpr SeriesStep SeriesSteps[] = {{25, 100, "100 Kohm"},  {50, 270, "270 Kohm"},
-                                      {100, 390, "390 Kohm"}, {200, 560, "560 Kohm"},
-                                      {std::numeric_limits<double>::infinity(), 1000, "1 Mo"}};
+constexpr SeriesStep SeriesSteps[] = {{25, 100, "100 Kohm", "100 kΩ"},
+                                      {50, 270, "270 Kohm", "270 kΩ"},
+                                      {100, 390, "390 Kohm", "390 kΩ"},
+                                      {200, 560, "560 Kohm", "560 kΩ"},
+                                      {std::numeric_limits<double>::infinity(), 1000, "1 Mo", "1 MΩ"}};
 
 const SeriesStep &seriesStep(double totalKilohms)
 {
@@ -35,14 +38,14 @@ double seriesResistor(double totalKilohms) { return seriesStep(totalKilohms).kil
 
 RealTiming realTiming(std::string_view r2Text, std::string_view potText,
                       std::string_view capacitorText, int pattern, double constanteK4060,
-                      int modeAffichage, char separator)
+                      int modeAffichage, char separator, Notation notation)
 {
     const double total = readNumber(potText) + readNumber(r2Text);
     const double oscillator = readNumber(capacitorText) * total * constanteK4060; // seconds
 
     // Values too large for a double show "?" rather than a misleading cut number.
-    auto shown = [modeAffichage](double value, const std::string &text) {
-        return std::isfinite(value) ? Valeur_Significatif(text, modeAffichage) : std::string("?");
+    auto shown = [modeAffichage, notation](double value, const std::string &text) {
+        return std::isfinite(value) ? Valeur_Significatif(text, modeAffichage, notation) : std::string("?");
     };
     const double milliseconds = oscillator * 1000;
     const double period = oscillator * CountsPerPeriod;
@@ -53,7 +56,8 @@ RealTiming realTiming(std::string_view r2Text, std::string_view potText,
         shown(milliseconds, formatPattern(milliseconds, "0.######", separator)) + " ms";
     timing.T_reel = shown(period, formatPattern(period, "0.###", separator));
     timing.T1_reel = shown(pulse, formatGeneral(pulse, separator));
-    timing.ValeurRs = seriesStep(total).caption;
+    const SeriesStep &rs = seriesStep(total);
+    timing.ValeurRs = notation == Notation::English ? rs.english : rs.french;
     return timing;
 }
 

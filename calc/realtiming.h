@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/numbertext.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,7 +12,7 @@ struct RealTiming {
     std::string FrequenceOscillateur; // real oscillator period, e.g. "0,63 ms"
     std::string T_reel;               // real period, seconds
     std::string T1_reel;              // real pulse width, seconds
-    std::string ValeurRs;             // suggested series resistor, e.g. "560 Kohm"
+    std::string ValeurRs;             // suggested series resistor, e.g. "560 Kohm" ("560 kΩ" in English)
 };
 
 // `r2Text` and `potText` in kilohms, `capacitorText` in nanofarads, read with either
@@ -18,7 +20,7 @@ struct RealTiming {
 // `constanteK4060` must be finite and positive.
 RealTiming realTiming(std::string_view r2Text, std::string_view potText,
                       std::string_view capacitorText, int pattern, double constanteK4060,
-                      int modeAffichage, char separator);
+                      int modeAffichage, char separator, Notation notation = Notation::French);
 
 // Series resistor Rs (kilohms) the real timing suggests for a total resistance in kilohms.
 double seriesResistor(double totalKilohms);

@@ -17,6 +17,7 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     real.Pas_Serie = options.Pas_Serie;
     real.Mode_Affichage = options.Mode_Affichage;
     real.separator = options.separator;
+    real.notation = options.notation;
     real.tolerances = options.tolerances;
     // Negative numbers mean "nothing to show" and are left out.
     auto raise = [&road](int alarm) {
@@ -25,7 +26,8 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     };
 
     const EntryCheck entry = checkPeriodAndPulse(Zero_non_Significatif(periodText), Zero_non_Significatif(pulseText),
-                                                 0.0, options.Mode_Affichage, options.separator);
+                                                 0.0, options.Mode_Affichage, options.separator,
+                                                 options.notation);
     for (int alarm : entry.alarms)
         raise(alarm);
     road.labelText = entry.labelText;
@@ -38,7 +40,7 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     road.T1 = entry.Pulse_T1;
 
     road.design = designTimer(entry.Periode_T, entry.Pulse_T1, entry.Periode_Oscillateur, options.Constante_K4060,
-                              options.separator);
+                              options.separator, options.notation);
     for (int alarm : road.design.alarms)
         raise(alarm);
     if (!road.design.completed) {
@@ -60,7 +62,7 @@ Road designRoad(std::string_view periodText, std::string_view pulseText, const D
     real.potentiometerText = std::string("0");
     real.pattern = outputs.pattern;
     real.shown = realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern, real.K,
-                            real.Mode_Affichage, real.separator);
+                            real.Mode_Affichage, real.separator, real.notation);
     road.converted = true;
     return road;
 }
@@ -78,7 +80,7 @@ void applyParts(Road &road, const Parts &parts)
         if (alarm >= 0)
             road.alarms.push_back(alarm);
     real.shown = realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern, real.K,
-                            real.Mode_Affichage, real.separator);
+                            real.Mode_Affichage, real.separator, real.notation);
 }
 
 std::array<bool, 14> outputsOfPattern(int pattern)

@@ -15,7 +15,8 @@ struct DesignOptions {
     int Pas_Serie = PasE24;
     int Mode_Affichage = 4;  // 0 raw, 3 to 5 significant digits
     double Constante_K4060 = 2.8e-6; // seconds per (kilohm x nanofarad), finite and positive
-    char separator = '.';    // decimal separator of the running system
+    char separator = '.';    // what numbers are written with: calc::writtenSeparator
+    Notation notation = Notation::French;
     Tolerances tolerances;   // percent: the precision's, which also choose the trimmer to buy
 };
 

@@ -194,6 +194,11 @@ void checkDisplay(double value, int zeros, int hashes, char separator, int mode)
     const std::string detail = "input " + input + " mode " + std::to_string(mode) + " shows " + visible(shown);
     FUZZ_CHECK(shown.find('.') == std::string::npos, detail);
     FUZZ_CHECK(calc::Valeur_Significatif(shown, mode) == shown, detail);
+    // English: the same number, with a point and no separator after the last digit.
+    const std::string english = calc::Valeur_Significatif(input, mode, calc::Notation::English);
+    FUZZ_CHECK(!english.empty() && english.find(',') == std::string::npos && english.back() != '.',
+               detail + " english " + visible(english));
+    FUZZ_CHECK(calc::readNumber(english) == calc::readNumber(shown), detail + " english " + visible(english));
     if (mode == 0) {
         FUZZ_CHECK(shown == replaced(input, '.', ','), detail);
         return;

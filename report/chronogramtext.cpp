@@ -20,7 +20,7 @@ QStringList chronogramSection(const calc::RealDesign &design)
 {
     const calc::Chronogram c = calc::chronogram(design);
     auto seconds = [&c](double value) {
-        return QString::fromStdString(calc::formatSeconds(value, c.Mode_Affichage, c.separator));
+        return QString::fromStdString(calc::formatSeconds(value, c.Mode_Affichage, c.separator, c.notation));
     };
     QStringList lines{Chronogramme::tr("F - Chronogramme")};
     if (!(c.P > 0))

@@ -19,11 +19,12 @@ const QString Indent = QStringLiteral("    ");
 
 QString qtext(const std::string &value) { return QString::fromStdString(value); }
 
-// The number texts of one design: its separator and display mode.
+// The number texts of one design: its separator, display mode and notation.
 struct Numbers {
     char separator;
     int mode;
-    QString seconds(double value) const { return qtext(calc::formatSeconds(value, mode, separator)); }
+    calc::Notation notation;
+    QString seconds(double value) const { return qtext(calc::formatSeconds(value, mode, separator, notation)); }
     QString percent(const std::optional<double> &value) const
     {
         return value ? qtext(calc::formatPercent(*value, separator)) : Dash;
@@ -56,7 +57,7 @@ QString outputList(int n)
 
 QString calibrationRefusal(char separator)
 {
-    const Numbers number{separator, 0};
+    const Numbers number{separator, 0, calc::Notation::French};
     const calc::K4060Range range = calc::CalibrationRange;
     return Precision::tr("Période mesurée refusée : elle donnerait un K4060 hors de %1 à %2 (K de %3 à %4 × 10^-6).\n"
                      "Cause probable : la mesure a été prise sur une autre sortie, ou un composant n'a pas la "
@@ -68,7 +69,7 @@ QString calibrationRefusal(char separator)
 QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
 {
     using Verdict = calc::TrimmerAdvice::Verdict;
-    const Numbers number{separator, 0};
+    const Numbers number{separator, 0, calc::Notation::French};
     switch (advice.verdict) {
     case Verdict::Found:
         return {};
@@ -86,7 +87,7 @@ QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
 
 PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &design)
 {
-    const Numbers number{design.separator, design.Mode_Affichage};
+    const Numbers number{design.separator, design.Mode_Affichage, design.notation};
     const bool ok = p.assessable;
     PrecisionTexts texts;
     texts.errors = {Precision::tr("Période T : %1").arg(ok ? number.percent(p.errorT) : Dash),
@@ -138,7 +139,7 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
 QStringList precisionSection(const calc::Precision &p, const calc::Road &road, const Sections &sections)
 {
     const calc::RealDesign &design = road.real;
-    const Numbers number{design.separator, design.Mode_Affichage};
+    const Numbers number{design.separator, design.Mode_Affichage, design.notation};
     QStringList lines{Precision::tr("E - Précision")};
     if (!p.assessable)
         return lines << Indent + Precision::tr("Rien à évaluer : pas de condensateur ou de résistance.");

@@ -6,6 +6,7 @@
 
 #include "calc/circuit.h"
 #include "calc/nomenclature.h"
+#include "calc/numbertext.h"
 #include "calc/tables.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ QString textReport(const calc::Road &road, const Sections &sections)
 {
     const calc::Design &design = road.design;
     const calc::RealDesign &real = road.real;
+    const auto typed = [&real](const std::string &text) { return qtext(calc::typedNumber(text, real.notation)); };
     QStringList lines;
     lines << Rapport::tr("A - Temporisation demandée")
           << Indent + Rapport::tr("Période oscillateur = %1").arg(qtext(road.labelText));
@@ -65,9 +67,9 @@ QString textReport(const calc::Road &road, const Sections &sections)
     if (road.converted)
         lines << Rapport::tr("C - Valeur réelle des composants (série %1)")
                      .arg(real.Pas_Serie == calc::PasE12 ? QStringLiteral("E12") : QStringLiteral("E24"))
-              << Indent + Rapport::tr("Condensateur \"C2\" = %1 nF").arg(qtext(real.capacitorText).trimmed())
+              << Indent + Rapport::tr("Condensateur \"C2\" = %1 nF").arg(typed(real.capacitorText).trimmed())
               << Indent + Rapport::tr("Résistance \"R2\" = %1 Kohm + potentiomètre %2 Kohm")
-                              .arg(qtext(real.talonText), qtext(real.potentiometerText))
+                              .arg(typed(real.talonText), typed(real.potentiometerText))
               << Indent + Rapport::tr("Sorties \"On\" : %1").arg(outputNames(calc::outputsOfPattern(real.pattern), false))
               << Rapport::tr("D - Temporisation réelle")
               << Indent + Rapport::tr("Période oscillateur = %1").arg(qtext(real.shown.FrequenceOscillateur))

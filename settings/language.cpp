@@ -151,6 +151,11 @@ Langue langue()
     return translators().langue;
 }
 
+calc::Notation notation()
+{
+    return langue() == Langue::Anglais ? calc::Notation::English : calc::Notation::French;
+}
+
 void traduireDialoguesQt(bool oui)
 {
     translators().dialoguesQt = oui;

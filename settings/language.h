@@ -2,6 +2,8 @@
 
 #include "settings/commun.h"
 
+#include "calc/numbertext.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -57,6 +59,8 @@ bool installerLangueAuDemarrage(const QStringList &arguments);
 // sends every widget a LanguageChange. Chemin_Aide() and Chemin_Alarme() follow.
 void installerLangue(Langue langue);
 Langue langue(); // the one installed last; French before any
+// How the interface installed last writes numbers.
+calc::Notation notation();
 // From now on installerLangue also gives Qt's own dialogs (files, printing, message-box buttons)
 // the system's translation of Qt for French, or stops doing so; the window asks for it, the
 // command line needs none.

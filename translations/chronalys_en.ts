@@ -42,30 +42,6 @@
         <translation>--json and --csv cannot be used together</translation>
     </message>
     <message>
-        <source>Usage : chronalys-calcul T T1 [options]  (le calcul de Chronalys_CD4060 --calcul)
-        chronalys-calcul --lot FICHIER|- [--csv] [options]
-  --lot  un calcul par ligne « T T1 » (blancs, tabulation ou « ; » entre les deux,
-         « , » ou « . » décimal ; lignes vides et lignes « # » ignorées) ;
-         « - » lit l&apos;entrée standard. Sortie : un objet JSON par ligne (JSON Lines)
-         avec « ligne », ou « erreur » quand la ligne ne se lit pas
-  --csv  un tableau séparé par « ; » avec une ligne d&apos;en-tête : la ligne, ses T et T1,
-         les textes de la fenêtre, puis les nombres (point décimal)
-Statut de sortie : 0 quand chaque ligne va jusqu&apos;à la temporisation réelle, 1 quand une
-ligne est refusée ou ne se lit pas, 2 quand la ligne de commande ne se lit pas.
-</source>
-        <translation>Usage: chronalys-calcul T T1 [options]  (the calculation of Chronalys_CD4060 --calcul)
-       chronalys-calcul --lot FILE|- [--csv] [options]
-  --lot  one calculation per line “T T1” (blanks, a tab or “;” between the two,
-         “,” or “.” as decimal mark; empty lines and “#” lines skipped);
-         “-” reads standard input. Output: one JSON object per line (JSON Lines)
-         with “ligne”, or “erreur” when the line cannot be read
-  --csv  a “;”-separated table with a header line: the line, its T and T1,
-         the window&apos;s texts, then the numbers (decimal point)
-Exit status: 0 when every line reaches the actual timing, 1 when a line
-is refused or cannot be read, 2 when the command line cannot be read.
-</translation>
-    </message>
-    <message>
         <source>fichier introuvable</source>
         <translation>file not found</translation>
     </message>
@@ -108,24 +84,58 @@ is refused or cannot be read, 2 when the command line cannot be read.
         <translation>cannot read “%1”: %2
 </translation>
     </message>
+    <message>
+        <source>Usage : chronalys-calcul T T1 [options]
+        chronalys-calcul --conception FICHIER.cd4060 [options]
+        chronalys-calcul --lot FICHIER|- [--csv] [options]
+        chronalys-calcul --help | --version
+Le calcul de Chronalys_CD4060 --calcul, sans bibliothèque graphique.
+</source>
+        <translation>Usage: chronalys-calcul T T1 [options]
+       chronalys-calcul --conception FILE.cd4060 [options]
+       chronalys-calcul --lot FILE|- [--csv] [options]
+       chronalys-calcul --help | --version
+The calculation of Chronalys_CD4060 --calcul, without any graphical library.
+</translation>
+    </message>
+    <message>
+        <source>  --lot FICHIER|-
+                  un calcul par ligne « T T1 » (blancs, tabulation ou « ; » entre les
+                  deux, « , » ou « . » décimal ; lignes vides et lignes « # » ignorées)
+                  ou une conception .cd4060 ; « - » lit l&apos;entrée standard. Sortie : un
+                  objet JSON par ligne (JSON Lines) avec « ligne », ou « erreur » quand
+                  la ligne ne se lit pas</source>
+        <translation>  --lot FILE|-
+                  one calculation per line “T T1” (blanks, a tab or “;” between the
+                  two, “,” or “.” as decimal mark; empty lines and “#” lines skipped)
+                  or a .cd4060 design; “-” reads standard input. Output: one JSON
+                  object per line (JSON Lines) with “ligne”, or “erreur” when the line
+                  cannot be read</translation>
+    </message>
+    <message>
+        <source>  --csv           un tableau séparé par « ; » avec une ligne d&apos;en-tête : la ligne, ses T
+                  et T1, les textes de la fenêtre, puis les nombres (point décimal)</source>
+        <translation>  --csv           a “;”-separated table with a header line: the line, its T and T1,
+                  the window&apos;s texts, then the numbers (decimal point)</translation>
+    </message>
+    <message>
+        <source>Statut de sortie : 0 quand chaque calcul va jusqu&apos;à la temporisation réelle, 1 quand le
+programme en refuse un ou qu&apos;une ligne ne se lit pas, 2 quand la ligne de commande ne se
+lit pas.
+Page de manuel : man chronalys-calcul
+</source>
+        <translation>Exit status: 0 when every calculation reaches the actual timing, 1 when the
+program refuses one or a line cannot be read, 2 when the command line cannot
+be read.
+Manual page: man chronalys-calcul
+</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>--image-chronogramme attend un fichier .svg, .pdf ou .png, pas « %1 »</source>
         <translation>--image-chronogramme takes a .svg, .pdf or .png file, not “%1”</translation>
-    </message>
-    <message>
-        <source>  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED
-  --image-chronogramme FICHIER
-                  écrit le chronogramme seul, comme --feuille (statut 1 s&apos;il ne s&apos;écrit
-                  pas) ; la feuille de montage le donne aussi, en page 2
-</source>
-        <translation>  --chronogramme  adds the timing diagram (F): edges of the outputs, pulses of the LED
-  --image-chronogramme FILE
-                  writes the timing diagram alone, as --feuille does (status 1 if it
-                  cannot be written); the assembly sheet has it too, on page 2
-</translation>
     </message>
     <message>
         <source>--image-chronogramme demande le programme Chronalys_CD4060, qui seul sait dessiner le chronogramme.
@@ -140,10 +150,6 @@ is refused or cannot be read, 2 when the command line cannot be read.
     <message>
         <source>--mesure attend une période positive en secondes, pas « %1 »</source>
         <translation>--mesure takes a positive period in seconds, not “%1”</translation>
-    </message>
-    <message>
-        <source>il faut --calcul suivi de T et de T1, ou de --conception FICHIER</source>
-        <translation>--calcul must be followed by T and T1, or by --conception FILE</translation>
     </message>
     <message>
         <source>« %1 » n&apos;est pas un nombre (chiffres et un seul séparateur « , » ou « . »)</source>
@@ -178,68 +184,6 @@ is refused or cannot be read, 2 when the command line cannot be read.
         <translation>unknown option “%1”</translation>
     </message>
     <message>
-        <source>Usage : Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
-        [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] [--tolerance-ajustable P] [--mesure T]
-        [--feuille FICHIER] [--nomenclature] [--chronogramme] [--image-chronogramme FICHIER]
-        [--langue fr|en]
-        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [les mêmes options]
-  T, T1           période et durée du pulse en secondes (« , » ou « . »)
-  --conception    la conception enregistrée, avec ses composants ; les options données
-                  ici passent avant les siennes (série, K4060, tolérances)
-  --serie         série des résistances réelles (E24 par défaut)
-  --significatif  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)
-  --k4060         constante de l&apos;oscillateur x 10^8 (280 par défaut)
-  --json          un objet JSON au lieu du compte rendu
-  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)
-  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P
-                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)
-  --mesure T      période mesurée en secondes : donne le K4060 calibré
-  --feuille       écrit la feuille de montage (schéma, nomenclature, cartouche)
-                  dans FICHIER : .svg, .pdf (A4 paysage) ou .png (300 dpi)
-  --nomenclature  ajoute la liste des composants au compte rendu
-</source>
-        <translation>Usage: Chronalys_CD4060 --calcul T T1 [--serie E12|E24] [--significatif 0|3|4|5] [--k4060 N] [--json]
-       [--precision] [--tolerance-r P] [--tolerance-c P] [--dispersion-k P] [--tolerance-ajustable P] [--mesure T]
-       [--feuille FILE] [--nomenclature] [--chronogramme] [--image-chronogramme FILE]
-       [--langue fr|en]
-       Chronalys_CD4060 --calcul --conception FILE.cd4060 [the same options]
-  T, T1           period and pulse duration in seconds (“,” or “.”)
-  --conception    the saved design, with its parts; options given here
-                  win over its own (series, K4060, tolerances)
-  --serie         series of the actual resistors (E24 by default)
-  --significatif  significant digits shown, 0 = raw value (4 by default)
-  --k4060         oscillator constant x 10^8 (280 by default)
-  --json          a JSON object instead of the report
-  --precision     adds the circuit&apos;s precision (errors, tolerances, trimmer, solutions)
-  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P
-                  tolerances in % from 0 to 50 (5, 10, 10 and 20 by default)
-  --mesure T      measured period in seconds: gives the calibrated K4060
-  --feuille       writes the assembly sheet (schematic, parts list, title block)
-                  to FILE: .svg, .pdf (A4 landscape) or .png (300 dpi)
-  --nomenclature  adds the parts list to the report
-</translation>
-    </message>
-    <message>
-        <source>  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage
-                  « Langue », sinon celle du système
-Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et
-« precision »), quand il existe ; le calcul ne l&apos;écrit jamais.
-Sans --calcul, le programme ouvre sa fenêtre, avec la conception FICHIER.cd4060 donnée.
-Statut de sortie : 0 quand le calcul va jusqu&apos;à la temporisation réelle, 1 quand le
-programme le refuse (compte rendu et JSON avec « arret ») ou que la feuille ne s&apos;écrit
-pas, 2 quand la ligne de commande ne se lit pas.
-</source>
-        <translation>  --langue fr|en  language of the report and the messages (French or English); without
-                  it, that of the “Langue” setting, else the system&apos;s
-The defaults are those of the settings file (sections “parametres” and “precision”),
-when it exists; the calculation never writes it.
-Without --calcul, the program opens its window, with the design FILE.cd4060 given.
-Exit status: 0 when the calculation reaches the actual timing, 1 when the program
-refuses it (report and JSON with “arret”) or the sheet cannot be written, 2 when
-the command line cannot be read.
-</translation>
-    </message>
-    <message>
         <source>%1 : </source>
         <comment>program name before a message; keep the space after</comment>
         <translation>%1: </translation>
@@ -249,6 +193,120 @@ the command line cannot be read.
 </source>
         <translation>--feuille needs the program Chronalys_CD4060, the only one that can draw the assembly sheet.
 </translation>
+    </message>
+    <message>
+        <source>il faut T et T1, ou --conception FICHIER</source>
+        <translation>T and T1 are needed, or --conception FILE</translation>
+    </message>
+    <message>
+        <source>  T, T1           période et durée du pulse en secondes (« , » ou « . »)</source>
+        <translation>  T, T1           period and pulse duration in seconds (“,” or “.”)</translation>
+    </message>
+    <message>
+        <source>  --conception FICHIER.cd4060
+                  la conception enregistrée, avec ses composants ; les options données
+                  ici passent avant les siennes (série, K4060, tolérances)</source>
+        <translation>  --conception FILE.cd4060
+                  the saved design, with its parts; options given here
+                  win over its own (series, K4060, tolerances)</translation>
+    </message>
+    <message>
+        <source>  --serie E12|E24 série des résistances réelles (E24 par défaut)</source>
+        <translation>  --serie E12|E24 series of the actual resistors (E24 by default)</translation>
+    </message>
+    <message>
+        <source>  --significatif 0|3|4|5
+                  chiffres significatifs affichés, 0 = valeur brute (4 par défaut)</source>
+        <translation>  --significatif 0|3|4|5
+                  significant digits shown, 0 = raw value (4 by default)</translation>
+    </message>
+    <message>
+        <source>  --k4060 N       constante de l&apos;oscillateur x 10^8 (280 par défaut)</source>
+        <translation>  --k4060 N       oscillator constant x 10^8 (280 by default)</translation>
+    </message>
+    <message>
+        <source>  --json          un objet JSON au lieu du compte rendu</source>
+        <translation>  --json          a JSON object instead of the report</translation>
+    </message>
+    <message>
+        <source>  --precision     ajoute la précision du montage (écarts, tolérances, ajustable, solutions)</source>
+        <translation>  --precision     adds the circuit&apos;s precision (errors, tolerances, trimmer, solutions)</translation>
+    </message>
+    <message>
+        <source>  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P
+                  tolérances en % de 0 à 50 (5, 10, 10 et 20 par défaut)</source>
+        <translation>  --tolerance-r, --tolerance-c, --dispersion-k, --tolerance-ajustable P
+                  tolerances in % from 0 to 50 (5, 10, 10 and 20 by default)</translation>
+    </message>
+    <message>
+        <source>  --mesure T      période mesurée en secondes : donne le K4060 calibré</source>
+        <translation>  --mesure T      measured period in seconds: gives the calibrated K4060</translation>
+    </message>
+    <message>
+        <source>  --nomenclature  ajoute la liste des composants</source>
+        <translation>  --nomenclature  adds the parts list</translation>
+    </message>
+    <message>
+        <source>  --chronogramme  ajoute le chronogramme (F) : fronts des sorties, pulses de la LED</source>
+        <translation>  --chronogramme  adds the timing diagram (F): edges of the outputs, pulses of the LED</translation>
+    </message>
+    <message>
+        <source>  --feuille FICHIER
+                  écrit la feuille de montage (schéma, nomenclature, cartouche) :
+                  .svg, .pdf (A4 paysage), .png (300 dpi)
+                  ou .kicad_sch (schéma KiCad)</source>
+        <translation>  --feuille FILE
+                  writes the assembly sheet (schematic, parts list, title block):
+                  .svg, .pdf (A4 landscape), .png (300 dpi)
+                  or .kicad_sch (KiCad schematic)</translation>
+    </message>
+    <message>
+        <source>  --image-chronogramme FICHIER
+                  écrit le chronogramme seul : .svg, .pdf ou .png</source>
+        <translation>  --image-chronogramme FILE
+                  writes the timing diagram alone: .svg, .pdf or .png</translation>
+    </message>
+    <message>
+        <source>                  un fichier qui ne s&apos;écrit pas donne le statut 1</source>
+        <translation>                  a file that cannot be written gives status 1</translation>
+    </message>
+    <message>
+        <source>  --langue fr|en  langue du compte rendu et des messages ; sans elle, celle du réglage
+                  « Langue », sinon celle du système</source>
+        <translation>  --langue fr|en  language of the report and the messages (French or English); without
+                  it, that of the “Langue” setting, else the system&apos;s</translation>
+    </message>
+    <message>
+        <source>Les valeurs par défaut sont celles du fichier de réglages (sections « parametres » et
+« precision »), quand il existe ; le calcul ne l&apos;écrit jamais.</source>
+        <translation>The defaults are those of the settings file (sections “parametres” and “precision”),
+when it exists; the calculation never writes it.</translation>
+    </message>
+    <message>
+        <source>Usage : Chronalys_CD4060 --calcul T T1 [options]
+        Chronalys_CD4060 --calcul --conception FICHIER.cd4060 [options]
+</source>
+        <translation>Usage: Chronalys_CD4060 --calcul T T1 [options]
+       Chronalys_CD4060 --calcul --conception FILE.cd4060 [options]
+</translation>
+    </message>
+    <message>
+        <source>Statut de sortie : 0 quand le calcul va jusqu&apos;à la temporisation réelle, 1 quand le
+programme le refuse (compte rendu et JSON avec « arret ») ou qu&apos;un fichier ne s&apos;écrit
+pas, 2 quand la ligne de commande ne se lit pas.
+</source>
+        <translation>Exit status: 0 when the calculation reaches the actual timing, 1 when the program
+refuses it (report and JSON with “arret”) or a file cannot be written, 2 when
+the command line cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>Voir « %1 --help ».</source>
+        <translation>See “%1 --help”.</translation>
+    </message>
+    <message>
+        <source>  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu</source>
+        <translation>  --circuit       adds the circuit: its netlist to the JSON, a “Circuit” section to the report</translation>
     </message>
 </context>
 <context>
@@ -556,6 +614,14 @@ the command line cannot be read.
     <message>
         <source>Chronalys pour tempo CD4060 — %1</source>
         <translation>Chronalys for CD4060 timers — %1</translation>
+    </message>
+    <message>
+        <source>Kohm +</source>
+        <translation>kΩ +</translation>
+    </message>
+    <message>
+        <source>Kohm </source>
+        <translation>kΩ </translation>
     </message>
 </context>
 <context>
@@ -952,26 +1018,6 @@ the command line cannot be read.
 <context>
     <name>LigneDeCommande</name>
     <message>
-        <source>Chronalys CD4060 %1 : calcul d&apos;une temporisation longue période autour d&apos;un CD4060.
-
-Chronalys_CD4060              ouvre la fenêtre du calcul
-Chronalys_CD4060 --calcul …   calcule sans fenêtre (voir ci-dessous)
-Chronalys_CD4060 --langue en  en anglais, fenêtre et calcul ; fr : en français
-Chronalys_CD4060 --help       affiche cette aide
-Chronalys_CD4060 --version    affiche le nom et la version
-
-</source>
-        <translation>Chronalys CD4060 %1: design of a long-period timer built around a CD4060.
-
-Chronalys_CD4060              opens the calculation window
-Chronalys_CD4060 --calcul …   calculates without a window (see below)
-Chronalys_CD4060 --langue en  in English, window and calculation; fr: in French
-Chronalys_CD4060 --help       shows this help
-Chronalys_CD4060 --version    shows the name and version
-
-</translation>
-    </message>
-    <message>
         <source>
 Fichier de réglages : %1
   écrit par « Fichier » &gt; « Quitter » ; supprimé, les valeurs d&apos;origine reviennent.
@@ -987,6 +1033,26 @@ Manual page: man Chronalys_CD4060
         <source>Chronalys_CD4060 : aucun écran disponible pour ouvrir la fenêtre ; pour calculer sans fenêtre : Chronalys_CD4060 --calcul T T1
 </source>
         <translation>Chronalys_CD4060: no display available to open the window; to calculate without a window: Chronalys_CD4060 --calcul T T1
+</translation>
+    </message>
+    <message>
+        <source>Chronalys CD4060 %1 : calcul d&apos;une temporisation longue période autour d&apos;un CD4060.
+
+Chronalys_CD4060 [FICHIER.cd4060]  ouvre la fenêtre du calcul, avec la conception donnée
+Chronalys_CD4060 --calcul …        calcule sans fenêtre (voir ci-dessous)
+Chronalys_CD4060 --langue en       en anglais, fenêtre et calcul ; fr : en français
+Chronalys_CD4060 --help            affiche cette aide
+Chronalys_CD4060 --version         affiche le nom et la version
+
+</source>
+        <translation>Chronalys CD4060 %1: design of a long-period timer built around a CD4060.
+
+Chronalys_CD4060 [FILE.cd4060]     opens the calculation window, with the design given
+Chronalys_CD4060 --calcul …        calculates without a window (see below)
+Chronalys_CD4060 --langue en       in English, window and calculation; fr: in French
+Chronalys_CD4060 --help            shows this help
+Chronalys_CD4060 --version         shows the name and version
+
 </translation>
     </message>
 </context>
@@ -1470,7 +1536,7 @@ Likely cause: the measurement was taken on another output, or a part does not ha
     </message>
     <message>
         <source>Résistance &quot;R2&quot; = %1 Kohm + potentiomètre %2 Kohm</source>
-        <translation>Resistor &quot;R2&quot; = %1 Kohm + trimmer %2 Kohm</translation>
+        <translation>Resistor &quot;R2&quot; = %1 kΩ + trimmer %2 kΩ</translation>
     </message>
     <message>
         <source>D - Temporisation réelle</source>

@@ -132,7 +132,9 @@ Label *cloneLabel(const Label *model, int index, int left, int top, const QStrin
 } // namespace
 
 Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent)
-    : QMainWindow(parent), m_separator(options.decimalSeparator),
+    : QMainWindow(parent), m_systemSeparator(options.decimalSeparator),
+      m_separator(calc::writtenSeparator(Commun::notation(), options.decimalSeparator)),
+      m_notation(Commun::notation()),
       m_endProgram([] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Chronalys_CD4060"));
@@ -438,8 +440,9 @@ void Chronalys_CD4060::createZoneC(QWidget *client)
     }
     m_ResistanceCombo[0]->setEditText(QStringLiteral("ResistanceCombo"));
 
-    makeLabel(frame, QStringLiteral("Plus(0)"), QStringLiteral("Kohm +"), {2640, 840, 615, 255});
-    makeLabel(frame, QStringLiteral("Plus(1)"), QStringLiteral("Kohm "), {4320, 840, 495, 255});
+    // Captions in retranslate().
+    m_Plus[0] = makeLabel(frame, QStringLiteral("Plus(0)"), QString(), {2640, 840, 615, 255});
+    m_Plus[1] = makeLabel(frame, QStringLiteral("Plus(1)"), QString(), {4320, 840, 495, 255});
     m_ResistanceCalcul[2] = makeLabel(frame, QStringLiteral("ResistanceCalcul(2)"), QString(),
                                       {240, 1920, 1455, 255}, Qt::AlignRight);
     m_ValeurRs = makeLabel(frame, QStringLiteral("ValeurRs"), QStringLiteral("??"), {1800, 1920, 1335, 255});
@@ -552,6 +555,8 @@ void Chronalys_CD4060::retranslate()
     m_CondensateurCalcul[1]->setToolTip(tr("Valeur théorique de C2"));
     m_ResistanceCalcul[1]->setToolTip(tr("Valeur théorique de R2"));
     m_ResistanceCalcul[2]->setText(tr("Résistance \"Rs\" ="));
+    m_Plus[0]->setText(tr("Kohm +"));
+    m_Plus[1]->setText(tr("Kohm "));
     m_FrequenceOscillateur[5]->setText(tr("Talon"));
     m_FrequenceOscillateur[4]->setText(tr("Potentiomètre"));
     m_CondensateurReel->setToolTip(tr("Entrez la valeur de C2"));
@@ -595,6 +600,7 @@ void Chronalys_CD4060::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        renotate();
         m_Fichier_Alarme = Commun::Chemin_Alarme();
         m_Lignes_Alarme = chargerAlarmes(m_Fichier_Alarme, Commun::Saut_Ligne());
         // The message on screen is read again in the new language, for the time it has left.
@@ -602,6 +608,28 @@ void Chronalys_CD4060::changeEvent(QEvent *event)
             showAlarmCaption();
     }
     QMainWindow::changeEvent(event);
+}
+
+void Chronalys_CD4060::renotate()
+{
+    const calc::Notation notation = Commun::notation();
+    if (notation == m_notation)
+        return;
+    m_notation = notation;
+    m_separator = calc::writtenSeparator(notation, m_systemSeparator);
+    // The values stay, only their writing changes: no handler runs, no message is raised.
+    if (!m_FrequenceOscillateur[1]->text().isEmpty())
+        m_FrequenceOscillateur[1]->setText(
+            qtext(calc::oscillatorCaption(m_Periode_Oscillateur, m_Mode_Affichage, m_separator, m_notation)));
+    if (m_Conversion_reelle[0]->isEnabled()) {
+        // C2 is kept only in its caption, rounded to the two decimals its pattern writes.
+        const double c2 = calc::readNumber(text(m_CondensateurCalcul[1]->text()));
+        m_CondensateurCalcul[1]->setText(qtext(calc::capacitorCaption(c2, m_separator)));
+        m_ResistanceCalcul[1]->setText(qtext(calc::resistorCaption(m_R2_Theorique, m_separator, m_notation)));
+    }
+    if (m_testShown)
+        TestEntre_Change();
+    Calcul_RC_vers_F_Click();
 }
 
 void Chronalys_CD4060::nameOutputMark(QLabel *mark, int n)
@@ -713,7 +741,7 @@ void Chronalys_CD4060::Valeur_Change(int index)
 
     const calc::EntryCheck check = calc::checkPeriodAndPulse(
         text(m_Valeur[0]->text()), text(m_Valeur[1]->text()), m_Periode_Oscillateur, m_Mode_Affichage,
-        m_separator);
+        m_separator, m_notation);
     m_Periode_T = check.Periode_T;
     m_Pulse_T1 = check.Pulse_T1;
     m_Periode_Oscillateur = check.Periode_Oscillateur;
@@ -744,7 +772,7 @@ void Chronalys_CD4060::Calcul_F_vers_RC_Click()
         return;
     }
     const calc::Design design = calc::designTimer(m_Periode_T, m_Pulse_T1, m_Periode_Oscillateur,
-                                                  m_Constante_K4060, m_separator);
+                                                  m_Constante_K4060, m_separator, m_notation);
     if (!design.completed) {
         for (int alarm : design.alarms)
             VisuAlarme(alarm);
@@ -826,7 +854,7 @@ void Chronalys_CD4060::Calcul_RC_vers_F_Click()
     const calc::RealTiming timing = calc::realTiming(
         text(m_ResistanceCombo[0]->currentText()), text(m_ResistanceCombo[1]->currentText()),
         text(m_CondensateurReel->text()), markedPattern(), m_Constante_K4060, m_Mode_Affichage,
-        m_separator);
+        m_separator, m_notation);
     m_FrequenceOscillateur[3]->setText(qtext(timing.FrequenceOscillateur));
     m_T_reel->setText(qtext(timing.T_reel));
     m_T1_reel->setText(qtext(timing.T1_reel));
@@ -847,6 +875,7 @@ calc::RealDesign Chronalys_CD4060::realDesign() const
     design.Pas_Serie = m_Pas_Serie;
     design.Mode_Affichage = m_Mode_Affichage;
     design.separator = m_separator;
+    design.notation = m_notation;
     design.tolerances = m_tolerances;
     design.shown = {text(m_FrequenceOscillateur[3]->text()), text(m_T_reel->text()),
                     text(m_T1_reel->text()), text(m_ValeurRs->text())};
@@ -892,7 +921,8 @@ void Chronalys_CD4060::QrOnOff_Click(int index)
 
 void Chronalys_CD4060::TestEntre_Change()
 {
-    m_TestSort->setText(qtext(calc::Valeur_Significatif(text(m_TestEntre->text()), m_Mode_Affichage)));
+    m_testShown = true;
+    m_TestSort->setText(qtext(calc::Valeur_Significatif(text(m_TestEntre->text()), m_Mode_Affichage, m_notation)));
 }
 
 void Chronalys_CD4060::VisuAlarme(int numero)

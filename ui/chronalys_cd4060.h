@@ -108,6 +108,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
     void changeEvent(QEvent *event) override;
+    // The numbers on show written again as the interface's language writes them.
+    void renotate();
 
 private:
     void Form_Load(const LaunchOptions &options);
@@ -158,7 +160,10 @@ private:
     double m_R2_Theorique = 0;         // kilohms
     int m_Pas_Serie = 1;               // 1 = E24, 2 = E12
     int m_Mode_Affichage = 4;          // 0 raw, 1 to 5 significant digits
-    char m_separator = '.';
+    char m_systemSeparator = '.';
+    char m_separator = '.'; // what numbers are written with: the system's, or '.' in English
+    calc::Notation m_notation = calc::Notation::French;
+    bool m_testShown = false; // TestSort shows the test entry's number, no longer its first caption
 
     QString m_Fichier_Alarme;
     LignesAlarme m_Lignes_Alarme;
@@ -215,6 +220,7 @@ private:
     std::array<QLabel *, 4> m_ResistanceCalcul{};
     QLineEdit *m_CondensateurReel = nullptr;
     std::array<QComboBox *, 2> m_ResistanceCombo{};
+    std::array<QLabel *, 2> m_Plus{}; // the units after the two resistor fields
     QLabel *m_ValeurRs = nullptr;
 
     // Output rows, element 0 of each is the hidden template

@@ -83,14 +83,14 @@ public:
 private:
     QString seconds(double value) const
     {
-        return qtext(calc::formatSeconds(value, c.Mode_Affichage, c.separator)) + QStringLiteral(" s");
+        return qtext(calc::formatSeconds(value, c.Mode_Affichage, c.separator, c.notation)) + QStringLiteral(" s");
     }
     // In the largest unit that counts it once at least; the oscillator period in ms, as zone D.
     QString duration(double value, bool oscillator = false) const
     {
         const Unit &unit = oscillator && value >= Units[1].seconds / 1000 && value < 10 ? Units[1] : unitFor(value, 1);
         return qtext(calc::Valeur_Significatif(calc::formatGeneral(value / unit.seconds, c.separator),
-                                               c.Mode_Affichage)) +
+                                               c.Mode_Affichage, c.notation)) +
                QLatin1Char(' ') + QString::fromUtf8(unit.name); // the same in every language
     }
     QString laneName(calc::Lane lane) const;

@@ -32,7 +32,7 @@ QStringList montageNotes(const calc::RealDesign &design)
 {
     const calc::Chronogram c = calc::chronogram(design);
     auto seconds = [&c](double value) {
-        return QString::fromStdString(calc::formatSeconds(value, c.Mode_Affichage, c.separator)) + QStringLiteral(" s");
+        return QString::fromStdString(calc::formatSeconds(value, c.Mode_Affichage, c.separator, c.notation)) + QStringLiteral(" s");
     };
     QStringList notes{
         Notes::tr("C2 : un condensateur à film (polyester, MKT) ou céramique C0G ; ni électrochimique ni céramique "

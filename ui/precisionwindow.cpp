@@ -7,6 +7,8 @@
 #include "calc/numbertext.h"
 #include "ui/windowfont.h"
 
+#include "settings/language.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -142,6 +144,8 @@ void PrecisionWindow::retranslate()
     for (QPushButton *button : findChildren<QPushButton *>())
         if (button->objectName().startsWith(QLatin1String("Appliquer")))
             button->setText(tr("Appliquer"));
+    for (std::size_t i = 0; i < calc::ChipConstants.size(); ++i)
+        m_Puce->setItemText(static_cast<int>(i), QString::fromStdString(calc::chipCaption(calc::ChipConstants[i], Commun::notation())));
     m_Puce->setItemText(static_cast<int>(calc::ChipConstants.size()), tr("Valeur des réglages"));
     m_Puce->setAccessibleDescription(tr("Le circuit dont la constante K4060 sert au calcul"));
     m_LabelPuce->setText(tr("Circuit"));
@@ -272,9 +276,8 @@ void PrecisionWindow::createConstant(QWidget *column)
     auto *layout = new QGridLayout(m_Groupe[6]);
     m_Puce = new QComboBox;
     m_Puce->setObjectName(QStringLiteral("Puce"));
-    for (const calc::ChipConstant &chip : calc::ChipConstants)
-        m_Puce->addItem(QString::fromUtf8(chip.name));
-    m_Puce->addItem(QString()); // "Valeur des réglages"
+    for (std::size_t i = 0; i <= calc::ChipConstants.size(); ++i)
+        m_Puce->addItem(QString()); // the chips, then "Valeur des réglages"
     connect(m_Puce, &QComboBox::activated, this, &PrecisionWindow::chipChosen);
     m_ConstanteUtilisee = makeLabel(QStringLiteral("ConstanteUtilisee"));
     m_MesureT = new QLineEdit;

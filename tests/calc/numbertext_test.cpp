@@ -132,6 +132,7 @@ struct SignificantCase {
     const char *name;
     const char *input;
     const char *raw, *three, *four, *five;
+    Notation notation = Notation::French;
 };
 
 class ValeurSignificatif : public testing::TestWithParam<SignificantCase> {};
@@ -139,10 +140,10 @@ class ValeurSignificatif : public testing::TestWithParam<SignificantCase> {};
 TEST_P(ValeurSignificatif, CutsToMode)
 {
     const auto &c = GetParam();
-    EXPECT_EQ(Valeur_Significatif(c.input, 0), c.raw);
-    EXPECT_EQ(Valeur_Significatif(c.input, 3), c.three);
-    EXPECT_EQ(Valeur_Significatif(c.input, 4), c.four);
-    EXPECT_EQ(Valeur_Significatif(c.input, 5), c.five);
+    EXPECT_EQ(Valeur_Significatif(c.input, 0, c.notation), c.raw);
+    EXPECT_EQ(Valeur_Significatif(c.input, 3, c.notation), c.three);
+    EXPECT_EQ(Valeur_Significatif(c.input, 4, c.notation), c.four);
+    EXPECT_EQ(Valeur_Significatif(c.input, 5, c.notation), c.five);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -160,7 +161,15 @@ INSTANTIATE_TEST_SUITE_P(
         SignificantCase{"trailing_separator", "2.", "2,", "2,", "2,", "2,"},
         SignificantCase{"comma_input", "1,5", "1,5", "1,5", "1,5", "1,5"},
         SignificantCase{"zero_with_comma", "0,", "0,", "0", "0", "0"},
-        SignificantCase{"real_period", "10.322", "10,322", "10,3", "10,32", "10,322"}),
+        SignificantCase{"real_period", "10.322", "10,322", "10,3", "10,32", "10,322"},
+        // English: a point, and no separator left after the last digit.
+        SignificantCase{"english_hundreds", "123.456", "123.456", "123", "123.4", "123.45", Notation::English},
+        SignificantCase{"english_trailing_separator", "30.", "30", "30", "30", "30", Notation::English},
+        SignificantCase{"english_comma_input", "1234,5", "1234.5", "1230", "1234", "1234.5", Notation::English},
+        SignificantCase{"english_below_one", "0,00123456", "0.00123456", "0.00123", "0.001234", "0.0012345",
+                        Notation::English},
+        SignificantCase{"english_zero", "0.", "0", "0", "0", "0", Notation::English},
+        SignificantCase{"english_separator_alone", ".", ".", "0", "0", "0", Notation::English}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ValeurSignificatifModes, HiddenAndOutOfRangeModesStaySafe)

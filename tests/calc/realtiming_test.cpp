@@ -82,13 +82,14 @@ struct RsCase {
     const char *name;
     const char *r2;
     const char *rs;
+    Notation notation = Notation::French;
 };
 
 class SeriesResistor : public testing::TestWithParam<RsCase> {};
 
 TEST_P(SeriesResistor, BoundsBelongToUpperRow)
 {
-    EXPECT_EQ(realTiming(GetParam().r2, "0", "1", 0, K, 4, '.').ValeurRs, GetParam().rs);
+    EXPECT_EQ(realTiming(GetParam().r2, "0", "1", 0, K, 4, '.', GetParam().notation).ValeurRs, GetParam().rs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, SeriesResistor,
@@ -97,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Bounds, SeriesResistor,
                                          RsCase{"at_50", "50", "390 Kohm"},
                                          RsCase{"at_100", "100", "560 Kohm"},
                                          RsCase{"below_200", "199.9", "560 Kohm"},
-                                         RsCase{"at_200", "200", "1 Mo"}),
+                                         RsCase{"at_200", "200", "1 Mo"},
+                                         RsCase{"english_below_25", "24.99", "100 kΩ", Notation::English},
+                                         RsCase{"english_at_200", "200", "1 MΩ", Notation::English}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct WarningCase {

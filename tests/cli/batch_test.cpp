@@ -173,8 +173,8 @@ TEST(CalculProgram, AnswersAsTheWindowedProgram)
         const std::string calcul = programs.run(std::string("./chronalys-calcul ") + arguments, calculStatus);
         std::string window = programs.run(std::string("./Chronalys_CD4060 --calcul ") + arguments, windowStatus);
         // Each program names itself in its messages.
-        if (window.starts_with("Chronalys_CD4060 : "))
-            window.replace(0, 16, "chronalys-calcul");
+        for (std::size_t at; (at = window.find("Chronalys_CD4060 ")) != std::string::npos;)
+            window.replace(at, 16, "chronalys-calcul");
         EXPECT_EQ(calcul, window) << arguments;
         EXPECT_EQ(calculStatus, windowStatus) << arguments;
     }
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"table_needs_a_batch", "./chronalys-calcul 10 1 --csv", 2, "chronalys-calcul : --csv demande --lot"},
         StatusCase{"missing_file", "./chronalys-calcul --lot absent.txt", 1, "« absent.txt »"},
         StatusCase{"folder", "./chronalys-calcul --lot .", 1, "« . »"},
-        StatusCase{"no_file", "./chronalys-calcul --lot", 2, "Usage"},
+        StatusCase{"no_file", "./chronalys-calcul --lot", 2, "Voir « chronalys-calcul --help »"},
         StatusCase{"json_and_csv", "./chronalys-calcul --lot - --json --csv </dev/null", 2, "--csv"},
         StatusCase{"bad_option", "./chronalys-calcul --lot - --serie E6 </dev/null", 2, "E6"},
         StatusCase{"sheet", "./chronalys-calcul --lot - --feuille f.svg </dev/null", 2, "--feuille"},
@@ -260,6 +260,23 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"calibration_beyond_range_is_none", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 1000000", 0, "\"K4060_calibre\":null"},
         StatusCase{"calibration_within_range", "printf '10 1\\n' | ./chronalys-calcul --lot - --precision --mesure 10", 0, "\"K4060_calibre\":271.3"},
         StatusCase{"unknown_language", "./chronalys-calcul --lot - --langue de </dev/null", 2, "--langue attend fr ou en"},
+        // chronalys-calcul speaks of itself; an error is its message and where the usage is.
+        StatusCase{"own_help", "./chronalys-calcul --help >h && grep -q -- '--lot FICHIER' h && ! grep -q -e --feuille -e ouvre h && echo own", 0, "own\n"},
+        StatusCase{"version", "./chronalys-calcul --version", 0, "chronalys-calcul (Chronalys CD4060) " CHRONALYS_VERSION "\n"},
+        StatusCase{"needs_t_and_t1", "o=\\$(./chronalys-calcul 30 2>&1); s=\\$?; printf '<%s>' \\\"\\$o\\\"; exit \\$s", 2,
+                   "<chronalys-calcul : il faut T et T1, ou --conception FICHIER\nVoir « chronalys-calcul --help ».>"},
+        StatusCase{"needs_t_and_t1_in_english", "o=\\$(./chronalys-calcul --langue en 30 --json 2>&1); s=\\$?; printf '<%s>' \\\"\\$o\\\"; exit \\$s", 2,
+                   "<chronalys-calcul: T and T1 are needed, or --conception FILE\nSee “chronalys-calcul --help”.>"},
+        StatusCase{"design_not_json", "echo x >f.cd4060; printf '<%s>' \\\"\\$(./chronalys-calcul --conception f.cd4060 2>&1 | sed 1d)\\\"", 0,
+                   "<Voir « chronalys-calcul --help ».>"},
+        StatusCase{"batch_value", "printf '<%s>' \\\"\\$(./chronalys-calcul --lot - --k4060 0 </dev/null 2>&1 | sed 1d)\\\"", 0,
+                   "<Voir « chronalys-calcul --help ».>"},
+        StatusCase{"window_value", "printf '<%s>' \\\"\\$(./Chronalys_CD4060 --calcul 10 1 --serie E6 2>&1 | sed 1d)\\\"", 0,
+                   "<Voir « Chronalys_CD4060 --help ».>"},
+        StatusCase{"window_missing_pulse", "printf '<%s>' \\\"\\$(./Chronalys_CD4060 --langue en --calcul 10 2>&1)\\\"", 0,
+                   "<Chronalys_CD4060: T and T1 are needed, or --conception FILE\nSee “Chronalys_CD4060 --help”.>"},
+        // English numbers: a point, never a comma, never a separator after the last digit.
+        StatusCase{"english_numbers", ":; for a in '16.384 1' '16.384 1 --significatif 0' '10 1 --significatif 3' '3600 2 --serie E12'; do ./chronalys-calcul \\$a --langue en --precision --nomenclature --chronogramme; done | grep -E '[0-9],[0-9]|[0-9][.]( |\\$)'; echo found \\$?", 0, "found 1\n"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 

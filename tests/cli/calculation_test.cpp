@@ -123,6 +123,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"measure_zero", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure"), S("0")), false},
         ArgumentCase{"measure_without_value", ARGS(S("--calcul"), S("10"), S("1"), S("--mesure")), false},
         ArgumentCase{"sheet_and_parts", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("a b/f.PDF"), S("--nomenclature")), true},
+        ArgumentCase{"cascade_counter_and_stage", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--compteur2"), S("cd4020"), S("--etage"), S("20"), S("--json")), true},
+        ArgumentCase{"cascade_unknown_counter", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--compteur2"), S("CD4017")), false},
+        ArgumentCase{"counter_without_cascade", ARGS(S("--calcul"), S("86400"), S("60"), S("--compteur2"), S("CD4040")), false},
+        ArgumentCase{"cascade_stage_not_a_number", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--etage"), S("Q20")), false},
+        ArgumentCase{"cascade_with_sheet", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--feuille"), S("f.svg")), false},
+        ArgumentCase{"montage_unknown", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("simple")), false},
         ArgumentCase{"kicad_schematic_and_circuit", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.KiCad_Sch"), S("--circuit")), true},
         ArgumentCase{"kicad_is_no_picture", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.kicad_sch")), false},
         ArgumentCase{"sheet_unknown_extension", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.jpg")), false},
@@ -183,11 +189,15 @@ protected:
     void TearDown() override { Commun::installerLangue(Commun::Langue::Francais); }
 };
 
-QString reportOf(const char *T, const char *T1, bool everySection)
+// As runCalculation writes it; `separator` is the running system's, `mode` the display mode.
+QString reportOf(const char *T, const char *T1, bool everySection, char separator = '.', int mode = 4)
 {
     CalculationOptions o;
     o.Pas_Serie = 2;
     o.precision = o.nomenclature = o.chronogramme = everySection;
+    o.separator = separator;
+    o.Mode_Affichage = mode;
+    o = forReader(o);
     return report::textReport(calc::designRoad(T, T1, o), o);
 }
 
@@ -220,10 +230,18 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"D - Temporisation réelle", "D - Actual timing"}, {"Ajustable conseillé : talon", "Advised trimmer: fixed"},
                       {"sinon l'oscillateur risque", "else the oscillator may not start"},
                       {"talon de l'oscillateur", "oscillator's fixed resistor"}, {"F - Chronogramme", "F - Timing diagram"}}},
+        // A French system, raw display: English writes a point, and none after the last digit.
+        LanguageCase{"report_numbers", [] { return reportOf("16.384", "1", false, ',', 0); },
+                     {{"Période oscillateur = 1, ms", "Oscillator period = 1 ms"},
+                      {"Condensateur \"C2\" = 2,2 nF", "Capacitor \"C2\" = 2.2 nF"},
+                      {"Résistance \"R2\" = 162,34 Kohm", "Resistor \"R2\" = 162.34 kΩ"},
+                      {"Résistance \"R2\" = 150 Kohm + potentiomètre 0 Kohm", "Resistor \"R2\" = 150 kΩ + trimmer 0 kΩ"},
+                      {"Période \"T\" = 15,139 s", "Period \"T\" = 15.139 s"},
+                      {"Résistance \"Rs\" = 560 Kohm", "Resistor \"Rs\" = 560 kΩ"}}},
         LanguageCase{"report_stop", [] { return reportOf("10", "6", false); },
                      {{"Calcul arrêté : le rapport T / T1 est inférieur à 2,001.", "Calculation stopped: the ratio T / T1 is below 2.001."}}},
         LanguageCase{"messages", [] {
-                         return calculationUsage() + batchUsage() + parseCalculation({S("--calcul"), S("dix"), S("1")}, {}).error
+                         return calculationUsage() + calculProgramUsage() + parseCalculation({S("--calcul"), S("dix"), S("1")}, {}).error
                               + QString::fromStdString(calc::readBatchLine("10;;1", report::words()).error)
                               + report::readConception(S("absent.cd4060")).error + report::calibrationRefusal('.');
                      },
@@ -381,7 +399,8 @@ TEST(CommandLine, BadArgumentsExitWithStatusTwo)
     int status = -1;
     const std::string output = run("--calcul 10 abc", status);
     EXPECT_EQ(status, 2);
-    EXPECT_NE(output.find("Usage"), std::string::npos);
+    EXPECT_EQ(output, "Chronalys_CD4060 : « abc » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)\n"
+                      "Voir « Chronalys_CD4060 --help ».\n");
     // The window's words for a measure out of reach.
     const std::string refused = run("--calcul 3600 2 --serie E12 --mesure 7000 --json", status);
     EXPECT_EQ(status, 2);
@@ -592,6 +611,28 @@ INSTANTIATE_TEST_SUITE_P(
                     SheetFailure{"picture_full_disk_png", S("plein/c.png"), 1, "plein", true, "--image-chronogramme",
                                  "chronogramme n'a pas pu"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A day with a second counter: the stage, the marks and the trimmer the road gives; a stage beyond
+// the counter is a refused design, status 1, with why.
+TEST(CommandLine, CascadeOfTwoCounters)
+{
+    int status = -1;
+    const QJsonObject day = jsonIn(run("--calcul 86400 60 --montage cascade --json", status, NoDisplay));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(day[S("montage")][S("etage")].toInt(), 22);
+    EXPECT_EQ(day[S("montage")][S("compteur2")].toString(), S("CD4040"));
+    const QJsonObject values = day[S("valeurs")].toObject();
+    EXPECT_EQ(values[S("n")].toInteger(), 2912);
+    EXPECT_EQ(values[S("sorties")].toArray().size(), 5); // 2912 = stages 6, 7, 9, 10 and 12
+    EXPECT_EQ(values[S("ajustable")].toDouble(), 100);
+    EXPECT_NEAR(values[S("T_reel")].toDouble(), 86400, 1e-6);
+    const QJsonObject refused = jsonIn(run("--calcul 86400 60 --montage cascade --etage 40 --json", status, NoDisplay));
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(refused[S("arret")].toString().contains(S("15 à 26"))) << refused[S("arret")].toString().toStdString();
+    const std::string report = run("--calcul 86400 60 --montage cascade --compteur2 CD4060 --langue fr", status, NoDisplay);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(report.find("CD4060 puis CD4060"), std::string::npos) << report;
+}
 
 TEST(CommandLine, SheetNeedsTheProgramThatDrawsIt)
 {

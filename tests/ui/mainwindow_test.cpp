@@ -193,8 +193,7 @@ QMap<QString, QString> shownTexts(const QMainWindow &window, bool places)
 const QStringList KeptInEnglish = {
     QStringLiteral("^(Qc|Qr|QcOnOff|QrOnOff)\\(\\d+\\)\\.text$"),
     QStringLiteral("^Label1\\(\\d\\)\\.text$"),
-    QStringLiteral("^(FrequenceOscillateur\\([13]\\)|T_reel|T1_reel|ValeurRs|CondensateurCalcul\\([12]\\)|"
-                   "ResistanceCalcul\\(1\\)|Plus\\(\\d\\)|Alarme|TestSort|Valeur\\(\\d\\)|CondensateurReel|TestEntre)\\.text$"),
+    QStringLiteral("^(CondensateurCalcul\\(2\\)|TestSort|Valeur\\(\\d\\)|CondensateurReel|TestEntre)\\.text$"),
     QStringLiteral("^(E12E24\\(0\\)|Affichage\\([12]\\)|Langue\\(\\d\\))\\.(text|toolTip)$"),
     QStringLiteral("^(AA|Langues)\\.title$"),
     QStringLiteral("^Valeur\\(1\\)\\.accessibleName$"), // "Pulse T1"
@@ -202,11 +201,24 @@ const QStringList KeptInEnglish = {
 
 TEST_F(WindowTest, TurnsEnglishAndBackToTheSameFrench)
 {
-    start();
+    // A French system, and a design whose French numbers end on the comma ("1, ms").
+    start({}, ',');
+    retype(field(QStringLiteral("Valeur(1)")), QStringLiteral("1"));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("16,384"));
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    click(QStringLiteral("Conversion_reelle(24)"));
     const FrenchAfterwards french;
     const QMap<QString, QString> before = shownTexts(*m_window, true);
     switchTo(Commun::Langue::Anglais);
     const QMap<QString, QString> english = shownTexts(*m_window, false);
+    // English numbers: a point, none after the last digit; fields keep what was typed.
+    static const QRegularExpression frenchNumber(QStringLiteral("\\d,\\d|\\d\\.( |$)"));
+    static const QRegularExpression typed(QStringLiteral("^(Valeur\\(\\d\\)|CondensateurReel)\\."));
+    for (auto it = english.begin(); it != english.end(); ++it) {
+        if (!it.key().contains(typed)) {
+            EXPECT_FALSE(it.value().contains(frenchNumber)) << it.key().toStdString() << '=' << it.value().toStdString();
+        }
+    }
     QStringList wrong; // translated where it should stay, or left French
     for (auto it = before.begin(); it != before.end(); ++it) {
         if (it.key().endsWith(QLatin1String(".place")))
