@@ -22,7 +22,7 @@ EntryCheck checkPeriodAndPulse(std::string_view periodText, std::string_view pul
         result.alarms.push_back(6);
         return result;
     }
-    if (result.Periode_T > 20000)
+    if (result.Periode_T > LongPeriodAlarm)
         result.alarms.push_back(4);
     if (result.Periode_T / result.Pulse_T1 < 2.001)
         result.alarms.push_back(5);

@@ -9,6 +9,8 @@
 namespace calc {
 
 inline constexpr double CountsPerPeriod = 16384; // one period T is 2^14 oscillator periods
+// Beyond this period (seconds) alarm 4 warns, and a second counter keeps the circuit in its rules.
+inline constexpr double LongPeriodAlarm = 20000;
 
 // Below 25 ms (alarm 7) the entry leaves the oscillator period as it was, so no design may use it.
 inline bool isPeriodTooShort(double Periode_T) { return Periode_T * 1000 < 25; }

@@ -2,6 +2,7 @@
 
 #include "report/words.h"
 
+#include "calc/entry.h"
 #include "calc/numbertext.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,13 @@ QString calibrationRefusal(char separator)
                      "valeur indiquée en zone C.")
         .arg(number.general(range.low), number.general(range.high), number.general(range.low / 100),
              number.general(range.high / 100));
+}
+
+QString longPeriodHint()
+{
+    return Precision::tr("Au-delà de 20000 s, un second compteur après la sortie Q14 (CD4040, CD4020 ou CD4060) garde "
+                         "le montage dans les règles de la fiche : « Outils » > « Longue durée… », ou --montage "
+                         "cascade en ligne de commande.");
 }
 
 QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
@@ -131,6 +139,8 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
                               number.general(s.talon) + QStringLiteral(" kΩ"),
                               number.seconds(s.T) + QStringLiteral(" s"), number.percent(s.error)};
     }
+    if (design.T > calc::LongPeriodAlarm)
+        texts.longPeriod = longPeriodHint();
     for (std::size_t i = 0; i < texts.rules.size(); ++i)
         texts.rules[i] = ruleLine(calc::AllRules[i], design.separator, ok ? ruleVerdict(p.rules[i]) : Dash);
     return texts;

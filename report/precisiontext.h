@@ -21,7 +21,11 @@ struct PrecisionTexts {
     std::array<QString, 2> pulses;                   // below, above
     std::array<std::array<QString, 4>, 5> solutions; // C2, talon, T, error; empty past the last
     std::array<QString, 4> rules;                    // "caption : respectée"
+    QString longPeriod; // where a second counter is the way, for a T beyond alarm 4; else empty
 };
+
+// For a T beyond alarm 4: a second counter keeps the circuit within its rules, and where to find it.
+QString longPeriodHint();
 PrecisionTexts precisionTexts(const calc::Precision &precision, const calc::RealDesign &design);
 
 // Why no trimmer is advised, as the window says it; empty when one is.

@@ -3,7 +3,10 @@
 #include "ui/chronogramdrawing.h"
 #include "ui/pagetext.h"
 
+#include "report/precisiontext.h"
+
 #include "calc/chronogram.h"
+#include "calc/entry.h"
 #include "calc/numbertext.h"
 #include "calc/precision.h"
 
@@ -59,7 +62,10 @@ QStringList montageNotes(const calc::RealDesign &design)
                      "(pour Rs ≥ 2 × R) : %2.")
                       .arg(QString::fromStdString(calc::formatGeneral(calc::largestRuledResistance(), c.separator)),
                            seconds(c.longestPeriod));
-    return notes << limits;
+    notes << limits;
+    if (design.T > calc::LongPeriodAlarm)
+        notes << report::longPeriodHint();
+    return notes;
 }
 
 void drawNotesPage(QPainter &painter, const Sheet &sheet, QRectF page)

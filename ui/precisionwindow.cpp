@@ -268,6 +268,9 @@ void PrecisionWindow::createRules(QWidget *column)
         m_Regle[static_cast<std::size_t>(i)] = makeLabel(indexed("Regle", i));
         layout->addWidget(m_Regle[static_cast<std::size_t>(i)]);
     }
+    m_longueDuree = makeLabel(QStringLiteral("ConseilLongueDuree"));
+    m_longueDuree->setWordWrap(true);
+    layout->addWidget(m_longueDuree);
 }
 
 void PrecisionWindow::createConstant(QWidget *column)
@@ -344,6 +347,8 @@ void PrecisionWindow::recompute()
         m_AppliquerSolution[i]->setEnabled(ok && i < p.solutions.size());
     }
     show(m_Regle, texts.rules);
+    m_longueDuree->setText(texts.longPeriod);
+    m_longueDuree->setVisible(!texts.longPeriod.isEmpty());
     for (std::size_t i = 0; i < m_Regle.size(); ++i)
         setColour(m_Regle[i], ok && !p.rules[i].met ? QColor(Qt::red) : palette().color(QPalette::WindowText));
 }

@@ -89,6 +89,7 @@ private:
     std::array<std::array<QLabel *, 4>, 5> m_Solution{}; // C2, talon, T, error
     std::array<QPushButton *, 5> m_AppliquerSolution{};
     std::array<QLabel *, 4> m_Regle{};
+    QLabel *m_longueDuree = nullptr; // a second counter, for a T beyond alarm 4
     QComboBox *m_Puce = nullptr;
     QLabel *m_ConstanteUtilisee = nullptr;
     QLabel *m_LabelPuce = nullptr;
