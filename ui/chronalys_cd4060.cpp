@@ -153,7 +153,6 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     createZoneC(client);
     createZoneD(client);
     createDiagnostics(client);
-    setTabOrder();
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -165,7 +164,8 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     // The title's asterisk follows every change of the design.
     connect(this, &Chronalys_CD4060::realDesignChanged, this, [this] { refreshTitle(); });
     Form_Load(options);
-    retranslate(); // after start-up has made the output rows
+    setTabOrder();  // after start-up has made the output rows
+    retranslate();
     m_Timer1->start();
 }
 
@@ -194,6 +194,9 @@ void Chronalys_CD4060::createMenus()
     createConceptionMenu(fichier);
     m_QQ[0] = fichier->addSeparator();
     m_QQ[1] = fichier->addAction(QString());
+    m_QQ[1]->setShortcut(QKeySequence::Quit);
+    // From the tools windows too: they have no menu of their own.
+    m_QQ[1]->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu *serie = addMenu(1, "SS");
     m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
@@ -497,11 +500,15 @@ void Chronalys_CD4060::setTabOrder()
     // Pictures without a handler take no focus; labels and frames never do.
     for (QWidget *widget : {static_cast<QWidget *>(m_Dessin_Tempo), static_cast<QWidget *>(m_Picture1)})
         widget->setFocusPolicy(Qt::NoFocus);
-    const std::array<QWidget *, 11> order = {
-        m_Command1,           m_Valeur[0],           m_Valeur[1],           m_Calcul_F_vers_RC,
-        m_CondensateurReel,   m_Calcul_RC_vers_F,    m_Conversion_reelle[0], m_Conversion_reelle[1],
-        m_ResistanceCombo[0], m_ResistanceCombo[1],  m_TestEntre};
-    for (std::size_t i = 1; i < order.size(); ++i)
+    // The road of a design: what is asked, Calcul, the series arrow, the real parts, their outputs
+    // from Q13 to Q1 as drawn; the diagnostic controls last.
+    QList<QWidget *> order = {m_Valeur[0],         m_Valeur[1],           m_Calcul_F_vers_RC,
+                              m_Conversion_reelle[0], m_Conversion_reelle[1], m_Calcul_RC_vers_F,
+                              m_CondensateurReel,  m_ResistanceCombo[0],  m_ResistanceCombo[1]};
+    for (int n = calc::OutputCount; n >= 1; --n)
+        order << m_QrOnOff[static_cast<std::size_t>(n)];
+    order << m_TestEntre << m_Command1;
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -611,7 +618,6 @@ void Chronalys_CD4060::nameOutputMark(QLabel *mark, int n)
 
 void Chronalys_CD4060::createOutputRows()
 {
-    QWidget *previous = m_ResistanceCombo[1];
     for (int i = 13; i >= 1; --i) {
         const auto at = static_cast<std::size_t>(i);
         const int left = 50 + 380 * (13 - i);
@@ -624,9 +630,6 @@ void Chronalys_CD4060::createOutputRows()
         m_Qc[at]->setEnabled(pinned);
         m_Qr[at]->setEnabled(pinned);
         connect(m_QrOnOff[at], &ClickableLabel::clicked, this, [this, i] { QrOnOff_Click(i); });
-        // Read from Q13 to Q1 as drawn, after the potentiometer.
-        QWidget::setTabOrder(previous, m_QrOnOff[at]);
-        previous = m_QrOnOff[at];
         for (QLabel *label : {m_Qc[at], m_QcOnOff[at], m_Qr[at], static_cast<QLabel *>(m_QrOnOff[at])})
             label->show();
     }
@@ -1216,6 +1219,8 @@ void Chronalys_CD4060::fillRecents()
     QAction *clear = m_Recents->addAction(tr("&Effacer la liste"));
     clear->setObjectName(QStringLiteral("EffacerRecents"));
     clear->setEnabled(!m_recents.isEmpty());
+    // Greyed while empty: a submenu with nothing to choose would open and do nothing.
+    m_Recents->menuAction()->setEnabled(!m_recents.isEmpty());
     connect(clear, &QAction::triggered, this, [this] {
         m_recents.clear();
         fillRecents();
