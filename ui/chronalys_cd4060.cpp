@@ -658,6 +658,8 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     m_recents = Commun::Lire_Recents();
     fillRecents();
     Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
+    for (Commun::PlaceFenetre *&place : m_places)
+        place = new Commun::PlaceFenetre(QString(), this);
 
     createOutputRows();
     m_ResistanceCombo[0]->addItem(QStringLiteral("0"));
@@ -665,6 +667,7 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     setResistanceText(1, QStringLiteral("0"));
 
     m_schema = new Chronalys_CD4060_Schema();
+    m_places[0]->suivre(m_schema);
     m_Valeur[0]->setFocus();
 }
 
@@ -678,9 +681,12 @@ void Chronalys_CD4060::Termine()
     parametres.texteK4060 = m_texteK4060;
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
-    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie) +
-                       Commun::Entrees_Precision(m_tolerances) +
-                       Commun::Entrees_Recents(m_recents) + Commun::Entrees_Sauve_Position(this));
+    QList<Commun::EntreeINI> entries = Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie)
+                                       + Commun::Entrees_Precision(m_tolerances) + Commun::Entrees_Recents(m_recents)
+                                       + Commun::Entrees_Sauve_Position(this);
+    for (Commun::PlaceFenetre *place : m_places)
+        entries += place->entrees();
+    Commun::Ecrire_INI(entries);
 }
 
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
@@ -928,7 +934,7 @@ void Chronalys_CD4060::Timer1_Timer()
 void Chronalys_CD4060::Aide_Click(int index)
 {
     if (index == 0)
-        Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide());
+        Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide(), [this](QWidget *window) { m_places[1]->suivre(window); });
     else if (index == 1)
         APropos_Afficher(this);
 }
@@ -941,8 +947,10 @@ void Chronalys_CD4060::Langue_Click(int index)
 
 void Chronalys_CD4060::VisuSchema_Click()
 {
-    if (m_schema.isNull())
+    if (m_schema.isNull()) {
         m_schema = new Chronalys_CD4060_Schema();
+        m_places[0]->suivre(m_schema);
+    }
     m_schema->show();
 }
 
@@ -965,6 +973,7 @@ void Chronalys_CD4060::Outils_Click(int index)
                 Appliquer_Resistances(talon, QStringLiteral("0"));
             });
             connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+            m_places[2]->suivre(window);
         }
         m_precision->show();
         m_precision->raise();
@@ -974,6 +983,7 @@ void Chronalys_CD4060::Outils_Click(int index)
             connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
                     &FeuilleMontage::setDesign);
             refreshTitle(); // the sheet's title block names the design file open
+            m_places[3]->suivre(m_feuilleMontage);
         }
         m_feuilleMontage->show();
         m_feuilleMontage->raise();
@@ -983,6 +993,7 @@ void Chronalys_CD4060::Outils_Click(int index)
             m_chronogramme = new ChronogrammeWindow(realDesign());
             connect(this, &Chronalys_CD4060::realDesignChanged, m_chronogramme.data(),
                     &ChronogrammeWindow::setDesign);
+            m_places[4]->suivre(m_chronogramme);
         }
         m_chronogramme->show();
         m_chronogramme->raise();

@@ -34,6 +34,7 @@ class TitledFrame;
 
 namespace Commun {
 enum class Langue;
+class PlaceFenetre;
 }
 
 struct LaunchOptions {
@@ -223,6 +224,8 @@ private:
     std::array<QLabel *, 14> m_Qr{};
     std::array<ClickableLabel *, 14> m_QrOnOff{};
 
+    // Sections Position_1 to Position_5: schéma, aide, précision, feuille de montage, chronogramme.
+    std::array<Commun::PlaceFenetre *, 5> m_places{};
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
     QPointer<PrecisionWindow> m_precision;
