@@ -18,6 +18,7 @@
 #include "calc/numbertext.h"
 #include "settings/parametres.h"
 #include "ui/picturebutton.h"
+#include "ui/savedialog.h"
 #include "settings/position.h"
 #include "calc/realtiming.h"
 #include "ui/schemawindow.h"
@@ -1160,8 +1161,8 @@ void Chronalys_CD4060::Ouvrir_Click()
 {
     if (!unsavedChangesHandled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir une conception"), QFileInfo(m_conceptionPath).path(),
-                                                      tr("Conceptions Chronalys CD4060 (*.cd4060)"));
+    const QString path = chooseFile(this, QFileDialog::AcceptOpen, tr("Ouvrir une conception"),
+                                    QFileInfo(m_conceptionPath).path(), {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
     if (!path.isEmpty())
         Ouvrir_Conception(path);
 }
@@ -1175,20 +1176,23 @@ bool Chronalys_CD4060::Enregistrer_Click()
 
 bool Chronalys_CD4060::Enregistrer_Sous_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer la conception"),
-                                                m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
-                                                tr("Conceptions Chronalys CD4060 (*.cd4060)"));
-    if (path.isEmpty())
-        return false;
+    const QString path = chooseFile(this, QFileDialog::AcceptSave, tr("Enregistrer la conception"),
+                                    m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
+                                    {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
+    return !path.isEmpty() && Enregistrer_Sous(path);
+}
+
+bool Chronalys_CD4060::Enregistrer_Sous(QString path)
+{
     if (!path.endsWith(QLatin1String(".cd4060"), Qt::CaseInsensitive))
         path += QLatin1String(".cd4060");
-    bool ok = false;
-    const QString nom = QInputDialog::getText(this, tr("Enregistrer la conception"), tr("Nom de la conception :"),
-                                              QLineEdit::Normal,
-                                              m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName()
-                                                                              : m_savedConception.nom,
-                                              &ok);
-    return ok && Enregistrer_Conception(path, nom);
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("NomConception"));
+    dialog.setWindowTitle(tr("Enregistrer la conception"));
+    dialog.setLabelText(tr("Nom de la conception :"));
+    dialog.setTextValue(m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName() : m_savedConception.nom);
+    keepTitleWhole(&dialog);
+    return dialog.exec() == QDialog::Accepted && Enregistrer_Conception(path, dialog.textValue());
 }
 
 bool Chronalys_CD4060::unsavedChangesHandled()

@@ -82,6 +82,8 @@ public:
     // that cannot be read changes nothing and a message names it. Both return false then.
     bool Ouvrir_Conception(const QString &path);
     bool Enregistrer_Conception(const QString &path, const QString &nom); // the old file stays on failure
+    // Asks the design's name, then saves; false when the user cancels or the save fails.
+    bool Enregistrer_Sous(QString path);
     QString conceptionPath() const { return m_conceptionPath; } // empty: no design file open
     bool conceptionModified() const;
     const QStringList &recents() const { return m_recents; }
