@@ -27,6 +27,9 @@ tests+=(clang libclang-rt-14-dev)
 # xvfb, xauth: a virtual display to look at the windows (xvfb-run); fonts-dejavu-core: the
 # caption test runs again with DejaVu Sans alone, the face of a minimal system.
 tests+=(xvfb xauth fonts-dejavu-core)
+# openbox, xdotool: a real window manager frames the windows, whose places the window-position
+# test reads and moves with xdotool under Xvfb.
+tests+=(openbox xdotool)
 # hyperfine, time: scripts/bench.sh times the programs and reads their peak memory.
 tests+=(hyperfine time)
 # libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.

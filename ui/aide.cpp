@@ -59,7 +59,8 @@ std::optional<QString> lireAide(const QString &cheminAide)
     return texteAide(fichier.readAll());
 }
 
-void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide)
+void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide,
+                   const std::function<void(QWidget *)> &nouvelle)
 {
     const std::optional<QString> texte = lireAide(cheminAide);
     if (!texte) {
@@ -68,8 +69,11 @@ void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide)
         return;
     }
 
-    if (fenetre.isNull())
+    if (fenetre.isNull()) {
         fenetre = new FeuilleAide;
+        if (nouvelle)
+            nouvelle(fenetre);
+    }
     fenetre->setTexteAide(*texte);
     // Already open but perhaps behind the main window: bring it forward where it stands.
     if (fenetre->isVisible()) {

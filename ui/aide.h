@@ -4,14 +4,17 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class FeuilleAide;
 class QWidget;
 
 // "Aide": reads the help file anew and shows it in `fenetre`, created when null and reused
-// otherwise. A file that cannot be opened gives an error box naming it, and nothing else.
-void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide);
+// otherwise; `nouvelle` sees a window it creates before it is shown. A file that cannot be opened
+// gives an error box naming it, and nothing else.
+void Aide_Afficher(QPointer<FeuilleAide> &fenetre, const QString &cheminAide,
+                   const std::function<void(QWidget *)> &nouvelle = {});
 
 // The help text of the file's bytes: every line followed by LF then CR. A line ends at CR, at
 // CR LF, and at a lone LF too, so that a file written on Unix shows its lines.

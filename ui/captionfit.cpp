@@ -125,3 +125,27 @@ void fitFieldText(QLineEdit *field, const QString &widest)
         font.setStretch(stretch);
     field->setFont(font);
 }
+
+void keepTitleWhole(QWidget *window)
+{
+    // On show, the size final: a dialog's layout may set its own minimum in between.
+    class TitleKeeper : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            auto *window = static_cast<QWidget *>(watched);
+            if (event->type() == QEvent::Show && !event->spontaneous()) {
+                QFont bold = window->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                // The icon and three buttons, each about a line high and square, with their gaps.
+                const int width = metrics.horizontalAdvance(window->windowTitle()) + 8 * metrics.height();
+                if (window->width() < width)
+                    window->resize(width, window->height());
+            }
+            return false;
+        }
+    };
+    window->installEventFilter(new TitleKeeper(window));
+}

@@ -18,3 +18,7 @@ void keepCaptionsWhole(QWidget *container);
 // Condenses a field's face, as little as needed, so that `widest` (the longest text the program
 // itself writes there) shows whole.
 void fitFieldText(QLineEdit *field, const QString &widest);
+
+// A window manager writes a window's title in bold beside its icon and buttons, and cuts it when
+// the window is narrower: a dialog is made at least that wide.
+void keepTitleWhole(QWidget *window);

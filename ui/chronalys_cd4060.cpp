@@ -18,6 +18,7 @@
 #include "calc/numbertext.h"
 #include "settings/parametres.h"
 #include "ui/picturebutton.h"
+#include "ui/savedialog.h"
 #include "settings/position.h"
 #include "calc/realtiming.h"
 #include "ui/schemawindow.h"
@@ -155,7 +156,6 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     createZoneC(client);
     createZoneD(client);
     createDiagnostics(client);
-    setTabOrder();
 
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -167,7 +167,8 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     // The title's asterisk follows every change of the design.
     connect(this, &Chronalys_CD4060::realDesignChanged, this, [this] { refreshTitle(); });
     Form_Load(options);
-    retranslate(); // after start-up has made the output rows
+    setTabOrder();  // after start-up has made the output rows
+    retranslate();
     m_Timer1->start();
 }
 
@@ -196,6 +197,9 @@ void Chronalys_CD4060::createMenus()
     createConceptionMenu(fichier);
     m_QQ[0] = fichier->addSeparator();
     m_QQ[1] = fichier->addAction(QString());
+    m_QQ[1]->setShortcut(QKeySequence::Quit);
+    // From the tools windows too: they have no menu of their own.
+    m_QQ[1]->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu *serie = addMenu(1, "SS");
     m_E12E24[0] = serie->addAction(QStringLiteral("bidon"));
@@ -500,11 +504,15 @@ void Chronalys_CD4060::setTabOrder()
     // Pictures without a handler take no focus; labels and frames never do.
     for (QWidget *widget : {static_cast<QWidget *>(m_Dessin_Tempo), static_cast<QWidget *>(m_Picture1)})
         widget->setFocusPolicy(Qt::NoFocus);
-    const std::array<QWidget *, 11> order = {
-        m_Command1,           m_Valeur[0],           m_Valeur[1],           m_Calcul_F_vers_RC,
-        m_CondensateurReel,   m_Calcul_RC_vers_F,    m_Conversion_reelle[0], m_Conversion_reelle[1],
-        m_ResistanceCombo[0], m_ResistanceCombo[1],  m_TestEntre};
-    for (std::size_t i = 1; i < order.size(); ++i)
+    // The road of a design: what is asked, Calcul, the series arrow, the real parts, their outputs
+    // from Q13 to Q1 as drawn; the diagnostic controls last.
+    QList<QWidget *> order = {m_Valeur[0],         m_Valeur[1],           m_Calcul_F_vers_RC,
+                              m_Conversion_reelle[0], m_Conversion_reelle[1], m_Calcul_RC_vers_F,
+                              m_CondensateurReel,  m_ResistanceCombo[0],  m_ResistanceCombo[1]};
+    for (int n = calc::OutputCount; n >= 1; --n)
+        order << m_QrOnOff[static_cast<std::size_t>(n)];
+    order << m_TestEntre << m_Command1;
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -639,7 +647,6 @@ void Chronalys_CD4060::nameOutputMark(QLabel *mark, int n)
 
 void Chronalys_CD4060::createOutputRows()
 {
-    QWidget *previous = m_ResistanceCombo[1];
     for (int i = 13; i >= 1; --i) {
         const auto at = static_cast<std::size_t>(i);
         const int left = 50 + 380 * (13 - i);
@@ -652,9 +659,6 @@ void Chronalys_CD4060::createOutputRows()
         m_Qc[at]->setEnabled(pinned);
         m_Qr[at]->setEnabled(pinned);
         connect(m_QrOnOff[at], &ClickableLabel::clicked, this, [this, i] { QrOnOff_Click(i); });
-        // Read from Q13 to Q1 as drawn, after the potentiometer.
-        QWidget::setTabOrder(previous, m_QrOnOff[at]);
-        previous = m_QrOnOff[at];
         for (QLabel *label : {m_Qc[at], m_QcOnOff[at], m_Qr[at], static_cast<QLabel *>(m_QrOnOff[at])})
             label->show();
     }
@@ -683,6 +687,8 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     m_recents = Commun::Lire_Recents();
     fillRecents();
     Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
+    for (Commun::PlaceFenetre *&place : m_places)
+        place = new Commun::PlaceFenetre(QString(), this);
 
     createOutputRows();
     m_ResistanceCombo[0]->addItem(QStringLiteral("0"));
@@ -690,6 +696,7 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     setResistanceText(1, QStringLiteral("0"));
 
     m_schema = new Chronalys_CD4060_Schema();
+    m_places[0]->suivre(m_schema);
     m_Valeur[0]->setFocus();
 }
 
@@ -703,9 +710,12 @@ void Chronalys_CD4060::Termine()
     parametres.texteK4060 = m_texteK4060;
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
-    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie) +
-                       Commun::Entrees_Precision(m_tolerances) +
-                       Commun::Entrees_Recents(m_recents) + Commun::Entrees_Sauve_Position(this));
+    QList<Commun::EntreeINI> entries = Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie)
+                                       + Commun::Entrees_Precision(m_tolerances) + Commun::Entrees_Recents(m_recents)
+                                       + Commun::Entrees_Sauve_Position(this);
+    for (Commun::PlaceFenetre *place : m_places)
+        entries += place->entrees();
+    Commun::Ecrire_INI(entries);
 }
 
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
@@ -956,7 +966,7 @@ void Chronalys_CD4060::Timer1_Timer()
 void Chronalys_CD4060::Aide_Click(int index)
 {
     if (index == 0)
-        Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide());
+        Aide_Afficher(m_feuilleAide, Commun::Chemin_Aide(), [this](QWidget *window) { m_places[1]->suivre(window); });
     else if (index == 1)
         APropos_Afficher(this);
 }
@@ -969,8 +979,10 @@ void Chronalys_CD4060::Langue_Click(int index)
 
 void Chronalys_CD4060::VisuSchema_Click()
 {
-    if (m_schema.isNull())
+    if (m_schema.isNull()) {
         m_schema = new Chronalys_CD4060_Schema();
+        m_places[0]->suivre(m_schema);
+    }
     m_schema->show();
 }
 
@@ -995,6 +1007,7 @@ void Chronalys_CD4060::Outils_Click(int index)
                 Appliquer_Resistances(talon, QStringLiteral("0"));
             });
             connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+            m_places[2]->suivre(window);
         }
         m_precision->show();
         m_precision->raise();
@@ -1004,6 +1017,7 @@ void Chronalys_CD4060::Outils_Click(int index)
             connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
                     &FeuilleMontage::setDesign);
             refreshTitle(); // the sheet's title block names the design file open
+            m_places[3]->suivre(m_feuilleMontage);
         }
         m_feuilleMontage->show();
         m_feuilleMontage->raise();
@@ -1013,6 +1027,7 @@ void Chronalys_CD4060::Outils_Click(int index)
             m_chronogramme = new ChronogrammeWindow(realDesign());
             connect(this, &Chronalys_CD4060::realDesignChanged, m_chronogramme.data(),
                     &ChronogrammeWindow::setDesign);
+            m_places[4]->suivre(m_chronogramme);
         }
         m_chronogramme->show();
         m_chronogramme->raise();
@@ -1178,8 +1193,8 @@ void Chronalys_CD4060::Ouvrir_Click()
 {
     if (!unsavedChangesHandled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir une conception"), QFileInfo(m_conceptionPath).path(),
-                                                      tr("Conceptions Chronalys CD4060 (*.cd4060)"));
+    const QString path = chooseFile(this, QFileDialog::AcceptOpen, tr("Ouvrir une conception"),
+                                    QFileInfo(m_conceptionPath).path(), {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
     if (!path.isEmpty())
         Ouvrir_Conception(path);
 }
@@ -1193,20 +1208,23 @@ bool Chronalys_CD4060::Enregistrer_Click()
 
 bool Chronalys_CD4060::Enregistrer_Sous_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer la conception"),
-                                                m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
-                                                tr("Conceptions Chronalys CD4060 (*.cd4060)"));
-    if (path.isEmpty())
-        return false;
+    const QString path = chooseFile(this, QFileDialog::AcceptSave, tr("Enregistrer la conception"),
+                                    m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
+                                    {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
+    return !path.isEmpty() && Enregistrer_Sous(path);
+}
+
+bool Chronalys_CD4060::Enregistrer_Sous(QString path)
+{
     if (!path.endsWith(QLatin1String(".cd4060"), Qt::CaseInsensitive))
         path += QLatin1String(".cd4060");
-    bool ok = false;
-    const QString nom = QInputDialog::getText(this, tr("Enregistrer la conception"), tr("Nom de la conception :"),
-                                              QLineEdit::Normal,
-                                              m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName()
-                                                                              : m_savedConception.nom,
-                                              &ok);
-    return ok && Enregistrer_Conception(path, nom);
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("NomConception"));
+    dialog.setWindowTitle(tr("Enregistrer la conception"));
+    dialog.setLabelText(tr("Nom de la conception :"));
+    dialog.setTextValue(m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName() : m_savedConception.nom);
+    keepTitleWhole(&dialog);
+    return dialog.exec() == QDialog::Accepted && Enregistrer_Conception(path, dialog.textValue());
 }
 
 bool Chronalys_CD4060::unsavedChangesHandled()
@@ -1248,6 +1266,8 @@ void Chronalys_CD4060::fillRecents()
     QAction *clear = m_Recents->addAction(tr("&Effacer la liste"));
     clear->setObjectName(QStringLiteral("EffacerRecents"));
     clear->setEnabled(!m_recents.isEmpty());
+    // Greyed while empty: a submenu with nothing to choose would open and do nothing.
+    m_Recents->menuAction()->setEnabled(!m_recents.isEmpty());
     connect(clear, &QAction::triggered, this, [this] {
         m_recents.clear();
         fillRecents();

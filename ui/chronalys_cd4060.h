@@ -34,6 +34,7 @@ class TitledFrame;
 
 namespace Commun {
 enum class Langue;
+class PlaceFenetre;
 }
 
 struct LaunchOptions {
@@ -81,6 +82,8 @@ public:
     // that cannot be read changes nothing and a message names it. Both return false then.
     bool Ouvrir_Conception(const QString &path);
     bool Enregistrer_Conception(const QString &path, const QString &nom); // the old file stays on failure
+    // Asks the design's name, then saves; false when the user cancels or the save fails.
+    bool Enregistrer_Sous(QString path);
     QString conceptionPath() const { return m_conceptionPath; } // empty: no design file open
     bool conceptionModified() const;
     const QStringList &recents() const { return m_recents; }
@@ -229,6 +232,8 @@ private:
     std::array<QLabel *, 14> m_Qr{};
     std::array<ClickableLabel *, 14> m_QrOnOff{};
 
+    // Sections Position_1 to Position_5: schéma, aide, précision, feuille de montage, chronogramme.
+    std::array<Commun::PlaceFenetre *, 5> m_places{};
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
     QPointer<PrecisionWindow> m_precision;

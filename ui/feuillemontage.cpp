@@ -71,6 +71,8 @@ FeuilleMontage::FeuilleMontage(const calc::RealDesign &design, QWidget *parent)
     m_nomenclature->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_nomenclature->verticalHeader()->hide();
     m_nomenclature->verticalHeader()->setDefaultSectionSize(m_nomenclature->fontMetrics().height() + 6);
+    // A role longer than its column wraps onto more lines rather than end in an ellipsis.
+    m_nomenclature->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_nomenclature->horizontalHeader()->setStretchLastSection(true);
     // A value typed with hundreds of digits stays in its column, cut; its cell keeps it whole.
     m_nomenclature->horizontalHeader()->setMaximumSectionSize(220);

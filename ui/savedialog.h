@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 
 class QWidget;
+
+// QFileDialog::getSaveFileName or getOpenFileName, but Qt's own dialog (when the desktop offers
+// none) is widened so that its places, column titles and dates show whole.
+QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &title, const QString &start,
+                   const QStringList &filters, QString *selectedFilter = nullptr);
 
 // Asks where to save a drawing as PDF (A4 landscape), SVG or PNG (300 dpi), or its circuit as a
 // KiCad schematic when `withCircuit`, starting from `lastPath` or else `fileName` in the user's

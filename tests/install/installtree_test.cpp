@@ -366,6 +366,7 @@ TEST_P(InstalledProgram, WindowShowsTheInstalledMessagesAndQuitterSavesInTheUser
         QStringLiteral("   ") + message6.mid(3, message6.indexOf(QStringLiteral("&&")) - 3);
 
     m_window = std::make_unique<Chronalys_CD4060>(LaunchOptions{installedExecutable(), {}, '.'});
+    m_window->show(); // a window never shown has no place to save
     int endings = 0;
     m_window->setEndProgram([&endings] { ++endings; });
     for (const QString &slot : m_window->Lignes_Alarme())

@@ -101,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"comma_ends_number", position0("Haut=1200,9e1\r\nDroite=0\r\n"), "P", 0, QPoint(0, 80), Unchanged},
         RestoreCase{"left_out_of_sight", position0("Haut=1500\r\nDroite=-30000\r\n"), "P", 0, QPoint(0, 0), Unchanged},
         RestoreCase{"top_out_of_sight", position0("Haut=15000000\r\nDroite=1500\r\n"), "P", 0, QPoint(0, 0), Unchanged},
+        // A title bar the user could not grab: above the screen, or all but 40 pixels of it to the left.
+        RestoreCase{"title_bar_above_the_screen", position0("Haut=-150\r\nDroite=1500\r\n"), "P", 0, QPoint(0, 0), Unchanged},
+        RestoreCase{"title_bar_mostly_left", position0("Haut=1500\r\nDroite=-3900\r\n"), "P", 0, QPoint(0, 0), Unchanged},
         RestoreCase{"beyond_single_precision_ignored", position0("Haut=1e39\r\nDroite=1500\r\n"), "P", 0, QPoint(100, 30), Unchanged},
         RestoreCase{"within_single_precision_far_away", position0("Haut=1e38\r\nDroite=1500\r\n"), "P", 0, QPoint(0, 0), Unchanged},
         RestoreCase{"not_a_number_is_zero", position0("Haut=abc\r\nDroite=1500\r\n"), "P", 0, QPoint(100, 0), Unchanged},

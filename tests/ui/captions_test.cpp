@@ -5,11 +5,19 @@
 #include "ui/captionlabel.h"
 #include "ui/chronogramdrawing.h"
 #include "ui/feuilleaide.h"
+#include "ui/feuillemontage.h"
 #include "ui/titledframe.h"
 #include "ui/windowfont.h"
 #include "settings/language.h"
 
 #include <QFontDatabase>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QListView>
+#include <QTreeView>
+#include <QTableWidget>
+#include <QTimer>
 #include <QFontInfo>
 #include <QPaintEngine>
 #include <QStyle>
@@ -87,6 +95,63 @@ TEST_F(WindowTest, EveryCaptionIsWholeWithTheFaceResolved)
     EXPECT_EQ(cutCaptions(help).join(QStringLiteral(", ")).toStdString(), "");
     EXPECT_LE(help->ZoneHelp()->heightForWidth(help->ZoneHelp()->width()), help->ZoneHelp()->height());
     help->close();
+}
+
+// The sheet window's parts list, every cell whole, and the design-name dialog wide enough for the
+// title a window manager writes in bold beside its icon and three buttons.
+TEST_F(WindowTest, EveryCaptionIsWholeInTheSheetAndTheNameDialog)
+{
+    const TestLanguage language;
+    start();
+    click(QStringLiteral("Calcul_F_vers_RC"));
+    click(QStringLiteral("Conversion_reelle(24)"));
+    action(QStringLiteral("Outils(1)"))->trigger();
+    ASSERT_NE(m_window->feuilleMontage(), nullptr);
+    QCoreApplication::sendPostedEvents();
+    const auto *table = m_window->feuilleMontage()->findChild<QTableWidget *>(QStringLiteral("Nomenclature"));
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    QStringList cut;
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QRect cell = table->visualRect(table->model()->index(row, column)).adjusted(margin, 0, -margin, 0);
+            const QString text = table->item(row, column)->text();
+            if (!cell.contains(table->fontMetrics().boundingRect(cell, Qt::AlignVCenter | Qt::TextWordWrap, text)))
+                cut << text;
+        }
+    // Its "Enregistrer…" dialog, Qt's own here and in the program's language: the places and the
+    // column titles.
+    struct QtInTheLanguage {
+        QtInTheLanguage() { Commun::traduireDialoguesQt(!inEnglish()); }
+        ~QtInTheLanguage() { Commun::traduireDialoguesQt(false); } // the other tests read Qt's English
+    } qt;
+    const TestLanguage again; // Qt's French is installed with the program's
+    QTimer::singleShot(0, m_window.get(), [&cut] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto *places = dialog->findChild<QListView *>(QStringLiteral("sidebar"));
+        if (places->sizeHintForColumn(0) > places->viewport()->width())
+            cut << QStringLiteral("places");
+        const QHeaderView *header = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))->header();
+        for (int column = 0; column < header->count(); ++column)
+            if (header->sectionSize(column) < header->sectionSizeHint(column))
+                cut << header->model()->headerData(column, Qt::Horizontal).toString();
+        dialog->reject();
+    });
+    m_window->feuilleMontage()->Enregistrer_Click();
+    EXPECT_EQ(cut.join(QStringLiteral(", ")).toStdString(), "");
+
+    int width = 0, needed = 0;
+    QTimer::singleShot(0, m_window.get(), [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        width = dialog->width();
+        needed = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 8 * QFontMetrics(bold).height();
+        dialog->reject();
+    });
+    EXPECT_FALSE(m_window->Enregistrer_Sous(path(QStringLiteral("essai"))));
+    EXPECT_GE(width, needed);
 }
 
 // Every text a drawing writes, with its box in device pixels.

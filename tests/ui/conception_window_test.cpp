@@ -99,4 +99,25 @@ TEST_F(ConceptionWindowTest, RefusedFilesChangeNothing)
     EXPECT_TRUE(messages[2].contains(file));
 }
 
+// The keyboard alone: Alt+F, R opens the recent designs, the arrows choose, Return opens; the
+// entry is greyed while the list is empty, where it would open onto nothing to choose.
+TEST_F(ConceptionWindowTest, RecentDesignsByKeyboard)
+{
+    start();
+    auto *recents = control<QMenu>(QStringLiteral("Recents"));
+    EXPECT_FALSE(recents->menuAction()->isEnabled());
+    design();
+    ASSERT_TRUE(m_window->Enregistrer_Conception(path(QStringLiteral("garage.cd4060")), QStringLiteral("Garage")));
+    ASSERT_TRUE(m_window->Enregistrer_Conception(path(QStringLiteral("aquarium.cd4060")), QStringLiteral("Aquarium")));
+    EXPECT_TRUE(recents->menuAction()->isEnabled());
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(control<QMenu>(QStringLiteral("FF")), Qt::Key_R);
+    ASSERT_TRUE(recents->isVisible());
+    QTest::keyClick(recents, Qt::Key_Down);
+    QTest::keyClick(recents, Qt::Key_Return);
+    EXPECT_EQ(m_window->conceptionPath(), path(QStringLiteral("garage.cd4060")));
+}
+
 } // namespace
