@@ -557,6 +557,10 @@ the command line cannot be read.
         <source>Chronalys pour tempo CD4060 — %1</source>
         <translation>Chronalys for CD4060 timers — %1</translation>
     </message>
+    <message>
+        <source>Longue &amp;durée…</source>
+        <translation>Lo&amp;ng period…</translation>
+    </message>
 </context>
 <context>
     <name>Chronalys_CD4060_Schema</name>
@@ -988,6 +992,193 @@ Manual page: man Chronalys_CD4060
 </source>
         <translation>Chronalys_CD4060: no display available to open the window; to calculate without a window: Chronalys_CD4060 --calcul T T1
 </translation>
+    </message>
+</context>
+<context>
+    <name>LongueDureeWindow</name>
+    <message>
+        <source>Temporisation demandée</source>
+        <translation>Requested timing</translation>
+    </message>
+    <message>
+        <source>Valeur des composants calculés</source>
+        <translation>Calculated component values</translation>
+    </message>
+    <message>
+        <source>Valeur réelle des composants</source>
+        <translation>Actual component values</translation>
+    </message>
+    <message>
+        <source>Sorties à diode : un clic ou Espace la pose ou l&apos;ôte</source>
+        <translation>Outputs with a diode: a click or Space adds or removes it</translation>
+    </message>
+    <message>
+        <source>Temporisation réelle</source>
+        <translation>Actual timing</translation>
+    </message>
+    <message>
+        <source>Règles des fiches techniques</source>
+        <translation>Data-sheet rules</translation>
+    </message>
+    <message>
+        <source>Période T (s)</source>
+        <translation>Period T (s)</translation>
+    </message>
+    <message>
+        <source>Pulse T1 (s)</source>
+        <translation>Pulse T1 (s)</translation>
+    </message>
+    <message>
+        <source>Second compteur</source>
+        <translation>Second counter</translation>
+    </message>
+    <message>
+        <source>Étage haut S</source>
+        <translation>Top stage S</translation>
+    </message>
+    <message>
+        <source>Période oscillateur =</source>
+        <translation>Oscillator period =</translation>
+    </message>
+    <message>
+        <source>Condensateur &quot;C2&quot; =</source>
+        <translation>Capacitor &quot;C2&quot; =</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;R2&quot; =</source>
+        <translation>Resistor &quot;R2&quot; =</translation>
+    </message>
+    <message>
+        <source>Condensateur &quot;C2&quot; (nF)</source>
+        <translation>Capacitor &quot;C2&quot; (nF)</translation>
+    </message>
+    <message>
+        <source>Talon (kΩ)</source>
+        <translation>Fixed R (kΩ)</translation>
+    </message>
+    <message>
+        <source>Réglage de l&apos;ajustable (kΩ)</source>
+        <translation>Trimmer setting (kΩ)</translation>
+    </message>
+    <message>
+        <source>Période &quot;T&quot; =</source>
+        <translation>Period &quot;T&quot; =</translation>
+    </message>
+    <message>
+        <source>Pulse &quot;T1&quot; =</source>
+        <translation>Pulse &quot;T1&quot; =</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;Rs&quot; =</source>
+        <translation>Resistor &quot;Rs&quot; =</translation>
+    </message>
+    <message>
+        <source>Un nombre n&apos;a qu&apos;un seul séparateur décimal.</source>
+        <translation>A number has only one decimal separator.</translation>
+    </message>
+    <message>
+        <source>Longue durée</source>
+        <translation>Long period</translation>
+    </message>
+    <message>
+        <source>Le compteur cadencé par la sortie Q14 du CD4060</source>
+        <translation>The counter clocked by the CD4060&apos;s Q14 output</translation>
+    </message>
+    <message>
+        <source>L&apos;étage dont la sortie commande la bascule : T vaut 2 puissance S périodes de l&apos;oscillateur</source>
+        <translation>The stage whose output clocks the flip-flop: T is 2 to the power S oscillator periods</translation>
+    </message>
+    <message>
+        <source>Ajustable à acheter</source>
+        <translation>Trimmer to buy</translation>
+    </message>
+    <message>
+        <source>Premier compteur : %1</source>
+        <translation>First counter: %1</translation>
+    </message>
+    <message>
+        <source>Un clic ou Espace pose ou ôte la diode (en rouge : cette sortie n&apos;a pas de broche)</source>
+        <translation>A click or Space adds or removes the diode (in red: this output has no pin)</translation>
+    </message>
+    <message>
+        <source>Valeur théorique de la période</source>
+        <translation>Theoretical value of the period</translation>
+    </message>
+    <message>
+        <source>%1 commande la bascule</source>
+        <translation>%1 clocks the flip-flop</translation>
+    </message>
+    <message>
+        <source>%1 kΩ</source>
+        <translation>%1 kΩ</translation>
+    </message>
+    <message>
+        <source>%1 kΩ (sa course ne couvre pas les tolérances)</source>
+        <translation>%1 kΩ (its travel does not cover the tolerances)</translation>
+    </message>
+    <message>
+        <source>aucun ajustable standard n&apos;atteint le réglage</source>
+        <translation>no standard trimmer reaches the setting</translation>
+    </message>
+    <message>
+        <source>Second compteur : %1</source>
+        <translation>Second counter: %1</translation>
+    </message>
+    <message>
+        <source>%1 : diode</source>
+        <translation>%1: diode</translation>
+    </message>
+    <message>
+        <source>%1 : sans diode</source>
+        <translation>%1: no diode</translation>
+    </message>
+    <message>
+        <source>Sans broche, pas de diode possible : %1</source>
+        <translation>No pin, so no diode possible: %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>T doit aller de %1 à %2 s.</source>
+        <translation>T must be from %1 to %2 s.</translation>
+    </message>
+    <message>
+        <source>T1 doit être plus long que 0 s.</source>
+        <translation>T1 must be longer than 0 s.</translation>
+    </message>
+    <message>
+        <source>T1 doit être plus court que T / %1, soit %2 s.</source>
+        <translation>T1 must be shorter than T / %1, that is %2 s.</translation>
+    </message>
+    <message>
+        <source>L&apos;étage haut doit aller de %1 à %2 avec un %3.</source>
+        <translation>The top stage must be from %1 to %2 with a %3.</translation>
+    </message>
+    <message>
+        <source>T1 est plus court que le plus court pulse possible, %1 s ; un étage haut plus bas le raccourcit.</source>
+        <translation>T1 is shorter than the shortest pulse possible, %1 s; a lower top stage shortens it.</translation>
+    </message>
+    <message>
+        <source>C2 dépasse %1 nF : un étage haut plus élevé le réduit.</source>
+        <translation>C2 is above %1 nF: a higher top stage makes it smaller.</translation>
+    </message>
+    <message>
+        <source>Talon + réglage dépassent %1 kΩ, au-delà de la plage de l&apos;oscillateur.</source>
+        <translation>Fixed R + setting are above %1 kΩ, beyond the oscillator&apos;s range.</translation>
+    </message>
+    <message>
+        <source>Le réglage dépasse l&apos;ajustable de %1 kΩ.</source>
+        <translation>The setting is beyond the %1 kΩ trimmer.</translation>
+    </message>
+    <message>
+        <source>Q%1 du CD4060</source>
+        <translation>Q%1 of the CD4060</translation>
+    </message>
+    <message>
+        <source>Q%1 du second compteur (%2)</source>
+        <translation>Q%1 of the second counter (%2)</translation>
     </message>
 </context>
 <context>
