@@ -678,9 +678,12 @@ void Chronalys_CD4060::Termine()
     parametres.texteK4060 = m_texteK4060;
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
-    Commun::Ecrire_INI(Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie) +
-                       Commun::Entrees_Precision(m_tolerances) +
-                       Commun::Entrees_Recents(m_recents) + Commun::Entrees_Sauve_Position(this));
+    QList<Commun::EntreeINI> entries = Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie) +
+                                       Commun::Entrees_Precision(m_tolerances) + Commun::Entrees_Recents(m_recents) +
+                                       Commun::Entrees_Sauve_Position(this);
+    // A statement of its own: each call takes the next Position_n, and operands have no order.
+    entries += Commun::Entrees_Sauve_Position(m_longueDuree);
+    Commun::Ecrire_INI(entries);
 }
 
 void Chronalys_CD4060::closeEvent(QCloseEvent *event)
@@ -995,6 +998,10 @@ void Chronalys_CD4060::Outils_Click(int index)
         if (m_longueDuree.isNull()) {
             m_longueDuree = new LongueDureeWindow(realDesign());
             connect(this, &Chronalys_CD4060::realDesignChanged, m_longueDuree.data(), &LongueDureeWindow::setDesign);
+            // Never saved: the window manager places it, rather than over this window's corner.
+            const QString section = QStringLiteral("Position_%1").arg(Commun::Compte_Restaure());
+            if (!Commun::Lire_INI(section, QStringLiteral("Haut"), QString()).isEmpty())
+                Commun::Restaure_Position(m_longueDuree, QString(), QStringLiteral("PD"));
         }
         m_longueDuree->show();
         m_longueDuree->raise();

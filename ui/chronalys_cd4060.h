@@ -230,5 +230,5 @@ private:
     QPointer<PrecisionWindow> m_precision;
     QPointer<FeuilleMontage> m_feuilleMontage;
     QPointer<ChronogrammeWindow> m_chronogramme;
-    QPointer<LongueDureeWindow> m_longueDuree; // made at its first opening
+    QPointer<LongueDureeWindow> m_longueDuree; // made once, at its first opening: its place is restored once
 };

@@ -101,6 +101,21 @@ TEST_F(LongueDureeTest, ChosenStageUntilTheEntryChanges)
     EXPECT_EQ(stage->value(), calc::designLong(cd4020).proposedStage);
 }
 
+// Kept by "Quitter" with the main window's place, whatever its section, and taken back at the
+// next run's first opening.
+TEST_F(LongueDureeTest, PlaceKeptFromOneRunToTheNext)
+{
+    m_long->move(210, 140);
+    const QPoint place = m_long->pos();
+    action(QStringLiteral("QQ(1)"))->trigger();
+    ASSERT_EQ(m_endings, 1);
+    start();
+    EXPECT_NE(m_window->pos(), place);
+    action(QStringLiteral("Outils(4)"))->trigger();
+    ASSERT_NE(m_window->longueDuree(), nullptr);
+    EXPECT_EQ(m_window->longueDuree()->pos(), place);
+}
+
 struct RefusalCase {
     const char *name;
     const char *T, *T1;
