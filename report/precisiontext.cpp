@@ -74,6 +74,11 @@ QString longPeriodHint()
                          "cascade en ligne de commande.");
 }
 
+QString ruleSentence(const calc::Rule &rule, char separator)
+{
+    return ruleLine(rule.id, separator, ruleVerdict(rule));
+}
+
 QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator)
 {
     using Verdict = calc::TrimmerAdvice::Verdict;
@@ -179,7 +184,7 @@ QStringList precisionSection(const calc::Precision &p, const calc::Road &road, c
                               .arg(number.general(s.C2), number.general(s.talon), number.seconds(s.T),
                                    number.percent(s.error));
     for (const calc::Rule &rule : p.rules)
-        lines << Indent + ruleLine(rule.id, design.separator, ruleVerdict(rule));
+        lines << Indent + ruleSentence(rule, design.separator);
     if (sections.measuredT) {
         const std::optional<double> k4060 = acceptedCalibration(design, *sections.measuredT);
         lines << Indent + Precision::tr("K4060 calibré = %1").arg(k4060 ? number.general(*k4060) : Dash);

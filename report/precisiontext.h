@@ -28,6 +28,9 @@ struct PrecisionTexts {
 QString longPeriodHint();
 PrecisionTexts precisionTexts(const calc::Precision &precision, const calc::RealDesign &design);
 
+// "caption : respectée" or "… : non respectée" for one rule, as the precision window says it.
+QString ruleSentence(const calc::Rule &rule, char separator);
+
 // Why no trimmer is advised, as the window says it; empty when one is.
 QString trimmerVerdict(const calc::TrimmerAdvice &advice, char separator);
 

@@ -130,6 +130,10 @@ be read.
 Manual page: man chronalys-calcul
 </translation>
     </message>
+    <message>
+        <source>--montage cascade se calcule un montage à la fois : pas en lot</source>
+        <translation>--montage cascade computes one circuit at a time: not in a batch</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -174,10 +178,6 @@ Manual page: man chronalys-calcul
     <message>
         <source>--k4060 attend un nombre positif, pas « %1 »</source>
         <translation>--k4060 takes a positive number, not “%1”</translation>
-    </message>
-    <message>
-        <source>--feuille attend un fichier .svg, .pdf ou .png, pas « %1 »</source>
-        <translation>--feuille takes a .svg, .pdf or .png file, not “%1”</translation>
     </message>
     <message>
         <source>option « %1 » inconnue</source>
@@ -307,6 +307,40 @@ the command line cannot be read.
     <message>
         <source>  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu</source>
         <translation>  --circuit       adds the circuit: its netlist to the JSON, a “Circuit” section to the report</translation>
+    </message>
+    <message>
+        <source>--feuille attend un fichier .svg, .pdf, .png ou .kicad_sch, pas « %1 »</source>
+        <translation>--feuille expects a .svg, .pdf, .png or .kicad_sch file, not “%1”</translation>
+    </message>
+    <message>
+        <source>--montage attend cascade, pas « %1 »</source>
+        <translation>--montage expects cascade, not “%1”</translation>
+    </message>
+    <message>
+        <source>--compteur2 attend CD4040, CD4020 ou CD4060, pas « %1 »</source>
+        <translation>--compteur2 expects CD4040, CD4020 or CD4060, not “%1”</translation>
+    </message>
+    <message>
+        <source>--etage attend un numéro d&apos;étage, pas « %1 »</source>
+        <translation>--etage expects a stage number, not “%1”</translation>
+    </message>
+    <message>
+        <source>--compteur2 et --etage demandent --montage cascade</source>
+        <translation>--compteur2 and --etage need --montage cascade</translation>
+    </message>
+    <message>
+        <source>--montage cascade se calcule avec --json ou le compte rendu seuls, sans --conception, --precision, --nomenclature, --chronogramme, --circuit ni dessin</source>
+        <translation>--montage cascade computes with --json or the report alone, without --conception, --precision, --nomenclature, --chronogramme, --circuit or drawings</translation>
+    </message>
+    <message>
+        <source>  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]
+                  longue durée : un second compteur après la sortie Q14 (CD4040 par
+                  défaut), S l&apos;étage qui fait la période (proposé sinon) ; avec --json
+                  ou le compte rendu</source>
+        <translation>  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]
+                  long period: a second counter after output Q14 (CD4040 by
+                  default), S the stage that makes the period (else proposed); with
+                  --json or the report</translation>
     </message>
 </context>
 <context>
@@ -623,6 +657,10 @@ the command line cannot be read.
         <source>Kohm </source>
         <translation>kΩ </translation>
     </message>
+    <message>
+        <source>Longue &amp;durée…</source>
+        <translation>Lo&amp;ng period…</translation>
+    </message>
 </context>
 <context>
     <name>Chronalys_CD4060_Schema</name>
@@ -848,14 +886,6 @@ the command line cannot be read.
         <translation>it cannot be read</translation>
     </message>
     <message>
-        <source>le dossier n&apos;existe pas ou n&apos;accepte pas d&apos;écriture</source>
-        <translation>the folder does not exist or cannot be written to</translation>
-    </message>
-    <message>
-        <source>l&apos;écriture a échoué (disque plein ?)</source>
-        <translation>writing failed (disk full?)</translation>
-    </message>
-    <message>
         <source>La conception n&apos;a pas pu être enregistrée dans « %1 » : %2 ; le fichier d&apos;avant, s&apos;il y en avait un, est intact.</source>
         <translation>The design could not be saved to “%1”: %2; the previous file, if there was one, is untouched.</translation>
     </message>
@@ -893,6 +923,18 @@ the command line cannot be read.
     <message>
         <source>l&apos;écriture a échoué (disque plein ?)</source>
         <translation>writing failed (disk full?)</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas ou n&apos;accepte pas d&apos;écriture</source>
+        <translation>the folder does not exist or cannot be written to</translation>
+    </message>
+    <message>
+        <source>Schéma KiCad (*.kicad_sch)</source>
+        <translation>KiCad schematic (*.kicad_sch)</translation>
     </message>
 </context>
 <context>
@@ -992,20 +1034,8 @@ the command line cannot be read.
         <translation>set to %1</translation>
     </message>
     <message>
-        <source>c&apos;est un dossier</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>le dossier n&apos;existe pas ou n&apos;accepte pas d&apos;écriture</source>
-        <translation>the folder does not exist or cannot be written to</translation>
-    </message>
-    <message>
-        <source>l&apos;écriture a échoué (disque plein ?) ; le fichier d&apos;avant, s&apos;il y en avait un, est intact</source>
-        <translation>writing failed (disk full?); the previous file, if there was one, is intact</translation>
-    </message>
-    <message>
-        <source>Le schéma KiCad n&apos;a pas pu être enregistré dans « %1 » : %2.</source>
-        <translation>The KiCad schematic could not be saved to “%1”: %2.</translation>
+        <source>Le schéma KiCad n&apos;a pas pu être enregistré dans « %1 » : %2 ; le fichier d&apos;avant, s&apos;il y en avait un, est intact.</source>
+        <translation>The KiCad schematic could not be saved in “%1”: %2; the previous file, if there was one, is intact.</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1084,264 @@ Chronalys_CD4060 --help            shows this help
 Chronalys_CD4060 --version         shows the name and version
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>LongueDuree</name>
+    <message>
+        <source>la période T doit aller de 60 à 10000000 s</source>
+        <translation>the period T must lie between 60 and 10000000 s</translation>
+    </message>
+    <message>
+        <source>le pulse T1 doit être positif et plus court que T / %1</source>
+        <translation>the pulse T1 must be positive and shorter than T / %1</translation>
+    </message>
+    <message>
+        <source>l&apos;étage S doit aller de 15 à %1 avec ce compteur</source>
+        <translation>the stage S must lie between 15 and %1 with this counter</translation>
+    </message>
+    <message>
+        <source>le pulse T1 est plus court que le plus court possible, %1 s</source>
+        <translation>the pulse T1 is shorter than the shortest possible, %1 s</translation>
+    </message>
+    <message>
+        <source>Longue durée : CD4060 puis %1, étage S = %2 (proposé : %3)</source>
+        <translation>Long period: CD4060 then %1, stage S = %2 (proposed: %3)</translation>
+    </message>
+    <message>
+        <source>Calcul arrêté : %1.</source>
+        <translation>Calculation stopped: %1.</translation>
+    </message>
+    <message>
+        <source>Période oscillateur = %1 s</source>
+        <translation>Oscillator period = %1 s</translation>
+    </message>
+    <message>
+        <source>Condensateur &quot;C2&quot; = %1 nF</source>
+        <translation>Capacitor &quot;C2&quot; = %1 nF</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;R2&quot; = %1 kΩ</source>
+        <translation>Resistor &quot;R2&quot; = %1 kΩ</translation>
+    </message>
+    <message>
+        <source>Talon %1 kΩ + ajustable %2 kΩ réglé à %3 kΩ</source>
+        <translation>Fixed resistor %1 kΩ + trimmer %2 kΩ set to %3 kΩ</translation>
+    </message>
+    <message>
+        <source>Talon %1 kΩ + %2 kΩ : aucun ajustable courant ne l&apos;atteint</source>
+        <translation>Fixed resistor %1 kΩ + %2 kΩ: no common trimmer reaches it</translation>
+    </message>
+    <message>
+        <source>Sorties à diode : %1</source>
+        <translation>Outputs with a diode: %1</translation>
+    </message>
+    <message>
+        <source>Période &quot;T&quot; réelle = %1 s (écart %2)</source>
+        <translation>Actual period &quot;T&quot; = %1 s (deviation %2)</translation>
+    </message>
+    <message>
+        <source>Pulse &quot;T1&quot; réel = %1 s (écart %2)</source>
+        <translation>Actual pulse &quot;T1&quot; = %1 s (deviation %2)</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;Rs&quot; = %1 kΩ</source>
+        <translation>Resistor &quot;Rs&quot; = %1 kΩ</translation>
+    </message>
+    <message>
+        <source>Règle respectée : %1</source>
+        <translation>Rule met: %1</translation>
+    </message>
+    <message>
+        <source>Règle NON respectée : %1</source>
+        <translation>Rule NOT met: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LongueDureeWindow</name>
+    <message>
+        <source>Temporisation demandée</source>
+        <translation>Requested timing</translation>
+    </message>
+    <message>
+        <source>Valeur des composants calculés</source>
+        <translation>Calculated component values</translation>
+    </message>
+    <message>
+        <source>Valeur réelle des composants</source>
+        <translation>Actual component values</translation>
+    </message>
+    <message>
+        <source>Sorties à diode : un clic ou Espace la pose ou l&apos;ôte</source>
+        <translation>Outputs with a diode: a click or Space adds or removes it</translation>
+    </message>
+    <message>
+        <source>Temporisation réelle</source>
+        <translation>Actual timing</translation>
+    </message>
+    <message>
+        <source>Règles des fiches techniques</source>
+        <translation>Data-sheet rules</translation>
+    </message>
+    <message>
+        <source>Période T (s)</source>
+        <translation>Period T (s)</translation>
+    </message>
+    <message>
+        <source>Pulse T1 (s)</source>
+        <translation>Pulse T1 (s)</translation>
+    </message>
+    <message>
+        <source>Second compteur</source>
+        <translation>Second counter</translation>
+    </message>
+    <message>
+        <source>Étage haut S</source>
+        <translation>Top stage S</translation>
+    </message>
+    <message>
+        <source>Période oscillateur =</source>
+        <translation>Oscillator period =</translation>
+    </message>
+    <message>
+        <source>Condensateur &quot;C2&quot; =</source>
+        <translation>Capacitor &quot;C2&quot; =</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;R2&quot; =</source>
+        <translation>Resistor &quot;R2&quot; =</translation>
+    </message>
+    <message>
+        <source>Condensateur &quot;C2&quot; (nF)</source>
+        <translation>Capacitor &quot;C2&quot; (nF)</translation>
+    </message>
+    <message>
+        <source>Talon (kΩ)</source>
+        <translation>Fixed R (kΩ)</translation>
+    </message>
+    <message>
+        <source>Réglage de l&apos;ajustable (kΩ)</source>
+        <translation>Trimmer setting (kΩ)</translation>
+    </message>
+    <message>
+        <source>Période &quot;T&quot; =</source>
+        <translation>Period &quot;T&quot; =</translation>
+    </message>
+    <message>
+        <source>Pulse &quot;T1&quot; =</source>
+        <translation>Pulse &quot;T1&quot; =</translation>
+    </message>
+    <message>
+        <source>Résistance &quot;Rs&quot; =</source>
+        <translation>Resistor &quot;Rs&quot; =</translation>
+    </message>
+    <message>
+        <source>Un nombre n&apos;a qu&apos;un seul séparateur décimal.</source>
+        <translation>A number has only one decimal separator.</translation>
+    </message>
+    <message>
+        <source>Longue durée</source>
+        <translation>Long period</translation>
+    </message>
+    <message>
+        <source>Le compteur cadencé par la sortie Q14 du CD4060</source>
+        <translation>The counter clocked by the CD4060&apos;s Q14 output</translation>
+    </message>
+    <message>
+        <source>L&apos;étage dont la sortie commande la bascule : T vaut 2 puissance S périodes de l&apos;oscillateur</source>
+        <translation>The stage whose output clocks the flip-flop: T is 2 to the power S oscillator periods</translation>
+    </message>
+    <message>
+        <source>Ajustable à acheter</source>
+        <translation>Trimmer to buy</translation>
+    </message>
+    <message>
+        <source>Premier compteur : %1</source>
+        <translation>First counter: %1</translation>
+    </message>
+    <message>
+        <source>Un clic ou Espace pose ou ôte la diode (en rouge : cette sortie n&apos;a pas de broche)</source>
+        <translation>A click or Space adds or removes the diode (in red: this output has no pin)</translation>
+    </message>
+    <message>
+        <source>Valeur théorique de la période</source>
+        <translation>Theoretical value of the period</translation>
+    </message>
+    <message>
+        <source>%1 commande la bascule</source>
+        <translation>%1 clocks the flip-flop</translation>
+    </message>
+    <message>
+        <source>%1 kΩ</source>
+        <translation>%1 kΩ</translation>
+    </message>
+    <message>
+        <source>%1 kΩ (sa course ne couvre pas les tolérances)</source>
+        <translation>%1 kΩ (its travel does not cover the tolerances)</translation>
+    </message>
+    <message>
+        <source>aucun ajustable standard n&apos;atteint le réglage</source>
+        <translation>no standard trimmer reaches the setting</translation>
+    </message>
+    <message>
+        <source>Second compteur : %1</source>
+        <translation>Second counter: %1</translation>
+    </message>
+    <message>
+        <source>%1 : diode</source>
+        <translation>%1: diode</translation>
+    </message>
+    <message>
+        <source>%1 : sans diode</source>
+        <translation>%1: no diode</translation>
+    </message>
+    <message>
+        <source>Sans broche, pas de diode possible : %1</source>
+        <translation>No pin, so no diode possible: %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>T doit aller de %1 à %2 s.</source>
+        <translation>T must be from %1 to %2 s.</translation>
+    </message>
+    <message>
+        <source>T1 doit être plus long que 0 s.</source>
+        <translation>T1 must be longer than 0 s.</translation>
+    </message>
+    <message>
+        <source>T1 doit être plus court que T / %1, soit %2 s.</source>
+        <translation>T1 must be shorter than T / %1, that is %2 s.</translation>
+    </message>
+    <message>
+        <source>L&apos;étage haut doit aller de %1 à %2 avec un %3.</source>
+        <translation>The top stage must be from %1 to %2 with a %3.</translation>
+    </message>
+    <message>
+        <source>T1 est plus court que le plus court pulse possible, %1 s ; un étage haut plus bas le raccourcit.</source>
+        <translation>T1 is shorter than the shortest pulse possible, %1 s; a lower top stage shortens it.</translation>
+    </message>
+    <message>
+        <source>C2 dépasse %1 nF : un étage haut plus élevé le réduit.</source>
+        <translation>C2 is above %1 nF: a higher top stage makes it smaller.</translation>
+    </message>
+    <message>
+        <source>Talon + réglage dépassent %1 kΩ, au-delà de la plage de l&apos;oscillateur.</source>
+        <translation>Fixed R + setting are above %1 kΩ, beyond the oscillator&apos;s range.</translation>
+    </message>
+    <message>
+        <source>Le réglage dépasse l&apos;ajustable de %1 kΩ.</source>
+        <translation>The setting is beyond the %1 kΩ trimmer.</translation>
+    </message>
+    <message>
+        <source>Q%1 du CD4060</source>
+        <translation>Q%1 of the CD4060</translation>
+    </message>
+    <message>
+        <source>Q%1 du second compteur (%2)</source>
+        <translation>Q%1 of the second counter (%2)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1648,10 @@ Likely cause: the measurement was taken on another output, or a part does not ha
         <source>K4060 calibré = %1</source>
         <translation>Calibrated K4060 = %1</translation>
     </message>
+    <message>
+        <source>Au-delà de 20000 s, un second compteur après la sortie Q14 (CD4040, CD4020 ou CD4060) garde le montage dans les règles de la fiche : « Outils » &gt; « Longue durée… », ou --montage cascade en ligne de commande.</source>
+        <translation>Beyond 20000 s, a second counter after output Q14 (CD4040, CD4020 or CD4060) keeps the circuit within the data sheet&apos;s rules: “Tools” &gt; “Long period…”, or --montage cascade on the command line.</translation>
+    </message>
 </context>
 <context>
     <name>PrecisionWindow</name>
@@ -1565,6 +1857,14 @@ Likely cause: the measurement was taken on another output, or a part does not ha
     <message>
         <source>Nomenclature</source>
         <translation>Parts list</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -179,6 +179,7 @@ Chronalys_CD4060::~Chronalys_CD4060()
     delete m_chronogramme.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
+    delete m_longueDuree.data();
 }
 
 void Chronalys_CD4060::createMenus()
@@ -225,6 +226,7 @@ void Chronalys_CD4060::createMenus()
     // Beside the other tools windows; "&C" already opens "Copier le résultat".
     m_Outils[3] = new QAction(outils);
     outils->insertAction(m_Outils[2], m_Outils[3]);
+    m_Outils[4] = outils->addAction(QString());
     // The same caption and names in either language: whoever cannot read one finds the other.
     outils->addSeparator();
     m_Langues = outils->addMenu(QStringLiteral("&Langue / Language"));
@@ -304,6 +306,7 @@ void Chronalys_CD4060::retranslateMenus()
     m_Outils[1]->setText(tr("&Feuille de montage…"));
     m_Outils[2]->setText(tr("&Copier le résultat"));
     m_Outils[3]->setText(tr("C&hronogramme…"));
+    m_Outils[4]->setText(tr("Longue &durée…")); // "&L" opens "Langue / Language"
     m_Langue[Commun::langue() == Commun::Langue::Anglais ? 1 : 0]->setChecked(true);
 
     m_Aide[0]->setText(tr("&Aide"));
@@ -729,6 +732,7 @@ void Chronalys_CD4060::closeEvent(QCloseEvent *event)
     delete m_chronogramme.data();
     delete m_feuilleAide.data();
     delete m_precision.data();
+    delete m_longueDuree.data();
     event->accept();
 }
 
@@ -1032,6 +1036,15 @@ void Chronalys_CD4060::Outils_Click(int index)
         m_chronogramme->show();
         m_chronogramme->raise();
         m_chronogramme->activateWindow();
+    } else if (index == 4) {
+        if (m_longueDuree.isNull()) {
+            m_longueDuree = new LongueDureeWindow(realDesign());
+            connect(this, &Chronalys_CD4060::realDesignChanged, m_longueDuree.data(), &LongueDureeWindow::setDesign);
+            m_places[5]->suivre(m_longueDuree);
+        }
+        m_longueDuree->show();
+        m_longueDuree->raise();
+        m_longueDuree->activateWindow();
     } else if (index == 2) {
         report::Sections sections;
         // Zone E joins the report once the user has opened the precision window.

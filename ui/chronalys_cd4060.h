@@ -4,6 +4,7 @@
 #include "ui/chronogrammewindow.h"
 #include "ui/feuilleaide.h"
 #include "ui/feuillemontage.h"
+#include "ui/longueduree.h"
 #include "calc/precision.h"
 #include "ui/precisionwindow.h"
 #include "calc/realdesign.h"
@@ -100,6 +101,7 @@ public:
     const calc::Tolerances &tolerances() const { return m_tolerances; }
     FeuilleMontage *feuilleMontage() const { return m_feuilleMontage; }
     ChronogrammeWindow *chronogramme() const { return m_chronogramme; }
+    LongueDureeWindow *longueDuree() const { return m_longueDuree; }
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
@@ -192,7 +194,7 @@ private:
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};
-    std::array<QAction *, 4> m_Outils{};
+    std::array<QAction *, 5> m_Outils{};
 
     // Whole window
     Picture *m_Dessin_Tempo = nullptr;
@@ -232,11 +234,13 @@ private:
     std::array<QLabel *, 14> m_Qr{};
     std::array<ClickableLabel *, 14> m_QrOnOff{};
 
-    // Sections Position_1 to Position_5: schéma, aide, précision, feuille de montage, chronogramme.
-    std::array<Commun::PlaceFenetre *, 5> m_places{};
+    // Sections Position_1 to Position_6: schéma, aide, précision, feuille de montage, chronogramme,
+    // longue durée.
+    std::array<Commun::PlaceFenetre *, 6> m_places{};
     QPointer<FeuilleAide> m_feuilleAide;
     QPointer<Chronalys_CD4060_Schema> m_schema;
     QPointer<PrecisionWindow> m_precision;
     QPointer<FeuilleMontage> m_feuilleMontage;
     QPointer<ChronogrammeWindow> m_chronogramme;
+    QPointer<LongueDureeWindow> m_longueDuree; // made at its first opening
 };

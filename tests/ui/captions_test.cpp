@@ -84,6 +84,14 @@ TEST_F(WindowTest, EveryCaptionIsWholeWithTheFaceResolved)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(cutCaptions(m_window.get()).join(QStringLiteral(", ")).toStdString(), "");
 
+    // The long-period window with a design and an output without a pin marked.
+    action(QStringLiteral("Outils(4)"))->trigger();
+    LongueDureeWindow *longueDuree = m_window->longueDuree();
+    ASSERT_NE(longueDuree, nullptr);
+    QTest::mouseClick(longueDuree->findChild<QWidget *>(QStringLiteral("Etage(11)")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(cutCaptions(longueDuree).join(QStringLiteral(", ")).toStdString(), "");
+
     // The help file the program ships, whole in its window.
     const QString helpFile = inEnglish() ? QStringLiteral("Chronalys_CD4060_Aide_en.TXT") : QStringLiteral("Chronalys_CD4060_Aide.TXT");
     QFile::copy(QStringLiteral(CHRONALYS_DATA_SOURCE_DIR "/") + helpFile, path(helpFile));
