@@ -4,6 +4,9 @@
 #   scripts/fuzz.sh [SECONDS [TARGET...]]     default: 60 s for every target
 # What a run finds is kept in build-fuzz/corpus/TARGET; a failing input in build-fuzz/artifacts/TARGET.
 # Exits non-zero when a target breaks one of its properties or crashes.
+# CHRONALYS_FUZZ_BUILD=DIR runs the targets a sanitizer build already made in DIR (scripts/test.sh:
+# build-asan), whose libraries carry no coverage instrumentation: enough to keep the harnesses
+# running, while a campaign wants build-fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -12,10 +15,14 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(numbertext_fuzz chain_fuzz settings_read_fuzz settings_write_fuzz alarm_fuzz help_fuzz \
     precision_fuzz calibration_fuzz nomenclature_fuzz batch_fuzz conception_fuzz)
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHRONALYS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j2 | { grep -vE '^\[ *[0-9]+%\]|(Entering|Leaving) directory' || true; }
+build=${CHRONALYS_FUZZ_BUILD:-}
+if [ -z "$build" ]; then
+    build=build-fuzz
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHRONALYS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build-fuzz -j2 | { grep -vE '^\[ *[0-9]+%\]|(Entering|Leaving) directory' || true; }
+fi
 for target in "${targets[@]}"; do
-    [ -x "build-fuzz/fuzz/$target" ] || { echo "no fuzz target $target" >&2; exit 2; }
+    [ -x "$build/fuzz/$target" ] || { echo "no fuzz target $target in $build" >&2; exit 2; }
 done
 
 # The settings and alarm targets save a file per input: on tmpfs the flush of each save is free.
@@ -30,12 +37,12 @@ long_run=()
 
 failed=()
 for target in "${targets[@]}"; do
-    corpus=build-fuzz/corpus/$target
-    artifacts=build-fuzz/artifacts/$target
-    log=build-fuzz/$target.log
+    corpus=$build/corpus/$target
+    artifacts=$build/artifacts/$target
+    log=$build/$target.log
     mkdir -p "$corpus" "$artifacts"
     echo "=== $target: $seconds s"
-    if "build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+    if "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
             -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$artifacts/" \
             "${long_run[@]}" "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 && [ -z "$(ls -A "$artifacts")" ]; then
         # The final figures; in fork mode, its last status line.
@@ -49,7 +56,7 @@ for target in "${targets[@]}"; do
 done
 
 if [ ${#failed[@]} -gt 0 ]; then
-    echo "fuzz targets with a finding: ${failed[*]} (inputs in build-fuzz/artifacts/)" >&2
+    echo "fuzz targets with a finding: ${failed[*]} (inputs in $build/artifacts/)" >&2
     exit 1
 fi
 echo "fuzz targets: all ${#targets[@]} ran their time without a finding"

@@ -2,6 +2,9 @@
 # Installs the Debian packages that are missing, in two groups:
 #   scripts/install-deps.sh           what building and running the program needs
 #   scripts/install-deps.sh --tests   the same, plus what the tests, the package and the fuzzing add
+# The second group in two halves, so scripts/test.sh can install the second while it builds:
+#   scripts/install-deps.sh --tests-build   the first group and what building the tests needs
+#   scripts/install-deps.sh --tests-run     what running them adds (clang and kicad-cli included)
 set -euo pipefail
 
 # --- Building and running ----------------------------------------------------------------------
@@ -16,13 +19,14 @@ build_run+=(qt6-tools-dev qt6-l10n-tools)
 
 # --- Testing adds --------------------------------------------------------------------------------
 # libgtest-dev: the test suites; locales: they generate a French C locale with localedef.
-tests=(libgtest-dev locales)
+tests_build=(libgtest-dev locales)
 # desktop-file-utils, appstream: the install tests validate the launcher and the metainfo.
-tests+=(desktop-file-utils appstream)
+tests=(desktop-file-utils appstream)
 # dpkg-dev, file: cpack's DEB generator finds the package's dependencies with dpkg-shlibdeps;
 # lintian: the package test checks the .deb with it.
 tests+=(dpkg-dev file lintian)
-# clang, libclang-rt-14-dev: the fuzz targets are built by clang and linked with its libFuzzer runtime.
+# clang, libclang-rt-14-dev: the sanitizer build and the fuzz targets are clang's, the fuzz targets
+# linked with its libFuzzer runtime.
 tests+=(clang libclang-rt-14-dev)
 # xvfb, xauth: a virtual display to look at the windows (xvfb-run); fonts-dejavu-core: the
 # caption test runs again with DejaVu Sans alone, the face of a minimal system.
@@ -35,11 +39,12 @@ tests+=(hyperfine time)
 # libbenchmark-dev: scripts/bench.sh measures the precision window with Google Benchmark.
 tests+=(libbenchmark-dev)
 
-packages=("${build_run[@]}")
 case "${1:-}" in
-    "") with_tests=0 ;;
-    --tests) with_tests=1; packages+=("${tests[@]}") ;;
-    *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+    "") with_tests=0; packages=("${build_run[@]}") ;;
+    --tests) with_tests=1; packages=("${build_run[@]}" "${tests_build[@]}" "${tests[@]}") ;;
+    --tests-build) with_tests=0; packages=("${build_run[@]}" "${tests_build[@]}") ;;
+    --tests-run) with_tests=1; packages=("${tests[@]}") ;;
+    *) echo "usage: $0 [--tests | --tests-build | --tests-run]" >&2; exit 2 ;;
 esac
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
