@@ -132,41 +132,47 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
     const bool d = circuit.designed;
     Builder b(circuit);
 
-    b.part("U1", PackageKind::CD4060, "CD4060", words.translate("Nomenclature", "compteur à 14 étages et son oscillateur"));
-    b.part("U2", PackageKind::CD4013, "CD4013", words.translate("Nomenclature", "bascule D (une des deux)"));
-    b.part("R2", PackageKind::Resistor, d ? typed(design.talonText, "kΩ", design.notation) : Dash, words.translate("Nomenclature", "talon de l'oscillateur"));
+    using enum PackageKind;
+    b.part("U1", CD4060, "CD4060", words.translate("Nomenclature", "compteur à 14 étages et son oscillateur"));
+    b.part("U2", CD4013, "CD4013", words.translate("Nomenclature", "bascule D (une des deux)"));
+    b.part("R2", Resistor, d ? typed(design.talonText, "kΩ", design.notation) : Dash,
+           words.translate("Nomenclature", "talon de l'oscillateur"));
     const double setting = readNumber(design.potentiometerText);
     const bool trimmer = setting > 0;
     if (trimmer) {
         const std::string dialed = kilohms(setting, design.separator);
         const std::optional<double> bought = trimmerToBuy(design);
-        if (!d)
-            b.part("P1", PackageKind::Trimmer, Dash, words.translate("Nomenclature", "ajustable en série avec le talon"));
-        else if (!bought)
-            b.part("P1", PackageKind::Trimmer, typed(design.potentiometerText, "kΩ", design.notation),
-                   sentence(words.translate("Nomenclature", "en série avec le talon : aucun ajustable courant n'atteint %1"), {dialed}));
-        else {
-            b.part("P1", PackageKind::Trimmer, kilohms(*bought, design.separator),
-                   sentence(words.translate("Nomenclature", "ajustable en série avec le talon, réglé à %1"), {dialed}));
+        if (!d) {
+            b.part("P1", Trimmer, Dash, words.translate("Nomenclature", "ajustable en série avec le talon"));
+        } else if (!bought) {
+            b.part("P1", Trimmer, typed(design.potentiometerText, "kΩ", design.notation),
+                   sentence(words.translate("Nomenclature",
+                                            "en série avec le talon : aucun ajustable courant n'atteint %1"),
+                            {dialed}));
+        } else {
+            b.part("P1", Trimmer, kilohms(*bought, design.separator),
+                   sentence(words.translate("Nomenclature", "ajustable en série avec le talon, réglé à %1"),
+                            {dialed}));
             b.last().setting = dialed;
         }
     }
-    b.part("C2", PackageKind::Capacitor, d ? typed(design.capacitorText, "nF", design.notation) : Dash,
+    b.part("C2", Capacitor, d ? typed(design.capacitorText, "nF", design.notation) : Dash,
            words.translate("Nomenclature", "condensateur de l'oscillateur"));
     b.last().footprint = FilmCapacitor;
     // The value zone D's caption names ("560 Kohm", "1 Mo"), in kΩ like every other resistor.
-    b.part("R1", PackageKind::Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
+    b.part("R1", Resistor, d ? kilohms(seriesResistor(design.resistance()), design.separator) : Dash,
            words.translate("Nomenclature", "résistance série Rs de l'oscillateur"));
-    b.part("C3", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
-    b.part("R6", PackageKind::Resistor, "100 kΩ", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
-    b.part("C4", PackageKind::Capacitor, "100 nF", words.translate("Nomenclature", "découplage de l'alimentation du CD4060, au plus près de U1"));
+    b.part("C3", Capacitor, "100 nF", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
+    b.part("R6", Resistor, "100 kΩ", words.translate("Nomenclature", "remise à zéro à la mise sous tension"));
+    b.part("C4", Capacitor, "100 nF",
+           words.translate("Nomenclature", "découplage de l'alimentation du CD4060, au plus près de U1"));
     for (std::size_t i = 0; i < circuit.diodeOutputs.size(); ++i)
-        b.part("D" + std::to_string(i + 1), PackageKind::Diode, "1N4148", outputNames({circuit.diodeOutputs[i]}, words));
-    b.part("R3", PackageKind::Resistor, "100 kΩ", words.translate("Nomenclature", "rappel de la ligne de diodes"));
-    b.part("R4", PackageKind::Resistor, "10 kΩ", words.translate("Nomenclature", "base du transistor"));
-    b.part("TR1", PackageKind::Npn, "BC547", words.translate("Nomenclature", "commande de la LED"));
-    b.part("R5", PackageKind::Resistor, "1 kΩ", words.translate("Nomenclature", "limite le courant de la LED"));
-    b.part("LED1", PackageKind::Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
+        b.part("D" + std::to_string(i + 1), Diode, "1N4148", outputNames({circuit.diodeOutputs[i]}, words));
+    b.part("R3", Resistor, "100 kΩ", words.translate("Nomenclature", "rappel de la ligne de diodes"));
+    b.part("R4", Resistor, "10 kΩ", words.translate("Nomenclature", "base du transistor"));
+    b.part("TR1", Npn, "BC547", words.translate("Nomenclature", "commande de la LED"));
+    b.part("R5", Resistor, "1 kΩ", words.translate("Nomenclature", "limite le courant de la LED"));
+    b.part("LED1", Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
 
     // D of the flip-flop high: the counter's Q14 sets its output, the diode line clears it.
     b.net("VDD", {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"}, {"R5", "1"}});

@@ -79,7 +79,8 @@ int proposedStage(const LongEntry &entry)
         if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
             continue;
         const double P = entry.T / std::ldexp(1.0, s);
-        const double error = std::fabs(static_cast<double>(nearestCount(entry.counter, s, entry.T1 / P)) * P - entry.T1);
+        const double pulse = static_cast<double>(nearestCount(entry.counter, s, entry.T1 / P)) * P;
+        const double error = std::fabs(pulse - entry.T1);
         if (best == 0 || error <= bestError * (1 + 1e-12)) {
             best = s;
             bestError = error;

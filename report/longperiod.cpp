@@ -58,7 +58,8 @@ std::string longRefusalSentence(const calc::LongRoad &road, const calc::Words &w
         return calc::sentence(words.translate("LongueDuree", "l'étage S doit aller de 15 à %1 avec ce compteur"),
                               {std::to_string(calc::lastTopStage(road.entry.counter))});
     case PulseTooShort:
-        return calc::sentence(words.translate("LongueDuree", "le pulse T1 est plus court que le plus court possible, %1 s"),
+        return calc::sentence(
+            words.translate("LongueDuree", "le pulse T1 est plus court que le plus court possible, %1 s"),
                               {calc::formatGeneral(calc::fourSignificantDigits(road.design.finestPulse), separator)});
     }
     return {};
@@ -103,7 +104,8 @@ QByteArray longJson(const calc::LongRoad &road)
             json.null();
         json.key(key::potentiometre).number(road.parts.setting).key(key::C2).number(road.parts.C2);
         json.key(key::n).integer(static_cast<long long>(road.parts.marks));
-        json.key(key::periode_oscillateur_reelle).number(t.P).key(key::T_reel).number(t.T).key(key::T1_reel).number(t.T1);
+        json.key(key::periode_oscillateur_reelle).number(t.P);
+        json.key(key::T_reel).number(t.T).key(key::T1_reel).number(t.T1);
         json.key(key::Rs).number(t.Rs);
         for (const auto &[name, error] : {std::pair{key::ecart_T, t.errorT}, std::pair{key::ecart_T1, t.errorT1}})
             if (error)
@@ -126,7 +128,9 @@ QString longReport(const calc::LongRoad &road, char separator)
         return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
     const calc::LongTiming &t = *road.timing;
-    const auto seconds = [separator](double value) { return qtext(calc::formatGeneral(calc::fourSignificantDigits(value), separator)); };
+    const auto seconds = [separator](double value) {
+        return qtext(calc::formatGeneral(calc::fourSignificantDigits(value), separator));
+    };
     const auto kilohms = [separator](double value) { return qtext(calc::formatKilohms(value, separator)); };
     const auto percent = [separator](const std::optional<double> &value) {
         return value ? qtext(calc::formatPercent(*value, separator)) : QStringLiteral("—");
@@ -146,7 +150,8 @@ QString longReport(const calc::LongRoad &road, char separator)
           << Indent + LongueDuree::tr("Pulse \"T1\" réel = %1 s (écart %2)").arg(seconds(t.T1), percent(t.errorT1))
           << Indent + LongueDuree::tr("Résistance \"Rs\" = %1 kΩ").arg(kilohms(t.Rs));
     for (const calc::Rule &rule : t.rules)
-        lines << Indent + (rule.met ? LongueDuree::tr("Règle respectée : %1") : LongueDuree::tr("Règle NON respectée : %1"))
+        lines << Indent
+                     + (rule.met ? LongueDuree::tr("Règle respectée : %1") : LongueDuree::tr("Règle NON respectée : %1"))
                               .arg(qtext(calc::ruleCaption(rule.id, separator, words())));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
