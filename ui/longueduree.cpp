@@ -8,6 +8,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/closeonescape.h"
 #include "ui/numerickeyfilter.h"
+#include "ui/toolwidgets.h"
 #include "ui/windowfont.h"
 
 #include <QComboBox>
@@ -38,31 +39,7 @@ constexpr int LastStage = 28; // the top stage of a CD4060 after the CD4060
 
 QString qtext(const std::string &value) { return QString::fromStdString(value); }
 
-QString indexed(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
-QLabel *makeLabel(const QString &name)
-{
-    auto *label = new QLabel;
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QGroupBox *makeGroup(QWidget *column)
-{
-    auto *group = new QGroupBox(column);
-    column->layout()->addWidget(group);
-    return group;
-}
-
-void setColour(QLabel *label, const QColor &colour)
-{
-    if (label->palette().color(QPalette::WindowText) == colour)
-        return; // a new palette repaints the label even when nothing changes
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 bool marked(std::uint64_t marks, int stage) { return (marks >> (stage - 1) & 1) != 0; }
 
@@ -110,15 +87,7 @@ LongueDureeWindow::LongueDureeWindow(const calc::RealDesign &design, QWidget *pa
         this);
 
     auto *whole = new QVBoxLayout(this);
-    auto *columns = new QHBoxLayout;
-    whole->addLayout(columns);
-    std::array<QWidget *, 2> column{};
-    for (QWidget *&c : column) {
-        c = new QWidget(this);
-        auto *layout = new QVBoxLayout(c);
-        layout->setContentsMargins(0, 0, 0, 0);
-        columns->addWidget(c, 0, Qt::AlignTop);
-    }
+    const std::array<QWidget *, 2> column = twoColumns(this, whole);
     createEntry(column[0]);
     createTheory(column[0]);
     createParts(column[0]);

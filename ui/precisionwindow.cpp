@@ -4,6 +4,7 @@
 
 #include "ui/closeonescape.h"
 #include "ui/numerickeyfilter.h"
+#include "ui/toolwidgets.h"
 #include "calc/numbertext.h"
 #include "ui/windowfont.h"
 
@@ -26,18 +27,6 @@ namespace {
 
 QString qtext(const std::string &value) { return QString::fromStdString(value); }
 
-QString indexed(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QLabel *makeLabel(const QString &name)
-{
-    auto *label = new QLabel;
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 QPushButton *makeApplyButton(const QString &name)
 {
@@ -47,21 +36,6 @@ QPushButton *makeApplyButton(const QString &name)
     return button;
 }
 
-QGroupBox *makeGroup(QWidget *column)
-{
-    auto *group = new QGroupBox(column);
-    column->layout()->addWidget(group);
-    return group;
-}
-
-void setColour(QLabel *label, const QColor &colour)
-{
-    if (label->palette().color(QPalette::WindowText) == colour)
-        return; // a new palette repaints the label even when nothing changes
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 // Tolerance fields, in the order of calc::Tolerances.
 constexpr std::array<double calc::Tolerances::*, 4> ToleranceMembers = {
@@ -100,15 +74,7 @@ PrecisionWindow::PrecisionWindow(const calc::RealDesign &design, const calc::Tol
     auto *whole = new QVBoxLayout(this);
     m_nothing = makeLabel(QStringLiteral("RienAEvaluer"));
     whole->addWidget(m_nothing);
-    auto *columns = new QHBoxLayout;
-    whole->addLayout(columns);
-    std::array<QWidget *, 2> column{};
-    for (QWidget *&c : column) {
-        c = new QWidget(this);
-        auto *layout = new QVBoxLayout(c);
-        layout->setContentsMargins(0, 0, 0, 0);
-        columns->addWidget(c, 0, Qt::AlignTop);
-    }
+    const std::array<QWidget *, 2> column = twoColumns(this, whole);
     createDeviation(column[0]);
     createTolerances(column[0]);
     createTrimmer(column[0]);
