@@ -360,7 +360,8 @@ void SheetLayout::splitWires()
         if (drawn.insert(std::minmax(from, to)).second)
             cut.push_back({from, to});
     };
-    for (const auto &[a, b] : m_wires) {
+    for (const auto &wire : m_wires) {
+        const Point a = wire.first, b = wire.second; // copies: clang 14 captures no structured binding
         std::vector<Point> inside;
         for (const Point &p : ends) {
             const bool between =
