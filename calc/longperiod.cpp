@@ -61,14 +61,6 @@ double finestWeight(SecondCounter counter, int top)
     return 0;
 }
 
-std::optional<double> percentOf(double real, double wanted)
-{
-    if (!(wanted > 0))
-        return std::nullopt;
-    const double error = 100 * (real - wanted) / wanted;
-    return std::isfinite(error) ? std::optional(error) : std::nullopt;
-}
-
 // The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
 // several come as near; without any such stage, the one whose C150 comes nearest the range.
 int proposedStage(const LongEntry &entry)
@@ -197,8 +189,8 @@ LongTiming longTiming(const LongEntry &entry, int stage, const LongParts &parts)
     timing.P = entry.K * R * parts.C2;
     timing.T = std::ldexp(timing.P, stage);
     timing.T1 = static_cast<double>(parts.marks) * timing.P;
-    timing.errorT = percentOf(timing.T, entry.T);
-    timing.errorT1 = percentOf(timing.T1, entry.T1);
+    timing.errorT = percentError(timing.T, entry.T);
+    timing.errorT1 = percentError(timing.T1, entry.T1);
     timing.Rs = seriesResistor(R);
     timing.rules = dataSheetRules(R, parts.C2);
     return timing;

@@ -41,14 +41,6 @@ double scaled(double mantissa, int exponent)
     return exponent >= 1 ? tenths * powerOfTen(exponent - 1) : tenths / powerOfTen(1 - exponent);
 }
 
-std::optional<double> percentError(double real, double wanted)
-{
-    if (!(wanted > 0))
-        return std::nullopt;
-    const double error = 100 * (real - wanted) / wanted;
-    return std::isfinite(error) ? std::optional(error) : std::nullopt;
-}
-
 // Mantissas of the series: E24 every slot, E12 every other one.
 std::vector<double> seriesMantissas(int pasSerie)
 {
@@ -74,6 +66,14 @@ Tolerances withinRange(Tolerances t)
 }
 
 } // namespace
+
+std::optional<double> percentError(double real, double wanted)
+{
+    if (!(wanted > 0))
+        return std::nullopt;
+    const double error = 100 * (real - wanted) / wanted;
+    return std::isfinite(error) ? std::optional(error) : std::nullopt;
+}
 
 TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &tolerances, double C, double counts)
 {

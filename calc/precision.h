@@ -85,6 +85,9 @@ Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances
 // of range count as 0 %. Only for an assessable design: C positive, the design's T finite.
 TrimmerAdvice adviseTrimmer(const RealDesign &design, const Tolerances &tolerances, double C, double counts);
 
+// Percent of `wanted` by which `real` differs; none without a positive wanted value.
+std::optional<double> percentError(double real, double wanted);
+
 // The one trimmer to buy for the design's potentiometer (kilohms): the one the precision window
 // advises for the design's tolerances when it reaches the setting, else the smallest standard
 // trimmer that does; none when the design has no trimmer or no standard trimmer reaches it.
