@@ -93,49 +93,6 @@ int proposedStage(const LongEntry &entry)
 
 } // namespace
 
-const char *counterName(SecondCounter counter)
-{
-    switch (counter) {
-    case SecondCounter::CD4040:
-        return "CD4040";
-    case SecondCounter::CD4020:
-        return "CD4020";
-    case SecondCounter::CD4060:
-        return "CD4060";
-    }
-    return "";
-}
-
-std::optional<SecondCounter> counterNamed(std::string_view name)
-{
-    for (SecondCounter counter : SecondCounters)
-        if (name == counterName(counter))
-            return counter;
-    return std::nullopt;
-}
-
-int stageCount(SecondCounter counter) { return counter == SecondCounter::CD4040 ? 12 : 14; }
-
-int lastTopStage(SecondCounter counter) { return 14 + stageCount(counter); }
-
-bool stageHasPin(SecondCounter counter, int stage)
-{
-    if (stage < 1 || stage > lastTopStage(counter))
-        return false;
-    if (stage <= 14)
-        return !isPinless(stage); // the first CD4060: no Q1, Q2, Q3, Q11
-    const int j = stage - 14;
-    switch (counter) {
-    case SecondCounter::CD4040:
-        return true;
-    case SecondCounter::CD4020:
-        return j == 1 || j >= 4;
-    case SecondCounter::CD4060:
-        return !isPinless(j);
-    }
-    return false;
-}
-
 LongDesign designLong(const LongEntry &entry)
 {
     LongDesign design;
@@ -205,6 +162,28 @@ LongRoad longRoad(const LongEntry &entry)
         road.timing = longTiming(entry, d.stage, road.parts);
     }
     return road;
+}
+
+RealDesign realDesignOf(const LongEntry &entry, int stage, const LongParts &parts, int Mode_Affichage,
+                        char separator, Notation notation)
+{
+    RealDesign real;
+    real.T = entry.T;
+    real.T1 = entry.T1;
+    real.talonText = formatGeneral(parts.talon, separator);
+    real.potentiometerText = formatGeneral(parts.setting, separator);
+    real.capacitorText = formatGeneral(parts.C2, separator);
+    real.pattern = parts.marks;
+    real.cascade = Cascade{entry.counter, stage};
+    real.K = entry.K;
+    real.Pas_Serie = entry.Pas_Serie;
+    real.Mode_Affichage = Mode_Affichage;
+    real.separator = separator;
+    real.notation = notation;
+    real.tolerances = entry.tolerances;
+    real.shown = realTiming(real.talonText, real.potentiometerText, real.capacitorText, real.pattern, real.K,
+                            Mode_Affichage, separator, notation, real.countsPerPeriod());
+    return real;
 }
 
 } // namespace calc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/cascade.h"
 #include "calc/precision.h"
 #include "calc/realdesign.h"
 
@@ -9,20 +10,6 @@
 #include <string_view>
 
 namespace calc {
-
-// The counter clocked by the CD4060's Q14. Its stage j is stage 14 + j of the combined counter.
-enum class SecondCounter { CD4040, CD4020, CD4060 };
-inline constexpr std::array<SecondCounter, 3> SecondCounters = {SecondCounter::CD4040, SecondCounter::CD4020,
-                                                                SecondCounter::CD4060};
-
-const char *counterName(SecondCounter counter); // "CD4040"
-std::optional<SecondCounter> counterNamed(std::string_view name);
-int stageCount(SecondCounter counter); // 12 for a CD4040, 14 for the others
-
-inline constexpr int FirstTopStage = 15; // the smallest top stage: the second counter's Q1
-int lastTopStage(SecondCounter counter);  // 14 + its stages
-// Stage 1 to 14 + m of the combined counter brings out a pin.
-bool stageHasPin(SecondCounter counter, int stage);
 
 inline constexpr double ShortestLongPeriod = 60;      // seconds
 inline constexpr double LongestLongPeriod = 10000000; // seconds
@@ -92,5 +79,10 @@ struct LongRoad {
     std::optional<LongTiming> timing;
 };
 LongRoad longRoad(const LongEntry &entry);
+
+// The design the tools (sheet, chronogramme, precision, circuit) work from: the parts written as
+// the window's fields write them (general form), the marks as the pattern, the cascade of `stage`.
+RealDesign realDesignOf(const LongEntry &entry, int stage, const LongParts &parts, int Mode_Affichage,
+                        char separator, Notation notation);
 
 } // namespace calc

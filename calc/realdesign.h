@@ -1,7 +1,10 @@
 #pragma once
 
+#include "calc/cascade.h"
 #include "calc/realtiming.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace calc {
@@ -18,14 +21,16 @@ struct Tolerances {
 
 // The real design as the window holds it: what zone A asks for, the parts of zone C and the
 // captions zone D shows. The window gives one out after every real-timing run and every entry
-// of T or T1; the tools windows, the command line and the design sheet all work from it.
+// of T or T1; the tools windows, the command line and the design sheet all work from it. The
+// "Longue durée" window gives one too, with a second counter (cascade).
 struct RealDesign {
     double T = 0;  // wanted period, seconds, read as zone A reads it
     double T1 = 0; // wanted pulse, seconds
     std::string talonText;         // fixed resistor, kilohms, as typed
     std::string potentiometerText; // potentiometer in series with it, kilohms
     std::string capacitorText;     // C2, nanofarads
-    int pattern = 0;               // bit k-1: output Qk marked "On" (0 to 8191)
+    std::uint64_t pattern = 0;     // bit s-1: stage s marked "On" (outputs Q1 to Q13 alone: 0 to 8191)
+    std::optional<Cascade> cascade; // none: the CD4060 alone, its Q14 clocking the flip-flop
     double K = 2.8e-6;             // oscillator constant, seconds per (kilohm x nanofarad)
     int Pas_Serie = 1;             // 1 = E24, 2 = E12
     int Mode_Affichage = 4;        // 0 raw, 3 to 5 significant digits
@@ -33,6 +38,13 @@ struct RealDesign {
     Notation notation = Notation::French;
     Tolerances tolerances;         // the precision window's, which choose the trimmer to buy
     RealTiming shown;              // zone D's captions for these parts
+
+    // The stage whose rising edge clocks the flip-flop: 14 (Q14), or the cascade's.
+    int topStage() const;
+    // Oscillator periods in one period T: 2^topStage.
+    double countsPerPeriod() const;
+    // Stage 1 to topStage brings out a pin, on the CD4060 or on the second counter.
+    bool stageHasPin(int stage) const;
 
     // Talon plus potentiometer, kilohms, read with either separator.
     double resistance() const;

@@ -37,8 +37,8 @@ const SeriesStep &seriesStep(double totalKilohms)
 double seriesResistor(double totalKilohms) { return seriesStep(totalKilohms).kilohms; }
 
 RealTiming realTiming(std::string_view r2Text, std::string_view potText,
-                      std::string_view capacitorText, int pattern, double constanteK4060,
-                      int modeAffichage, char separator, Notation notation)
+                      std::string_view capacitorText, std::uint64_t pattern, double constanteK4060,
+                      int modeAffichage, char separator, Notation notation, double countsPerPeriod)
 {
     const double total = readNumber(potText) + readNumber(r2Text);
     const double oscillator = readNumber(capacitorText) * total * constanteK4060; // seconds
@@ -48,7 +48,7 @@ RealTiming realTiming(std::string_view r2Text, std::string_view potText,
         return std::isfinite(value) ? Valeur_Significatif(text, modeAffichage, notation) : std::string("?");
     };
     const double milliseconds = oscillator * 1000;
-    const double period = oscillator * CountsPerPeriod;
+    const double period = oscillator * countsPerPeriod;
     const double pulse = static_cast<double>(pattern) * oscillator;
 
     RealTiming timing;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "calc/entry.h"
 #include "calc/numbertext.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,11 +18,12 @@ struct RealTiming {
 };
 
 // `r2Text` and `potText` in kilohms, `capacitorText` in nanofarads, read with either
-// separator. `pattern`: bit k-1 set when output Qk is marked "On" (0 to 8191).
-// `constanteK4060` must be finite and positive.
+// separator. `pattern`: bit k-1 set when stage k is marked "On" (outputs Q1 to Q13: 0 to 8191).
+// `constanteK4060` must be finite and positive. `countsPerPeriod`: 2^14, or 2^S with a second counter.
 RealTiming realTiming(std::string_view r2Text, std::string_view potText,
-                      std::string_view capacitorText, int pattern, double constanteK4060,
-                      int modeAffichage, char separator, Notation notation = Notation::French);
+                      std::string_view capacitorText, std::uint64_t pattern, double constanteK4060,
+                      int modeAffichage, char separator, Notation notation = Notation::French,
+                      double countsPerPeriod = CountsPerPeriod);
 
 // Series resistor Rs (kilohms) the real timing suggests for a total resistance in kilohms.
 double seriesResistor(double totalKilohms);

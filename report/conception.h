@@ -21,10 +21,12 @@ struct Conception {
     calc::Tolerances tolerances;  // percent
     struct Parts {
         QString C2, talon, potentiometre; // zone C's fields: nanofarads, kilohms
-        std::vector<int> sorties;         // outputs marked "On", increasing
+        std::vector<int> sorties;         // stages marked "On", increasing (outputs Q1 to Q13 alone)
         bool operator==(const Parts &) const = default;
     };
     std::optional<Parts> composants; // none when saved before any conversion
+    // "montage" of format version 2: the "Longue durée" window's design; none: the main window's.
+    std::optional<calc::Cascade> montage;
     QString note;
     QJsonObject autres; // keys this version does not know: written back as they came
 

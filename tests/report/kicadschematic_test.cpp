@@ -89,7 +89,7 @@ TEST_P(KicadSchematic, PassesKicadsChecksWithTheCircuitsNets)
     const SchematicCase &c = GetParam();
     const calc::RealDesign design{
         .T = 3600, .T1 = 2, .talonText = c.talon, .potentiometerText = c.potentiometer, .capacitorText = c.capacitor,
-        .pattern = c.pattern, .tolerances = {},
+        .pattern = static_cast<std::uint64_t>(c.pattern), .cascade = {}, .tolerances = {},
         .shown = calc::realTiming(c.talon, c.potentiometer, c.capacitor, c.pattern, 2.8e-6, 4, '.')};
     const report::KicadTitle title{c.title, c.note, QDate(2025, 3, 14)};
     const QTemporaryDir dir;
