@@ -4,18 +4,32 @@
 #include "calc/tables.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace calc {
 
 namespace {
 
-constexpr int HalfPeriod = 8192; // counts before Q14 first rises
-constexpr int AllOutputs = (1 << OutputCount) - 1;
 // Beyond these, two periods and the zoom's scale would leave the range of a double.
 constexpr double ShortestP = 1e-200;
 constexpr double LongestT = 1e200;
+
+// The smallest count from `count` on that has every bit of `mask`: `count` itself, or the
+// count that keeps its bits above some clear bit, sets that bit and below it only the mask's.
+std::uint64_t nextSuperset(std::uint64_t count, std::uint64_t mask)
+{
+    if ((count & mask) == mask)
+        return count;
+    for (int bit = 0; bit < 64; ++bit) {
+        const std::uint64_t one = std::uint64_t{1} << bit, below = one - 1;
+        if (count & one)
+            continue;
+        const std::uint64_t kept = count & ~below & ~one;
+        if ((kept & mask & ~below & ~one) == (mask & ~below & ~one))
+            return kept | one | (mask & below);
+    }
+    return ~std::uint64_t{0};
+}
 
 // A lane that repeats: high over [first, second] counts from the start of each repetition.
 struct Repeat {
@@ -55,6 +69,32 @@ public:
             k += 1;
         }
     }
+    // Every run of counts, in periods of 2^`top` counts from 0, that holds all the stages of
+    // `mask` high: runs as long as the lowest stage's half period. Made as they come into the
+    // window, as a period of 28 stages may hold millions.
+    void supersets(std::uint64_t mask, int top, bool dense)
+    {
+        const double length = std::ldexp(1.0, top);
+        const std::uint64_t block = mask & -mask, end = std::uint64_t{1} << top;
+        double k = std::max(0.0, std::floor(m_from / m_P / length));
+        while (!full()) {
+            const double base = k * length;
+            if (!(base * m_P < m_to))
+                return;
+            // The block where the window starts: the runs before it are cut away.
+            const double skipped = std::clamp(std::floor(m_from / m_P - base), 0.0, length);
+            std::uint64_t count = nextSuperset(static_cast<std::uint64_t>(skipped) & ~(block - 1), mask);
+            for (; count < end && !full(); count = nextSuperset(count + block, mask)) {
+                const double begin = base + static_cast<double>(count);
+                if (!(begin * m_P < m_to))
+                    return;
+                add(begin, begin + static_cast<double>(block), dense);
+            }
+            if (!((k + 1) * length > base))
+                return; // counts beyond the whole numbers a double holds
+            k += 1;
+        }
+    }
     std::vector<Interval> take() { return std::move(m_out); }
 
 private:
@@ -62,19 +102,6 @@ private:
     std::size_t m_limit;
     std::vector<Interval> m_out;
 };
-
-// The counts, over one period T, at which every output of `mask` is high: runs as long as the
-// lowest output's half period, and never two runs closer than that.
-Repeat diodeRuns(int mask)
-{
-    const int low = std::countr_zero(static_cast<unsigned>(mask));
-    const int top = static_cast<int>(CountsPerPeriod) >> low;
-    const int high = mask >> low;
-    Repeat runs{0, CountsPerPeriod, {}};
-    for (int j = high; j < top; j = (j + 1) | high) // the supersets of `high`, increasing
-        runs.high.emplace_back(std::ldexp(j, low), std::ldexp(j + 1, low));
-    return runs;
-}
 
 } // namespace
 
@@ -84,6 +111,13 @@ double largestRuledResistance()
     return std::min(1000.0, seriesResistor(1000) / 2);
 }
 
+bool Chronogram::hasPin(int stage) const
+{
+    if (cascade)
+        return stage >= 1 && stage <= top && stageHasPin(cascade->counter, stage);
+    return stage >= 1 && stage <= 14 && !isPinless(stage);
+}
+
 Chronogram chronogram(const RealDesign &design)
 {
     Chronogram c;
@@ -91,14 +125,16 @@ Chronogram chronogram(const RealDesign &design)
     c.Mode_Affichage = design.Mode_Affichage;
     c.separator = design.separator;
     c.notation = design.notation;
-    c.marks = design.pattern & AllOutputs;
-    for (int m = 1; m <= OutputCount; ++m)
-        if ((c.marks >> (m - 1) & 1) && !isPinless(m))
-            c.wired |= 1 << (m - 1);
+    c.top = design.topStage();
+    c.cascade = design.cascade;
+    c.marks = design.pattern & ((std::uint64_t{1} << (c.top - 1)) - 1);
+    for (int m = 1; m < c.top; ++m)
+        if ((c.marks >> (m - 1) & 1) && c.hasPin(m))
+            c.wired |= std::uint64_t{1} << (m - 1);
     const double P = design.oscillatorPeriod();
-    if (P >= ShortestP && P * CountsPerPeriod <= LongestT) {
+    if (P >= ShortestP && std::ldexp(P, c.top) <= LongestT) {
         c.P = P;
-        const double longest = design.capacitance() * largestRuledResistance() * design.K * CountsPerPeriod;
+        const double longest = std::ldexp(design.capacitance() * largestRuledResistance() * design.K, c.top);
         c.longestPeriod = std::isfinite(longest) ? longest : 0;
     }
     return c;
@@ -107,10 +143,10 @@ Chronogram chronogram(const RealDesign &design)
 std::vector<Lane> lanes(const Chronogram &chronogram)
 {
     std::vector<Lane> all{{Signal::Oscillator, 0}};
-    for (int m = 1; m <= OutputCount; ++m)
+    for (int m = 1; m < chronogram.top; ++m)
         if (chronogram.marks >> (m - 1) & 1)
             all.push_back({Signal::Output, m});
-    all.push_back({Signal::Output, OutputCount + 1});
+    all.push_back({Signal::Output, chronogram.top});
     all.push_back({Signal::DiodeLine, 0});
     all.push_back({Signal::Led, 0});
     return all;
@@ -134,7 +170,7 @@ std::vector<Interval> highIntervals(const Chronogram &c, Lane lane, double from,
             window.repeat({0, 1, {{0.5, 1}}}, false);
         break;
     case Signal::Output: {
-        const double half = std::ldexp(1.0, std::clamp(lane.output, 1, OutputCount + 1) - 1);
+        const double half = std::ldexp(1.0, std::clamp(lane.output, 1, c.top) - 1);
         if (half < counts)
             window.whole(true);
         else
@@ -147,25 +183,26 @@ std::vector<Interval> highIntervals(const Chronogram &c, Lane lane, double from,
             break;
         }
         // Outputs faster than the resolution only chop the runs of the slower ones.
-        int slow = 0;
-        for (int bit = 0; bit < OutputCount; ++bit)
+        std::uint64_t slow = 0;
+        for (int bit = 0; bit < c.top; ++bit)
             if ((c.wired >> bit & 1) && std::ldexp(1.0, bit) >= counts)
-                slow |= 1 << bit;
+                slow |= std::uint64_t{1} << bit;
         if (slow == 0)
             window.whole(true);
         else
-            window.repeat(diodeRuns(slow), slow != c.wired);
+            window.supersets(slow, c.top, slow != c.wired);
         break;
     }
     case Signal::Led:
         if (c.wired == 0)
             break; // reset for good: never lit
-        if (HalfPeriod - c.wired < counts) {
+        const double half = std::ldexp(1.0, c.top - 1), wired = static_cast<double>(c.wired);
+        if (half - wired < counts) {
             window.whole(true);
             break;
         }
-        window.add(0, c.wired, false); // set at power-on
-        window.repeat({HalfPeriod, CountsPerPeriod, {{0, static_cast<double>(c.wired)}}}, false);
+        window.add(0, wired, false); // set at power-on
+        window.repeat({half, 2 * half, {{0, wired}}}, false);
         break;
     }
     return window.take();

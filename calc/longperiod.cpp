@@ -25,32 +25,12 @@ double outsideFilmRange(double C)
     return C < SmallestFilm ? SmallestFilm / C : C > LargestFilm ? C / LargestFilm : 1;
 }
 
-// The count nearest `x` whose bits all lie on pinned stages below `top`, at least 1; a tie takes
-// the smaller; 0 when no stage below `top` has a pin.
-std::uint64_t nearestCount(SecondCounter counter, int top, double x)
+// The stages below `top` that bring out a pin, as calc::countsAround takes them.
+std::uint64_t pinnedBelow(SecondCounter counter, int top)
 {
-    // The largest such count not above x: taking a stage whenever it fits is best, as every stage
-    // weighs more than all the stages below it together.
-    std::uint64_t below = 0;
-    for (int s = top - 1; s >= 1; --s)
-        if (stageHasPin(counter, s) && static_cast<double>(below) + weight(s) <= x)
-            below |= std::uint64_t{1} << (s - 1);
-    // The smallest count above x keeps the bits of `below` above some free pinned stage, sets it
-    // and clears the rest.
-    std::uint64_t above = 0;
-    for (int s = 1; s < top; ++s) {
-        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
-        if (!stageHasPin(counter, s) || (below & bit))
-            continue;
-        const std::uint64_t candidate = (below & ~(2 * bit - 1)) | bit;
-        if (above == 0 || candidate < above)
-            above = candidate;
-    }
-    if (below == 0)
-        return above;
-    if (above == 0)
-        return below;
-    return static_cast<double>(above) - x < x - static_cast<double>(below) ? above : below;
+    RealDesign design;
+    design.cascade = Cascade{counter, top};
+    return pinnedStages(design);
 }
 
 double finestWeight(SecondCounter counter, int top)
@@ -71,7 +51,7 @@ int proposedStage(const LongEntry &entry)
         if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
             continue;
         const double P = entry.T / std::ldexp(1.0, s);
-        const double pulse = static_cast<double>(nearestCount(entry.counter, s, entry.T1 / P)) * P;
+        const double pulse = static_cast<double>(nearestCount(pinnedBelow(entry.counter, s), entry.T1 / P)) * P;
         const double error = std::fabs(pulse - entry.T1);
         if (best == 0 || error <= bestError * (1 + 1e-12)) {
             best = s;
@@ -119,7 +99,7 @@ LongDesign designLong(const LongEntry &entry)
         design.refusal = LongRefusal::PulseTooShort;
         return design;
     }
-    design.marks = nearestCount(entry.counter, design.stage, entry.T1 / design.P);
+    design.marks = nearestCount(pinnedBelow(entry.counter, design.stage), entry.T1 / design.P);
 
     RealDesign wanted;
     wanted.T = entry.T;

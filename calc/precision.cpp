@@ -19,8 +19,6 @@ constexpr int CapacitorDecades = 5; // capacitors from 0.1 to 820 nF, then 1000 
 constexpr double SmallestCapacitor = 0.47; // nanofarads
 constexpr double LargestCapacitor = 1000;
 constexpr std::size_t SolutionCount = 5;
-// Weights of the outputs with a pin: Q4 to Q10, Q12, Q13.
-constexpr std::array<int, 9> PinnedWeights = {8, 16, 32, 64, 128, 256, 512, 2048, 4096};
 // Periods beyond this are nonsense: refusing them keeps every product below finite.
 constexpr double LargestPeriod = 1e200;
 
@@ -114,21 +112,10 @@ namespace {
 
 std::array<PulseChoice, 2> nearestPulses(const RealDesign &design, double oscillator)
 {
-    const double wanted = design.T1 / oscillator; // oscillator periods
-    int below = 0, above = 0;
-    for (unsigned subset = 1; subset < (1u << PinnedWeights.size()); ++subset) {
-        int n = 0;
-        for (std::size_t bit = 0; bit < PinnedWeights.size(); ++bit)
-            if (subset & (1u << bit))
-                n += PinnedWeights[bit];
-        if (n <= wanted && n > below)
-            below = n;
-        if (n > wanted && (above == 0 || n < above))
-            above = n;
-    }
+    const CountsAround counts = countsAround(pinnedStages(design), design.T1 / oscillator);
     std::array<PulseChoice, 2> pulses;
     for (std::size_t i = 0; i < 2; ++i) {
-        const int n = i == 0 ? below : above;
+        const std::uint64_t n = i == 0 ? counts.below : counts.above;
         if (n == 0)
             continue;
         pulses[i].n = n;
@@ -150,6 +137,7 @@ std::vector<Solution> otherSolutions(const RealDesign &design)
     if (!(design.T > 0))
         return {};
     const std::vector<double> talons = seriesMantissas(design.Pas_Serie);
+    const double counts = design.countsPerPeriod();
     for (int capacitorDecade = -1; capacitorDecade < CapacitorDecades - 1; ++capacitorDecade)
         for (std::size_t i = 1; i < Table_Condensateurs.size() && Table_Condensateurs[i] > 0; ++i) {
             const double capacitorMantissa = Table_Condensateurs[i];
@@ -162,7 +150,7 @@ std::vector<Solution> otherSolutions(const RealDesign &design)
                     if (!rangeOk(talon) || !startsOk(talon) || !seriesResistorOk(talon))
                         continue;
                     // The order of zone D's products, so an applied solution shows this T.
-                    const double T = C2 * talon * design.K * CountsPerPeriod;
+                    const double T = C2 * talon * design.K * counts;
                     const std::optional<double> error = percentError(T, design.T);
                     // Products equal on paper (3.3 x 1.0 and 1.5 x 2.2) may differ in the last
                     // bit: they are ranked on the product of the tenths, the same double for
@@ -172,7 +160,7 @@ std::vector<Solution> otherSolutions(const RealDesign &design)
                     for (; tenths % 10 == 0; tenths /= 10)
                         ++exponent;
                     const double paper = scaled(static_cast<double>(tenths) / 10, exponent + 1);
-                    const std::optional<double> rank = percentError(paper * design.K * CountsPerPeriod, design.T);
+                    const std::optional<double> rank = percentError(paper * design.K * counts, design.T);
                     if (error && rank)
                         found.push_back({{C2, talon, T, *error}, std::fabs(*rank)});
                 }
@@ -246,7 +234,7 @@ Precision assessPrecision(const RealDesign &design, const Tolerances &tolerances
     result.statisticalT = spread(result.T_reel, 1 - statistical, 1 + statistical);
     result.statisticalT1 = spread(result.T1_reel, 1 - statistical, 1 + statistical);
 
-    result.trimmer = adviseTrimmer(design, t, C, CountsPerPeriod);
+    result.trimmer = adviseTrimmer(design, t, C, design.countsPerPeriod());
     result.pulses = nearestPulses(design, oscillator);
     result.solutions = otherSolutions(design);
     result.rules = dataSheetRules(R, C);
@@ -260,7 +248,8 @@ std::optional<double> trimmerToBuy(const RealDesign &design)
     if (!(setting > 0))
         return std::nullopt;
     if (design.hasParts() && design.realPeriod() <= LargestPeriod) {
-        const TrimmerAdvice advice = adviseTrimmer(design, design.tolerances, design.capacitance(), CountsPerPeriod);
+        const TrimmerAdvice advice = adviseTrimmer(design, design.tolerances, design.capacitance(),
+                                                        design.countsPerPeriod());
         if (advice.verdict == TrimmerAdvice::Verdict::Found && advice.trimmer >= setting)
             return advice.trimmer;
     }
@@ -268,13 +257,57 @@ std::optional<double> trimmerToBuy(const RealDesign &design)
     return trimmer == Trimmers.end() ? std::nullopt : std::optional(*trimmer);
 }
 
-std::vector<int> outputsOf(int n)
+std::vector<int> outputsOf(std::uint64_t n)
 {
-    std::vector<int> outputs;
-    for (int output = 1; output <= OutputCount; ++output)
-        if (n & (1 << (output - 1)))
-            outputs.push_back(output);
-    return outputs;
+    std::vector<int> stages;
+    for (int stage = 1; stage <= 64; ++stage)
+        if (n >> (stage - 1) & 1)
+            stages.push_back(stage);
+    return stages;
+}
+
+CountsAround countsAround(std::uint64_t stages, double x)
+{
+    if (std::isnan(x))
+        return {};
+    // The largest count not above x: taking a stage whenever it fits is best, as every stage
+    // weighs more than all the stages below it together.
+    CountsAround counts;
+    for (int s = 64; s >= 1; --s) {
+        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
+        if ((stages & bit) && static_cast<double>(counts.below) + static_cast<double>(bit) <= x)
+            counts.below |= bit;
+    }
+    // The smallest count above x keeps the bits of `below` above some free stage, sets it and
+    // clears the rest.
+    for (int s = 1; s <= 64; ++s) {
+        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
+        if (!(stages & bit) || (counts.below & bit))
+            continue;
+        const std::uint64_t candidate = (counts.below & ~(2 * bit - 1)) | bit;
+        if (counts.above == 0 || candidate < counts.above)
+            counts.above = candidate;
+    }
+    return counts;
+}
+
+std::uint64_t nearestCount(std::uint64_t stages, double x)
+{
+    const auto [below, above] = countsAround(stages, x);
+    if (below == 0)
+        return above;
+    if (above == 0)
+        return below;
+    return static_cast<double>(above) - x < x - static_cast<double>(below) ? above : below;
+}
+
+std::uint64_t pinnedStages(const RealDesign &design)
+{
+    std::uint64_t stages = 0;
+    for (int s = 1; s < design.topStage(); ++s)
+        if (design.stageHasPin(s))
+            stages |= std::uint64_t{1} << (s - 1);
+    return stages;
 }
 
 std::string formatPercent(double percent, char separator)

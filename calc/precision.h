@@ -4,6 +4,7 @@
 #include "calc/words.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,10 +34,10 @@ struct TrimmerAdvice {
     Spread sweep;       // T with the trimmer from 0 to P
 };
 
-// A pulse the pinned outputs can make: n oscillator periods, n the sum of the outputs' weights,
-// which is also the pattern of their marks.
+// A pulse the pinned stages below the top stage can make: n oscillator periods, n the sum of the
+// stages' weights, which is also the pattern of their marks.
 struct PulseChoice {
-    int n = 0; // 0: no such pulse
+    std::uint64_t n = 0; // 0: no such pulse
     double T1 = 0;               // seconds
     std::optional<double> error; // percent of the wanted T1
 };
@@ -93,8 +94,19 @@ std::optional<double> percentError(double real, double wanted);
 // trimmer that does; none when the design has no trimmer or no standard trimmer reaches it.
 std::optional<double> trimmerToBuy(const RealDesign &design);
 
-// Output numbers (4 to 13) whose weights add up to `n`.
-std::vector<int> outputsOf(int n);
+// Stage numbers (1 to 64), increasing, whose weights add up to `n`: Q4 to Q13 on the CD4060 alone.
+std::vector<int> outputsOf(std::uint64_t n);
+
+// The counts of oscillator periods the stages of `stages` (bit s-1: stage s) make, nearest `x`:
+// the largest not above x and the smallest above it, 0 where there is none (both for a NaN).
+struct CountsAround {
+    std::uint64_t below = 0, above = 0;
+};
+CountsAround countsAround(std::uint64_t stages, double x);
+// The nearer of the two, a tie taking the smaller; 0 when `stages` is empty.
+std::uint64_t nearestCount(std::uint64_t stages, double x);
+// The stages with a pin below the design's top stage: those a diode can mark.
+std::uint64_t pinnedStages(const RealDesign &design);
 
 // The "K4060" value (K x 10^8, four significant digits) that makes the design's real period
 // equal `measuredT` seconds; none when the measure or the design cannot give one.

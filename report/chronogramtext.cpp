@@ -1,5 +1,7 @@
 #include "report/chronogram.h"
 
+#include "report/precisiontext.h"
+
 #include "calc/chronogram.h"
 #include "calc/precision.h"
 #include "calc/tables.h"
@@ -29,9 +31,12 @@ QStringList chronogramSection(const calc::RealDesign &design)
         if (lane.signal != calc::Signal::Output)
             continue;
         const double period = calc::outputPeriod(c, lane.output);
-        QString line = Chronogramme::tr("    Q%1 : premier front à %2 s, période %3 s")
-                           .arg(QString::fromStdString(std::to_string(lane.output)), seconds(period / 2), seconds(period));
-        if (lane.output <= calc::OutputCount && calc::isPinless(lane.output))
+        QString line = c.cascade ? Chronogramme::tr("    %1 : premier front à %2 s, période %3 s")
+                                       .arg(stageName(c.cascade, lane.output), seconds(period / 2), seconds(period))
+                                 : Chronogramme::tr("    Q%1 : premier front à %2 s, période %3 s")
+                                       .arg(QString::fromStdString(std::to_string(lane.output)), seconds(period / 2),
+                                            seconds(period));
+        if (lane.output < c.top && !c.hasPin(lane.output))
             line += Chronogramme::tr(" (sans broche : hors de la ligne des diodes)");
         lines << line;
     }

@@ -48,12 +48,43 @@ QString ruleLine(calc::RuleId id, char separator, const QString &verdict)
 
 } // namespace
 
-QString outputList(int n)
+namespace {
+
+// Which counter a stage belongs to, as the drawing and the lists name it.
+QString counterLabel(const std::optional<calc::Cascade> &cascade, int stage)
 {
-    QStringList names;
-    for (int output : calc::outputsOf(n))
-        names << QStringLiteral("Q%1").arg(output);
-    return names.join(QStringLiteral(", "));
+    if (stage <= 14 || !cascade)
+        return QStringLiteral("CD4060");
+    if (cascade->counter == calc::SecondCounter::CD4060)
+        return Precision::tr("second CD4060");
+    return QLatin1String(calc::counterName(cascade->counter));
+}
+
+// The stage's number on its own counter.
+int ownNumber(const std::optional<calc::Cascade> &cascade, int stage) { return cascade && stage > 14 ? stage - 14 : stage; }
+
+} // namespace
+
+QString stageName(const std::optional<calc::Cascade> &cascade, int stage)
+{
+    if (!cascade)
+        return QStringLiteral("Q%1").arg(stage);
+    return Precision::tr("Q%1 (%2)").arg(ownNumber(cascade, stage)).arg(counterLabel(cascade, stage));
+}
+
+QString outputList(std::uint64_t n, const std::optional<calc::Cascade> &cascade)
+{
+    std::array<QStringList, 2> names; // the CD4060's, the second counter's
+    for (int stage : calc::outputsOf(n))
+        names[cascade && stage > 14 ? 1 : 0] << QStringLiteral("Q%1").arg(ownNumber(cascade, stage));
+    if (!cascade)
+        return names[0].join(QStringLiteral(", "));
+    QStringList groups;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (!names[i].isEmpty())
+            groups << Precision::tr("%1 : %2").arg(counterLabel(cascade, i == 0 ? 1 : 15),
+                                                   names[i].join(QStringLiteral(", ")));
+    return groups.size() == 2 ? Precision::tr("%1 ; %2").arg(groups[0], groups[1]) : groups.value(0);
 }
 
 QString calibrationRefusal(char separator)
@@ -135,7 +166,7 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
         }
         const QString found = i == 0 ? Precision::tr("En dessous : n = %1 (%2), T1 = %3 s, %4")
                                      : Precision::tr("Au-dessus : n = %1 (%2), T1 = %3 s, %4");
-        texts.pulses[i] = found.arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
+        texts.pulses[i] = found.arg(QString::number(pulse.n), outputList(pulse.n, design.cascade), number.seconds(pulse.T1),
                                     number.percent(pulse.error));
     }
     for (std::size_t i = 0; ok && i < p.solutions.size() && i < texts.solutions.size(); ++i) {
@@ -144,7 +175,7 @@ PrecisionTexts precisionTexts(const calc::Precision &p, const calc::RealDesign &
                               number.general(s.talon) + QStringLiteral(" kΩ"),
                               number.seconds(s.T) + QStringLiteral(" s"), number.percent(s.error)};
     }
-    if (design.T > calc::LongPeriodAlarm)
+    if (design.T > calc::LongPeriodAlarm && !design.cascade)
         texts.longPeriod = longPeriodHint();
     for (std::size_t i = 0; i < texts.rules.size(); ++i)
         texts.rules[i] = ruleLine(calc::AllRules[i], design.separator, ok ? ruleVerdict(p.rules[i]) : Dash);
@@ -177,7 +208,7 @@ QStringList precisionSection(const calc::Precision &p, const calc::Road &road, c
     for (const calc::PulseChoice &pulse : p.pulses)
         if (pulse.n > 0)
             lines << Indent + Precision::tr("Pulse réalisable : n = %1 (%2), T1 = %3 s, %4")
-                                  .arg(QString::number(pulse.n), outputList(pulse.n), number.seconds(pulse.T1),
+                                  .arg(QString::number(pulse.n), outputList(pulse.n, design.cascade), number.seconds(pulse.T1),
                                        number.percent(pulse.error));
     for (const calc::Solution &s : p.solutions)
         lines << Indent + Precision::tr("Autre solution : C2 = %1 nF, talon %2 kΩ, T = %3 s, %4")

@@ -2,6 +2,7 @@
 
 #include "report/result.h"
 
+#include "calc/cascade.h"
 #include "calc/precision.h"
 #include "calc/road.h"
 
@@ -9,6 +10,8 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 namespace report {
 
@@ -21,7 +24,8 @@ struct PrecisionTexts {
     std::array<QString, 2> pulses;                   // below, above
     std::array<std::array<QString, 4>, 5> solutions; // C2, talon, T, error; empty past the last
     std::array<QString, 4> rules;                    // "caption : respectée"
-    QString longPeriod; // where a second counter is the way, for a T beyond alarm 4; else empty
+    // Where a second counter is the way, for a T beyond alarm 4 on the CD4060 alone; else empty.
+    QString longPeriod;
 };
 
 // For a T beyond alarm 4: a second counter keeps the circuit within its rules, and where to find it.
@@ -41,7 +45,12 @@ QStringList precisionSection(const calc::Precision &precision, const calc::Road 
 // window and the command line say the same.
 QString calibrationRefusal(char separator);
 
-// "Q4, Q12": the outputs whose weights make `n`.
-QString outputList(int n);
+// "Q4, Q12": the stages whose weights make `n`; with a second counter, grouped by counter:
+// "CD4060 : Q4, Q12 ; CD4040 : Q6".
+QString outputList(std::uint64_t n, const std::optional<calc::Cascade> &cascade);
+
+// A stage of the design as a drawing names it: "Q5" on the CD4060 alone; with a second counter,
+// the counter's own output and the counter: "Q5 (CD4060)", "Q6 (CD4040)".
+QString stageName(const std::optional<calc::Cascade> &cascade, int stage);
 
 } // namespace report

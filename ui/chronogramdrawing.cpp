@@ -2,6 +2,8 @@
 
 #include "ui/pagetext.h"
 
+#include "report/precisiontext.h"
+
 #include "calc/numbertext.h"
 #include "calc/precision.h"
 #include "calc/tables.h"
@@ -122,6 +124,9 @@ QString ChronogramPainter::laneName(calc::Lane lane) const
     case calc::Signal::Oscillator:
         return tr("Oscillateur");
     case calc::Signal::Output:
+        if (c.cascade)
+            return alarming(lane) ? tr("%1, sans broche").arg(report::stageName(c.cascade, lane.output))
+                                  : report::stageName(c.cascade, lane.output);
         return alarming(lane) ? tr("Q%1 (sans broche)").arg(lane.output) : QStringLiteral("Q%1").arg(lane.output);
     case calc::Signal::DiodeLine:
         return tr("Ligne des diodes");
@@ -134,16 +139,16 @@ QString ChronogramPainter::laneName(calc::Lane lane) const
 bool ChronogramPainter::alarming(calc::Lane lane) const
 {
     if (lane.signal == calc::Signal::Output)
-        return lane.output <= calc::OutputCount && calc::isPinless(lane.output);
+        return lane.output < c.top && !c.hasPin(lane.output);
     return lane.signal != calc::Signal::Oscillator && c.wired == 0;
 }
 
 QStringList ChronogramPainter::notes() const
 {
     QStringList pinless;
-    for (int m = 1; m <= calc::OutputCount; ++m)
-        if ((c.marks >> (m - 1) & 1) && calc::isPinless(m))
-            pinless << QString::fromStdString("Q" + std::to_string(m));
+    for (int m = 1; m < c.top; ++m)
+        if ((c.marks >> (m - 1) & 1) && !c.hasPin(m))
+            pinless << report::stageName(c.cascade, m);
     QStringList lines;
     if (c.marks == 0)
         lines << tr("Aucune sortie marquée « On » : la ligne des diodes reste haute, la bascule à zéro "
@@ -152,10 +157,15 @@ QStringList ChronogramPainter::notes() const
         lines << tr("Aucune sortie marquée n'a de broche (%1) : la ligne des diodes reste haute et la LED "
                     "éteinte.")
                      .arg(pinless.join(QStringLiteral(", ")));
+    else if (!pinless.isEmpty() && c.cascade)
+        lines << tr("%1 : pas de broche, donc pas de diode ; le pulse réel dure %2, non les %3 du calcul.")
+                     .arg(pinless.join(QStringLiteral(", ")), seconds(c.pulse()),
+                          seconds(static_cast<double>(c.marks) * c.P));
     else if (!pinless.isEmpty())
         lines << tr("%1 : pas de broche sur le CD4060, donc pas de diode ; le pulse réel dure %2, non les "
                     "%3 de la zone D.")
-                     .arg(pinless.join(QStringLiteral(", ")), seconds(c.pulse()), seconds(c.marks * c.P));
+                     .arg(pinless.join(QStringLiteral(", ")), seconds(c.pulse()),
+                          seconds(static_cast<double>(c.marks) * c.P));
     return lines;
 }
 
@@ -248,7 +258,7 @@ void ChronogramPainter::lane(const View &v, calc::Lane lane, double top)
         pageText(p, {box.center().x(), box.center().y() + metrics.ascent() * 0.35}, text, inside, ink, 0);
     };
     if (lane.signal == calc::Signal::Oscillator) {
-        // One cycle in 16384 of a period: a band, never its cycles.
+        // One cycle in 2^14 or more of a period: a band, never its cycles.
         p.fillRect(QRectF(v.x0, high, v.x1 - v.x0, low - high), Band);
         p.setPen(QPen(ink, 2));
         p.drawLine(QPointF(v.x0, high), QPointF(v.x1, high));
@@ -368,7 +378,9 @@ void ChronogramPainter::paint()
         tr("Mise sous tension, puis deux périodes T"),
         c.wired ? tr("Le deuxième pulse, T/2 après la mise sous tension : il finit quand toutes les sorties à diode "
                      "sont hautes")
-                : tr("Le premier front de Q14, T/2 après la mise sous tension")};
+                : c.cascade ? tr("Le premier front de %1, T/2 après la mise sous tension")
+                                  .arg(report::stageName(c.cascade, c.top))
+                            : tr("Le premier front de Q14, T/2 après la mise sous tension")};
     std::array<double, 2> captionHeights{};
     for (std::size_t i = 0; i < captions.size(); ++i)
         captionHeights[i] = paragraph(0, captions[i], captionFont, Ink, false) + 16;
@@ -399,8 +411,9 @@ void ChronogramPainter::paint()
         return v;
     };
     const View overview = place(0, y, 0, 2 * T);
-    const double half = T / 2, margin = c.wired ? std::max(c.wired / 4.0, static_cast<double>(c.wired & -c.wired)) : 1024;
-    const View zoom = place(1, overview.bottom + ViewGap, half - margin * c.P, half + (c.wired + margin) * c.P);
+    const double wired = static_cast<double>(c.wired);
+    const double half = T / 2, margin = c.wired ? std::max(wired / 4, static_cast<double>(c.wired & -c.wired)) : 1024;
+    const View zoom = place(1, overview.bottom + ViewGap, half - margin * c.P, half + (wired + margin) * c.P);
 
     // Where the zoom comes from, shaded in both views and joined.
     const double zoomLeft = overview.x(zoom.from), zoomRight = std::max(overview.x(zoom.to), zoomLeft + 6);

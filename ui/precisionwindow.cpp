@@ -186,6 +186,7 @@ void PrecisionWindow::createPulses(QWidget *column)
     for (int i = 0; i < 2; ++i) {
         const auto at = static_cast<std::size_t>(i);
         m_Pulse[at] = makeLabel(indexed("Pulse", i));
+        m_Pulse[at]->setWordWrap(true); // the stages of two counters make a long list
         m_AppliquerPulse[at] = makeApplyButton(indexed("AppliquerPulse", i));
         layout->addWidget(m_Pulse[at], i, 0);
         layout->addWidget(m_AppliquerPulse[at], i, 1);

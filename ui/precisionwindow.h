@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 class NumericKeyFilter;
@@ -35,7 +36,7 @@ Q_SIGNALS:
     void tolerancesChanged(const calc::Tolerances &tolerances);
     // Texts in kilohms and nanofarads, written with the design's separator.
     void resistancesApplied(const QString &talon, const QString &potentiometer);
-    void patternApplied(int pattern);
+    void patternApplied(std::uint64_t pattern); // bit s-1: stage s marked
     void partsApplied(const QString &capacitor, const QString &talon);
     void constantChosen(double K); // seconds per (kilohm x nanofarad)
 
@@ -89,7 +90,7 @@ private:
     std::array<std::array<QLabel *, 4>, 5> m_Solution{}; // C2, talon, T, error
     std::array<QPushButton *, 5> m_AppliquerSolution{};
     std::array<QLabel *, 4> m_Regle{};
-    QLabel *m_longueDuree = nullptr; // a second counter, for a T beyond alarm 4
+    QLabel *m_longueDuree = nullptr; // a second counter, for a T beyond alarm 4 on the CD4060 alone
     QComboBox *m_Puce = nullptr;
     QLabel *m_ConstanteUtilisee = nullptr;
     QLabel *m_LabelPuce = nullptr;
