@@ -79,8 +79,8 @@ public:
         double k = std::max(0.0, std::floor(m_from / m_P / length));
         while (!full()) {
             const double base = k * length;
-            if (!(base * m_P < m_to))
-                return;
+            if (!(base * m_P < m_to) || !(base + 1 > base))
+                return; // past the window, or counts beyond the whole numbers a double holds
             // The block where the window starts: the runs before it are cut away.
             const double skipped = std::clamp(std::floor(m_from / m_P - base), 0.0, length);
             std::uint64_t count = nextSuperset(static_cast<std::uint64_t>(skipped) & ~(block - 1), mask);

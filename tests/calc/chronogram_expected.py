@@ -6,17 +6,25 @@ oscillator period at a time (half periods for the oscillator), then the high str
 the window. Times in oscillator periods. Run it and compare with the table of the test."""
 
 PINLESS = {1, 2, 3, 11}
+# A second counter's stages without a pin (its own numbers); stage 14 + j is its Qj.
+SECOND_PINLESS = {"CD4040": set(), "CD4020": {2, 3}, "CD4060": {1, 2, 3, 11}}
+TOP, COUNTER = 14, None  # the stage that clocks the flip-flop, the second counter
+
+
+def has_pin(m):
+    return m not in PINLESS if m <= 14 else m - 14 not in SECOND_PINLESS[COUNTER]
 
 
 def wired(marks):
-    return sum(1 << (m - 1) for m in range(1, 14) if marks >> (m - 1) & 1 and m not in PINLESS)
+    return sum(1 << (m - 1) for m in range(1, TOP) if marks >> (m - 1) & 1 and has_pin(m))
 
 
 def levels(lane, marks, end, slow_from=0):
     """Level of the lane in each oscillator period up to `end` (half periods for the oscillator)."""
     n = wired(marks)
-    slow = sum(1 << b for b in range(13) if n >> b & 1 and (1 << b) >= slow_from)
+    slow = sum(1 << b for b in range(TOP) if n >> b & 1 and (1 << b) >= slow_from)
     out, q = [], 1  # the power-on pulse sets the flip-flop
+    top_before = 0
     for c in range(end):
         if lane == "osc":
             out += [0, 1]
@@ -26,8 +34,10 @@ def levels(lane, marks, end, slow_from=0):
             mask = slow if slow_from else n  # no diode at all: the pull-up holds the line high
             out.append(int(c & mask == mask))
         else:
-            if c % 16384 == 8192:
-                q = 1  # Q14 rises, D high
+            top_now = c >> (TOP - 1) & 1
+            if top_now and not top_before:
+                q = 1  # the top stage rises, D high
+            top_before = top_now
             if n and c & n == n:
                 q = 0  # the diode line resets it
             out.append(q if n else 0)
@@ -49,7 +59,7 @@ def intervals(lane, marks, lo, hi, resolution=0, limit=100):
             start = None
     # Seen at `resolution`, outputs faster than it only chop the slower ones' runs.
     n = wired(marks)
-    dense = resolution > 0 and lane == "diodes" and any(n >> b & 1 and (1 << b) < resolution for b in range(13))
+    dense = resolution > 0 and lane == "diodes" and any(n >> b & 1 and (1 << b) < resolution for b in range(TOP))
     return [(b, e, dense) for b, e in found[:limit]]
 
 
@@ -72,3 +82,18 @@ ROWS = [
 
 for name, lane, marks, lo, hi, *rest in ROWS:
     print(name, intervals(lane, marks, lo, hi, *rest))
+
+# Two counters: a CD4040 whose Q6 (stage 20) clocks the flip-flop, marks on Q4 of the CD4060 and
+# Q2 of the CD4040; a CD4020, whose Q2 has no pin, up to its Q14 (stage 28).
+TOP, COUNTER = 20, "CD4040"
+for name, lane, marks, lo, hi, *rest in [
+        ("cascade_led_two_periods", "Led", 8 | 1 << 15, 0, 1 << 21),
+        ("cascade_top_stage", "Q20", 8 | 1 << 15, 0, 1 << 21),
+        ("cascade_diodes_around_the_pulse", "diodes", 8 | 1 << 15, (1 << 19) - 20, (1 << 19) + 32800)]:
+    print(name, intervals(lane, marks, lo, hi, *rest))
+TOP, COUNTER = 28, "CD4020"
+# Stepping 2^28 counts is too long here: the window starts just before the second pulse, whose
+# counts from 2^27 on repeat those from 0, so stepping from 0 and shifting by 2^27 is the same.
+for name, lane, marks, lo, hi, shift in [
+        ("cascade_led_pinless_cd4020", "Led", 1 << 15 | 1 << 17 | 1 << 19, 0, 700000, 1 << 27)]:
+    print(name, [(b + shift, e + shift, d) for b, e, d in intervals(lane, marks, lo, hi)])

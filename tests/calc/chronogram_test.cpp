@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -12,7 +14,8 @@ using calc::Lane;
 using calc::Signal;
 
 // 150 kΩ and 1.5 nF: P = 0.63 ms.
-calc::RealDesign design(int pattern, const char *capacitor = "1.5", double K = 2.8e-6)
+calc::RealDesign design(std::uint64_t pattern, const char *capacitor = "1.5", double K = 2.8e-6,
+                        std::optional<calc::Cascade> cascade = {})
 {
     calc::RealDesign d;
     d.talonText = "150";
@@ -20,6 +23,7 @@ calc::RealDesign design(int pattern, const char *capacitor = "1.5", double K = 2
     d.capacitorText = capacitor;
     d.pattern = pattern;
     d.K = K;
+    d.cascade = cascade;
     return d;
 }
 
@@ -27,11 +31,12 @@ calc::RealDesign design(int pattern, const char *capacitor = "1.5", double K = 2
 // times in oscillator periods.
 struct IntervalCase {
     const char *name;
-    int marks;
+    std::uint64_t marks;
     Lane lane;
     double from, to, resolution;
     std::size_t limit;
     std::vector<std::array<double, 3>> expected; // begin, end, dense
+    std::optional<calc::Cascade> cascade = {};
 };
 
 class Intervals : public testing::TestWithParam<IntervalCase> {};
@@ -39,7 +44,7 @@ class Intervals : public testing::TestWithParam<IntervalCase> {};
 TEST_P(Intervals, MatchTheCircuitSteppedCountByCount)
 {
     const IntervalCase &c = GetParam();
-    const calc::Chronogram chronogram = calc::chronogram(design(c.marks));
+    const calc::Chronogram chronogram = calc::chronogram(design(c.marks, "1.5", 2.8e-6, c.cascade));
     const double P = chronogram.P;
     ASSERT_NEAR(P, 0.00063, 1e-15);
     const auto found = calc::highIntervals(chronogram, c.lane, c.from * P, c.to * P, c.resolution * P, c.limit);
@@ -54,6 +59,8 @@ TEST_P(Intervals, MatchTheCircuitSteppedCountByCount)
 const Lane Led{Signal::Led, 0}, Diodes{Signal::DiodeLine, 0};
 Lane Q(int m) { return {Signal::Output, m}; }
 constexpr std::size_t All = 100;
+const calc::Cascade CD4040At20{calc::SecondCounter::CD4040, 20}, CD4020At28{calc::SecondCounter::CD4020, 28};
+constexpr double Half28 = 1 << 27; // counts before the CD4020's Q14 first rises
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, Intervals,
@@ -76,7 +83,21 @@ INSTANTIATE_TEST_SUITE_P(
         // By hand: Q4 toggles every 8 periods, Q12's run and the LED's gaps are far longer.
         IntervalCase{"q4_finer_than_resolution", 8, Q(4), 0, 16384, 100, All, {{0, 16384, 1}}},
         IntervalCase{"led_pulse_finer_than_resolution", 8, Led, 0, 16384, 100, All, {{0, 8, 0}, {8192, 8200, 0}}},
-        IntervalCase{"before_power_on", 2048, Q(12), -5000, 3000, 0, All, {{2048, 3000, 0}}}),
+        IntervalCase{"before_power_on", 2048, Q(12), -5000, 3000, 0, All, {{2048, 3000, 0}}},
+        IntervalCase{"cascade_led_two_periods", 8 | 1 << 15, Led, 0, 1 << 21, 0, All,
+                     {{0, 32776, 0}, {524288, 557064, 0}, {1572864, 1605640, 0}}, CD4040At20},
+        IntervalCase{"cascade_top_stage", 8 | 1 << 15, Q(20), 0, 1 << 21, 0, All,
+                     {{524288, 1048576, 0}, {1572864, 2097152, 0}}, CD4040At20},
+        IntervalCase{"cascade_diodes_around_the_pulse", 8 | 1 << 15, Diodes, 524268, 557088, 0, All,
+                     {{524268, 524272, 0}, {524280, 524288, 0}, {557064, 557072, 0}, {557080, 557088, 0}},
+                     CD4040At20},
+        IntervalCase{"cascade_led_pinless_cd4020", 1 << 15 | 1 << 17 | 1 << 19, Led, Half28, Half28 + 700000, 0, All,
+                     {{Half28, Half28 + 655360, 0}}, CD4020At28},
+        // By hand: Q4 is finer than the resolution; the CD4020's Q12 (stage 26) is high every
+        // other 2^25 counts.
+        IntervalCase{"cascade_diodes_coarse_28_stages", 8 | 1 << 25, Diodes, 0, 1 << 28, 100, All,
+                     {{1 << 25, 1 << 26, 1}, {3 << 25, 1 << 27, 1}, {5 << 25, 3 << 26, 1}, {7 << 25, 1 << 28, 1}},
+                     CD4020At28}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Chronogram, WiresOnlyMarksWithAPinAndKnowsItsLimits)
@@ -90,6 +111,16 @@ TEST(Chronogram, WiresOnlyMarksWithAPinAndKnowsItsLimits)
         outputs.push_back(lane.signal == Signal::Output ? lane.output : -static_cast<int>(lane.signal));
     EXPECT_EQ(outputs, (std::vector<int>{0, 1, 3, 4, 11, 12, 14, -2, -3}));
     EXPECT_NEAR(calc::outputPeriod(c, 12), 4096 * 0.00063, 1e-12);
+
+    // A CD4020 up to its Q14 (stage 28): its Q2 (stage 16) has no pin, marks from the top up do not count.
+    const calc::Chronogram cascade =
+        calc::chronogram(design(8 | 1 << 15 | 1 << 19 | 1 << 27 | std::uint64_t{1} << 40, "1.5", 2.8e-6, CD4020At28));
+    EXPECT_EQ(cascade.wired, 8 | 1 << 19);
+    EXPECT_NEAR(cascade.period(), 268435456 * 0.00063, 1e-6);
+    outputs.clear();
+    for (const Lane &lane : calc::lanes(cascade))
+        outputs.push_back(lane.signal == Signal::Output ? lane.output : -static_cast<int>(lane.signal));
+    EXPECT_EQ(outputs, (std::vector<int>{0, 4, 16, 20, 28, -2, -3}));
 
     // Nothing to draw without parts, or where two periods leave a double's range.
     EXPECT_EQ(calc::chronogram(design(8, "0")).P, 0);
@@ -107,8 +138,9 @@ TEST(Chronogram, TotalOnDesignsAtTheEdges)
     const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
     for (const char *capacitor : {"1.5", "1e-280", "1e190", "0.000001", "1e9"})
         for (double K : {2.8e-6, 1e-30, 1e30})
-            for (int marks : {0, 8, 1024, 8191, -1, 1 << 20}) {
-                const calc::Chronogram c = calc::chronogram(design(marks, capacitor, K));
+            for (int marks : {0, 8, 1024, 8191, -1, 1 << 20})
+            for (const auto &cascade : {std::optional<calc::Cascade>{}, std::optional{CD4020At28}}) {
+                const calc::Chronogram c = calc::chronogram(design(static_cast<std::uint64_t>(marks), capacitor, K, cascade));
                 for (const Lane &lane : calc::lanes(c))
                     for (const auto &[from, to] : {std::pair{0.0, 2 * c.period()}, {c.period() / 3, c.period() / 2},
                                                    {-1.0, inf}, {nan, 1.0}, {1e300, 1e301}})

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -14,7 +16,7 @@ struct PrecisionCase {
     const char *name;
     double T, T1;
     const char *talon, *pot, *C;
-    int pattern;
+    std::uint64_t pattern;
     int Pas_Serie;
     double K;
     calc::Tolerances tolerances;
@@ -23,10 +25,12 @@ struct PrecisionCase {
     Verdict verdict;
     double talonAdvised, trimmer, setting, travel; // trimmer and after: when found
     std::pair<double, double> sweep;
-    std::pair<int, int> pulses;
+    std::pair<std::uint64_t, std::uint64_t> pulses;
     std::vector<std::pair<double, double>> solutions; // (C2, talon)
     double bestError;
     std::array<bool, 4> rules;
+    std::optional<calc::Cascade> cascade = {};
+    std::vector<std::pair<double, double>> calibrations = {}; // (measured T, K4060)
 };
 
 class Precision : public testing::TestWithParam<PrecisionCase> {};
@@ -48,6 +52,7 @@ TEST_P(Precision, MatchesIndependentFigures)
     design.pattern = c.pattern;
     design.Pas_Serie = c.Pas_Serie;
     design.K = c.K;
+    design.cascade = c.cascade;
     const calc::Precision p = calc::assessPrecision(design, c.tolerances);
     ASSERT_TRUE(p.assessable);
     expectNear(*p.errorT, c.errorT, "ecart T");
@@ -77,6 +82,8 @@ TEST_P(Precision, MatchesIndependentFigures)
     expectNear(p.solutions.front().error, c.bestError, "best error");
     for (std::size_t i = 0; i < c.rules.size(); ++i)
         EXPECT_EQ(p.rules[i].met, c.rules[i]) << "rule " << i;
+    for (const auto &[measured, k4060] : c.calibrations)
+        EXPECT_DOUBLE_EQ(*calc::calibratedK4060(design, measured), k4060) << measured;
 }
 
 const calc::Tolerances Defaults;
@@ -123,7 +130,21 @@ INSTANTIATE_TEST_SUITE_P(
                       152817.33333333334, 124.0, {35.3009664, 58.2844416}, {38.99392, 52.75648},
                       Verdict::NoTalon, 0, 0, 0, 0, {0, 0}, {0, 8},
                       {{0.47, 10}, {0.47, 11}, {0.47, 12}, {0.47, 13}, {0.68, 10}}, 618.7114666666666,
-                      {false, true, true, true}}),
+                      {false, true, true, true}},
+        // Two counters: 2^24 and 2^28 oscillator periods; the pulses of pinned stages of both.
+        PrecisionCase{"cascade_day_CD4040", 86400, 60, "180", "3.9", "10", 11256, 1, 2.8e-6, Defaults,
+                      -0.012452977777777778, -3.401008, {66476.5206626304, 109757.5302168576},
+                      {73430.85453311999, 99347.62672127999}, Verdict::Found, 130, 220, 53.922903878348215,
+                      24.510410853794642, {61069.06624, 164416.7168}, {11256, 12288},
+                      {{6.8, 270}, {27, 68}, {68, 27}, {3.9, 470}, {4.7, 390}}, -0.1755648, {true, true, true, true},
+                      calc::Cascade{calc::SecondCounter::CD4040, 24}, {{86400, 280}, {90000, 291.7}}},
+        PrecisionCase{"cascade_week_CD4020", 604800, 3600, "150", "21.2", "4.7", 1597872, 2, 2.8e-6, Defaults,
+                      -0.0028216130370370372, -0.00019908266666666667, {465380.46839350887, 768376.7187705692},
+                      {514065.4946516992, 695500.3751170047}, Verdict::Found, 120, 220, 51.20483073782414,
+                      23.274923062647336, {423913.2721152, 1201087.6043264}, {1597872, 1597880},
+                      {{6.8, 120}, {12, 68}, {68, 12}, {8.2, 100}, {10, 82}}, 1.4089500444444445,
+                      {true, true, true, true}, calc::Cascade{calc::SecondCounter::CD4020, 28},
+                      {{604800, 280}, {580000, 268.5}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Bad input: no parts, nothing wanted, tolerances out of range, values too large to multiply.
@@ -183,6 +204,7 @@ TEST(PrecisionCalibration, FourSignificantDigitsOrNothing)
     for (const calc::ChipConstant &chip : calc::ChipConstants)
         EXPECT_TRUE(calc::CalibrationRange.contains(chip.K * 1e8)) << chip.name;
     EXPECT_EQ(calc::outputsOf(4096 + 512 + 8), (std::vector<int>{4, 10, 13}));
+    EXPECT_EQ(calc::outputsOf((std::uint64_t{1} << 63) | (1 << 27) | 8), (std::vector<int>{4, 28, 64}));
 }
 
 } // namespace
