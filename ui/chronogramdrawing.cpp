@@ -64,6 +64,10 @@ struct View {
     double x0 = 0, x1 = 1;   // the plot, drawing units
     double top = 0, lanesTop = 0, laneHeight = 0, markerY = 0, axisY = 0, bottom = 0;
     QString caption;
+    // Where the tick labels count from when the times are too long to read ("T/2 + 200 ms"):
+    // a zoom of a second into a period of days. Never so for the CD4060 alone, whose T/2 is 8192 P.
+    double origin = 0; // seconds
+    QString originName;
 
     double x(double t) const { return x0 + (t - from) / (to - from) * (x1 - x0); }
 };
@@ -174,7 +178,17 @@ std::vector<Tick> ChronogramPainter::ticks(const View &v, const QFont &font) con
 {
     const Unit &unit = unitFor(v.to - v.from, 3);
     const QString name = QLatin1Char(' ') + QString::fromUtf8(unit.name);
-    const double a = v.from / unit.seconds, b = v.to / unit.seconds;
+    const bool relative = !v.originName.isEmpty() && std::max(std::fabs(v.from), std::fabs(v.to)) >= 1e5 * (v.to - v.from);
+    const double origin = relative ? v.origin : 0;
+    const double a = (v.from - origin) / unit.seconds, b = (v.to - origin) / unit.seconds;
+    auto label = [&](double value) {
+        const QString number = qtext(calc::formatGeneral(std::fabs(value), c.separator)) + name;
+        if (!relative)
+            return qtext(calc::formatGeneral(value, c.separator)) + name;
+        if (value == 0)
+            return v.originName;
+        return v.originName + (value > 0 ? QStringLiteral(" + ") : QStringLiteral(" − ")) + number;
+    };
     if (!(b > a))
         return {};
     const QFontMetricsF metrics(font);
@@ -189,7 +203,7 @@ std::vector<Tick> ChronogramPainter::ticks(const View &v, const QFont &font) con
         std::vector<Tick> made;
         double widest = 0;
         for (double k = first; k <= last; ++k) {
-            made.push_back({v.x0 + (k * step - a) * perUnit, qtext(calc::formatGeneral(k * step, c.separator)) + name});
+            made.push_back({v.x0 + (k * step - a) * perUnit, label(k * step)});
             widest = std::max(widest, metrics.horizontalAdvance(made.back().label));
         }
         if (step * perUnit >= widest + LabelGap)
@@ -413,7 +427,9 @@ void ChronogramPainter::paint()
     const View overview = place(0, y, 0, 2 * T);
     const double wired = static_cast<double>(c.wired);
     const double half = T / 2, margin = c.wired ? std::max(wired / 4, static_cast<double>(c.wired & -c.wired)) : 1024;
-    const View zoom = place(1, overview.bottom + ViewGap, half - margin * c.P, half + (wired + margin) * c.P);
+    View zoom = place(1, overview.bottom + ViewGap, half - margin * c.P, half + (wired + margin) * c.P);
+    zoom.origin = half;
+    zoom.originName = QStringLiteral("T/2");
 
     // Where the zoom comes from, shaded in both views and joined.
     const double zoomLeft = overview.x(zoom.from), zoomRight = std::max(overview.x(zoom.to), zoomLeft + 6);

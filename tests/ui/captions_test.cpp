@@ -212,11 +212,15 @@ TEST_F(WindowTest, EveryCaptionIsWholeInTheChronogramme)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(cutCaptions(window).join(QStringLiteral(", ")).toStdString(), "");
     const QSize size = window->findChild<QWidget *>(QStringLiteral("Dessin"))->size();
-    for (const auto &[pattern, capacitor, K] :
-         {std::tuple{-1, "", 0.0}, {8191, "", 0.0}, {0, "", 0.0}, {1024 | 1, "", 0.0}, {8 | 4096, "1e-9", 0.0},
-          {8191, "1e9", 0.0}, {2056, "", 1e-15}, {8, "1e300", 0.0}, {8, "0", 0.0}}) {
+    // The last rows: a second counter (CD4020) up to stage 27 or 28, whose zoom counts from T/2.
+    for (const auto &[pattern, capacitor, K, stage] :
+         {std::tuple{-1, "", 0.0, 0}, {8191, "", 0.0, 0}, {0, "", 0.0, 0}, {1024 | 1, "", 0.0, 0},
+          {8 | 4096, "1e-9", 0.0, 0}, {8191, "1e9", 0.0, 0}, {2056, "", 1e-15, 0}, {8, "1e300", 0.0, 0},
+          {8, "0", 0.0, 0}, {8 | 1 << 15 | 1 << 20, "", 0.0, 27}, {16, "", 0.0, 28}}) {
         calc::RealDesign design = window->design();
-        design.pattern = pattern < 0 ? design.pattern : pattern;
+        design.pattern = pattern < 0 ? design.pattern : static_cast<std::uint64_t>(pattern);
+        if (stage > 0)
+            design.cascade = calc::Cascade{calc::SecondCounter::CD4020, stage};
         design.capacitorText = *capacitor ? capacitor : design.capacitorText;
         design.K = K > 0 ? K : design.K;
         for (const QSize area : {size, QSize(640, 420)}) {
