@@ -767,6 +767,22 @@ the command line cannot be read.
         <source>Le premier front de Q14, T/2 après la mise sous tension</source>
         <translation>The first edge of Q14, T/2 after power-on</translation>
     </message>
+    <message>
+        <source>    %1 : premier front à %2 s, période %3 s</source>
+        <translation>    %1: first edge at %2 s, period %3 s</translation>
+    </message>
+    <message>
+        <source>%1, sans broche</source>
+        <translation>%1, no pin</translation>
+    </message>
+    <message>
+        <source>%1 : pas de broche, donc pas de diode ; le pulse réel dure %2, non les %3 du calcul.</source>
+        <translation>%1: no pin, hence no diode; the real pulse lasts %2, not the calculated %3.</translation>
+    </message>
+    <message>
+        <source>Le premier front de %1, T/2 après la mise sous tension</source>
+        <translation>The first edge of %1, T/2 after power-on</translation>
+    </message>
 </context>
 <context>
     <name>ChronogrammeWindow</name>
@@ -1651,6 +1667,18 @@ Likely cause: the measurement was taken on another output, or a part does not ha
     <message>
         <source>Au-delà de 20000 s, un second compteur après la sortie Q14 (CD4040, CD4020 ou CD4060) garde le montage dans les règles de la fiche : « Outils » &gt; « Longue durée… », ou --montage cascade en ligne de commande.</source>
         <translation>Beyond 20000 s, a second counter after output Q14 (CD4040, CD4020 or CD4060) keeps the circuit within the data sheet&apos;s rules: “Tools” &gt; “Long period…”, or --montage cascade on the command line.</translation>
+    </message>
+    <message>
+        <source>second CD4060</source>
+        <translation>second CD4060</translation>
+    </message>
+    <message>
+        <source>Q%1 (%2)</source>
+        <translation>Q%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
