@@ -701,9 +701,10 @@ int layOutSecondCounter(SheetLayout &sheet, const calc::Circuit &circuit, Point 
     std::stable_sort(marked.begin(), marked.end(), [](const Marked &a, const Marked &b) {
         return !a.named && (b.named || a.output.y < b.output.y);
     });
-    const int right = sheet.pin(reference, "16").x + 500, row = u3.y + 950;
-    const int first = right + 500, pitch = 450, bus = row + 350;
+    // The row and its line stay above the title block, the columns left of it.
     const int columns = static_cast<int>(marked.size());
+    const int right = sheet.pin(reference, "16").x + 500, row = u3.y + 900;
+    const int first = right + 500, pitch = columns > 10 ? 420 : 500, bus = row + 250;
     for (int i = 0; i < columns; ++i) {
         const Marked &m = marked[static_cast<std::size_t>(i)];
         const int x = first + pitch * (m.named ? columns - 1 : columns - 1 - i - (marked.back().named ? 1 : 0));
@@ -875,7 +876,7 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
 
     // What the parts list notes: outputs that could not be wired, no diode, no design yet.
     const calc::Words words = report::words();
-    int y = cascade ? layOutSecondCounter(sheet, circuit, {c2 - 200, u1.y + 2100}) : u1.y + 1825;
+    int y = cascade ? layOutSecondCounter(sheet, circuit, {c2 - 200, u1.y + 1950}) : u1.y + 1825;
     for (const std::string &note : calc::nomenclatureNotes(calc::nomenclature(circuit, words), words)) {
         sheet.text(qtext(note), {c2 - 200, y});
         y += 150;
