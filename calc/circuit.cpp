@@ -28,6 +28,20 @@ constexpr std::array<PinDefinition, 14> CD4013Pins = {{
     {"9", "D2", Input}, {"10", "R2", Input}, {"11", "CLK2", Input}, {"12", "~{Q2}", Output},
     {"13", "Q2", Output}, {"14", "VDD", PowerInput},
 }};
+// CD4040: twelve stages, every one on a pin; both count on the clock's falling edge.
+constexpr std::array<PinDefinition, 16> CD4040Pins = {{
+    {"1", "Q12", Output}, {"2", "Q6", Output}, {"3", "Q5", Output}, {"4", "Q7", Output},
+    {"5", "Q4", Output}, {"6", "Q3", Output}, {"7", "Q2", Output}, {"8", "VSS", PowerInput},
+    {"9", "Q1", Output}, {"10", "CLK", Input}, {"11", "RESET", Input}, {"12", "Q9", Output},
+    {"13", "Q8", Output}, {"14", "Q10", Output}, {"15", "Q11", Output}, {"16", "VDD", PowerInput},
+}};
+// CD4020: fourteen stages, Q2 and Q3 without a pin.
+constexpr std::array<PinDefinition, 16> CD4020Pins = {{
+    {"1", "Q12", Output}, {"2", "Q13", Output}, {"3", "Q14", Output}, {"4", "Q6", Output},
+    {"5", "Q5", Output}, {"6", "Q7", Output}, {"7", "Q4", Output}, {"8", "VSS", PowerInput},
+    {"9", "Q1", Output}, {"10", "CLK", Input}, {"11", "RESET", Input}, {"12", "Q9", Output},
+    {"13", "Q8", Output}, {"14", "Q10", Output}, {"15", "Q11", Output}, {"16", "VDD", PowerInput},
+}};
 // BC547: collector, base, emitter in the TO-92's order.
 constexpr std::array<PinDefinition, 3> NpnPins = {{{"1", "C", Passive}, {"2", "B", Passive}, {"3", "E", Passive}}};
 constexpr std::array<PinDefinition, 2> DiodePins = {{{"1", "K", Passive}, {"2", "A", Passive}}};
@@ -35,11 +49,15 @@ constexpr std::array<PinDefinition, 2> TwoPins = {{{"1", "", Passive}, {"2", "",
 // The wiper is pin 2.
 constexpr std::array<PinDefinition, 3> TrimmerPins = {{{"1", "", Passive}, {"2", "", Passive}, {"3", "", Passive}}};
 
-constexpr std::array<Package, 8> Packages = {{
+constexpr std::array<Package, 10> Packages = {{
     {PackageKind::CD4060, "CD4060", "Package_DIP:DIP-16_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4060b.pdf",
      CD4060Pins},
     {PackageKind::CD4013, "CD4013", "Package_DIP:DIP-14_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4013b.pdf",
      CD4013Pins},
+    {PackageKind::CD4040, "CD4040", "Package_DIP:DIP-16_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4040b.pdf",
+     CD4040Pins},
+    {PackageKind::CD4020, "CD4020", "Package_DIP:DIP-16_W7.62mm", "https://www.ti.com/lit/ds/symlink/cd4020b.pdf",
+     CD4020Pins},
     {PackageKind::Npn, "BC547", "Package_TO_SOT_THT:TO-92_Inline", "~", NpnPins},
     {PackageKind::Diode, "1N4148", "Diode_THT:D_DO-35_SOD27_P7.62mm_Horizontal", "~", DiodePins},
     {PackageKind::Led, "LED", "LED_THT:LED_D5.0mm", "~", DiodePins},
@@ -113,21 +131,53 @@ const Net *Circuit::netOf(std::string_view reference, std::string_view pin) cons
     return nullptr;
 }
 
-const char *counterPin(int output)
+const char *counterPin(int output) { return counterPin(PackageKind::CD4060, output); }
+
+const char *counterPin(PackageKind kind, int output)
 {
     const std::string name = "Q" + std::to_string(output);
-    for (const PinDefinition &pin : CD4060Pins)
+    for (const PinDefinition &pin : package(kind).pins)
         if (name == pin.name)
             return pin.number;
     return nullptr;
 }
 
+PackageKind packageOf(SecondCounter counter)
+{
+    switch (counter) {
+    case SecondCounter::CD4040:
+        return PackageKind::CD4040;
+    case SecondCounter::CD4020:
+        return PackageKind::CD4020;
+    case SecondCounter::CD4060:
+        break;
+    }
+    return PackageKind::CD4060;
+}
+
+NetMember stagePin(const RealDesign &design, int stage)
+{
+    if (stage <= 14 || !design.cascade)
+        return {"U1", stage >= 1 && stage <= 14 && counterPin(stage) ? counterPin(stage) : ""};
+    const PackageKind kind = packageOf(design.cascade->counter);
+    const char *pin = stage <= lastTopStage(design.cascade->counter) ? counterPin(kind, stage - 14) : nullptr;
+    return {SecondCounterReference, pin ? pin : ""};
+}
+
+// A second CD4060 counts what comes into its oscillator's input, its own oscillator unused.
+const char *clockPin(PackageKind kind) { return kind == PackageKind::CD4060 ? "11" : "10"; }
+const char *resetPin(PackageKind kind) { return kind == PackageKind::CD4060 ? "12" : "11"; }
+
 Circuit circuitOf(const RealDesign &design, const Words &words)
 {
     Circuit circuit;
-    for (int n = 1; n <= OutputCount; ++n)
-        if (design.pattern & (1 << (n - 1)))
-            (isPinless(n) ? circuit.unwired : circuit.diodeOutputs).push_back(n);
+    const std::optional<Cascade> &cascade = design.cascade;
+    // Alone, the CD4060's Q14 clocks the flip-flop and only Q1 to Q13 count; with a cascade, every
+    // stage of both counters may be marked (the design marks those below the top stage).
+    const int lastStage = cascade ? lastTopStage(cascade->counter) : OutputCount;
+    for (int n = 1; n <= lastStage; ++n)
+        if (design.pattern & (std::uint64_t(1) << (n - 1)))
+            (stagePin(design, n).pin.empty() ? circuit.unwired : circuit.diodeOutputs).push_back(n);
     circuit.designed = design.hasParts();
     const bool d = circuit.designed;
     Builder b(circuit);
@@ -135,6 +185,11 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
     using enum PackageKind;
     b.part("U1", CD4060, "CD4060", words.translate("Nomenclature", "compteur à 14 étages et son oscillateur"));
     b.part("U2", CD4013, "CD4013", words.translate("Nomenclature", "bascule D (une des deux)"));
+    const PackageKind second = cascade ? packageOf(cascade->counter) : CD4060;
+    if (cascade)
+        b.part(SecondCounterReference, second, counterName(cascade->counter),
+               sentence(words.translate("Nomenclature", "second compteur, horloge sur Q14 de U1, %1 commande la bascule"),
+                        {"Q" + std::to_string(cascade->stage - 14)}));
     b.part("R2", Resistor, d ? typed(design.talonText, "kΩ", design.notation) : Dash,
            words.translate("Nomenclature", "talon de l'oscillateur"));
     const double setting = readNumber(design.potentiometerText);
@@ -174,11 +229,20 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
     b.part("R5", Resistor, "1 kΩ", words.translate("Nomenclature", "limite le courant de la LED"));
     b.part("LED1", Led, "LED", words.translate("Nomenclature", "témoin du pulse"));
 
-    // D of the flip-flop high: the counter's Q14 sets its output, the diode line clears it.
-    b.net("VDD", {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"}, {"R5", "1"}});
+    // D of the flip-flop high: the top stage sets its output, the diode line clears it.
+    std::vector<NetMember> vdd = {{"U1", "16"}, {"U2", "14"}, {"U2", "5"}, {"C3", "1"}, {"C4", "1"}, {"R3", "1"},
+                                  {"R5", "1"}};
     // The unused half of the CD4013 has its inputs tied low, as CMOS inputs must not float.
-    b.net("VSS", {{"U1", "8"}, {"U2", "7"}, {"U2", "8"}, {"U2", "9"}, {"U2", "10"}, {"U2", "11"}, {"C4", "2"},
-                  {"R6", "2"}, {"TR1", "3"}});
+    std::vector<NetMember> vss = {{"U1", "8"}, {"U2", "7"}, {"U2", "8"}, {"U2", "9"}, {"U2", "10"}, {"U2", "11"},
+                                  {"C4", "2"}, {"R6", "2"}, {"TR1", "3"}};
+    std::vector<NetMember> raz = {{"U1", "12"}, {"C3", "2"}, {"R6", "1"}, {"U2", "6"}};
+    if (cascade) {
+        vdd.push_back({SecondCounterReference, "16"});
+        vss.push_back({SecondCounterReference, "8"});
+        raz.push_back({SecondCounterReference, resetPin(second)});
+    }
+    b.net("VDD", std::move(vdd));
+    b.net("VSS", std::move(vss));
     b.net("OSC", {{"R1", "1"}, {"R2", "1"}, {"C2", "1"}});
     b.net("PHI_I", {{"R1", "2"}, {"U1", "11"}});
     if (trimmer) {
@@ -189,15 +253,32 @@ Circuit circuitOf(const RealDesign &design, const Words &words)
         b.net("PHI_O_N", {{"U1", "10"}, {"R2", "2"}});
     }
     b.net("PHI_O", {{"U1", "9"}, {"C2", "2"}});
-    b.net("RAZ", {{"U1", "12"}, {"C3", "2"}, {"R6", "1"}, {"U2", "6"}});
-    b.net("Q14", {{"U1", "3"}, {"U2", "3"}});
+    b.net("RAZ", std::move(raz));
+    // A stage's net is named after it ("Q14", "Q20"): U1's Q14 clocks U3, the top stage the flip-flop,
+    // and a marked stage's diode joins the net of its stage.
+    const int top = design.topStage();
+    std::vector<std::pair<int, std::vector<NetMember>>> stages = {{14, {{"U1", counterPin(14)}}}};
+    if (cascade) {
+        stages.front().second.push_back({SecondCounterReference, clockPin(second)});
+        // A top stage without a pin (a CD4020's Q2) leaves the flip-flop's clock alone on its net.
+        stages.push_back({top, {}});
+        if (const NetMember pin = stagePin(design, top); !pin.pin.empty())
+            stages.back().second.push_back(pin);
+    }
+    stages.back().second.push_back({"U2", "3"});
     std::vector<NetMember> line = {{"R3", "2"}, {"U2", "4"}};
     for (std::size_t i = 0; i < circuit.diodeOutputs.size(); ++i) {
         const std::string diode = "D" + std::to_string(i + 1);
         line.push_back({diode, "2"});
-        const int output = circuit.diodeOutputs[i];
-        b.net("Q" + std::to_string(output), {{"U1", counterPin(output)}, {diode, "1"}});
+        const int stage = circuit.diodeOutputs[i];
+        const auto known = std::find_if(stages.begin(), stages.end(), [stage](const auto &s) { return s.first == stage; });
+        if (known != stages.end())
+            known->second.push_back({diode, "1"});
+        else
+            stages.push_back({stage, {stagePin(design, stage), {diode, "1"}}});
     }
+    for (auto &[stage, members] : stages)
+        b.net("Q" + std::to_string(stage), std::move(members));
     b.net("DIODES", std::move(line));
     b.net("SORTIE", {{"U2", "1"}, {"R4", "1"}});
     b.net("BASE", {{"R4", "2"}, {"TR1", "2"}});

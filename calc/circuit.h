@@ -19,7 +19,8 @@ struct PinDefinition {
     PinType type;
 };
 
-enum class PackageKind { CD4060, CD4013, Npn, Diode, Led, Resistor, Capacitor, Trimmer };
+// A second CD4060 (the cascade's) is a CD4060 like U1.
+enum class PackageKind { CD4060, CD4013, Npn, Diode, Led, Resistor, Capacitor, Trimmer, CD4040, CD4020 };
 
 // One package and its real pinout.
 struct Package {
@@ -57,8 +58,9 @@ struct Net {
 struct Circuit {
     std::vector<Component> components;
     std::vector<Net> nets;
-    std::vector<int> diodeOutputs; // outputs marked "On" that have a pin, increasing
-    std::vector<int> unwired;      // outputs marked "On" that have no pin (Q1, Q2, Q3, Q11)
+    // Stages of the combined counter: 1 to 14 are U1's Q1 to Q14, 14 + j the second counter's Qj.
+    std::vector<int> diodeOutputs; // stages marked "On" that have a pin, increasing
+    std::vector<int> unwired;      // stages marked "On" that have no pin (U1's Q1, Q2, Q3, Q11…)
     bool designed = false;         // the design has parts (RealDesign::hasParts)
 
     const Component *component(std::string_view reference) const;
@@ -68,10 +70,24 @@ struct Circuit {
 
 // The pin of the CD4060 that brings out output Qn; null for an output without a pin.
 const char *counterPin(int output);
+// The same for any counter package (CD4060, CD4040, CD4020).
+const char *counterPin(PackageKind kind, int output);
+
+// A timer of two counters has its second counter here.
+inline constexpr char SecondCounterReference[] = "U3";
+PackageKind packageOf(SecondCounter counter);
+// The component and the pin that bring out a stage of the combined counter; a null pin for a
+// stage without one.
+NetMember stagePin(const RealDesign &design, int stage);
+// The clock input and the reset of a counter package.
+const char *clockPin(PackageKind kind);
+const char *resetPin(PackageKind kind);
 
 // The circuit of a real design: the counter and its oscillator (the talon, the trimmer when the
 // design has one, C2, Rs), the power-on reset, the decoupling capacitor, one diode per marked
-// output with a pin, the flip-flop (its unused half tied to VSS) and the LED driver.
+// output with a pin, the flip-flop (its unused half tied to VSS) and the LED driver. With a
+// cascade, the second counter U3 is clocked by U1's Q14, reset with it, and its top stage clocks
+// the flip-flop; the marked stages take their diodes on either counter.
 Circuit circuitOf(const RealDesign &design, const Words &words = {});
 
 } // namespace calc

@@ -21,9 +21,18 @@ std::string outputNames(const std::vector<int> &outputs, const Words &words)
 {
     if (outputs.empty())
         return {};
+    // A stage of the second counter names its counter, and then every stage does.
+    const bool twoCounters = outputs.back() > 14;
     std::string names;
-    for (std::size_t i = 0; i < outputs.size(); ++i)
-        names += (i ? ", Q" : "Q") + std::to_string(outputs[i]);
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const int stage = outputs[i];
+        names += i ? ", " : "";
+        if (twoCounters)
+            names += stage > 14 ? std::string(SecondCounterReference) + " Q" + std::to_string(stage - 14)
+                                : "U1 Q" + std::to_string(stage);
+        else
+            names += "Q" + std::to_string(stage);
+    }
     return sentence(outputs.size() == 1 ? words.translate("Nomenclature", "sortie %1")
                                         : words.translate("Nomenclature", "sorties %1"),
                     {names});
@@ -56,7 +65,9 @@ std::vector<std::string> nomenclatureNotes(const Nomenclature &parts, const Word
         notes.push_back(words.translate("Nomenclature", "Montage non calculé : les valeurs « — » viendront du calcul "
                                                         "et de la conversion E24/E12 de la fenêtre principale."));
     if (!parts.unwired.empty())
-        notes.push_back(sentence(words.translate("Nomenclature", "Non câblées, faute de broche sur le CD4060 : %1."),
+        notes.push_back(sentence(parts.unwired.back() > 14
+                                     ? words.translate("Nomenclature", "Non câblées, faute de broche sur les compteurs : %1.")
+                                     : words.translate("Nomenclature", "Non câblées, faute de broche sur le CD4060 : %1."),
                                  {outputNames(parts.unwired, words)}));
     if (parts.diodeOutputs.empty())
         notes.push_back(

@@ -20,8 +20,8 @@ struct NomenclatureLine {
 };
 
 struct Nomenclature {
-    std::vector<int> diodeOutputs; // outputs marked "On" that have a pin, increasing
-    std::vector<int> unwired;      // outputs marked "On" that have no pin (Q1, Q2, Q3, Q11)
+    std::vector<int> diodeOutputs; // stages marked "On" that have a pin, increasing (Circuit's)
+    std::vector<int> unwired;      // stages marked "On" that have no pin (Q1, Q2, Q3, Q11)
     bool designed = false;         // the design has parts (RealDesign::hasParts)
     std::vector<NomenclatureLine> lines;
 };
@@ -31,7 +31,8 @@ Nomenclature nomenclature(const Circuit &circuit, const Words &words = {});
 // The parts of the circuit of this real design (circuitOf).
 Nomenclature nomenclature(const RealDesign &design, const Words &words = {});
 
-// "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output.
+// "sorties Q5, Q6, Q9, Q12" (or "sortie Q12"); "" for no output. Stages of the combined counter,
+// increasing: with one beyond 14, "sorties U1 Q5, U3 Q6".
 std::string outputNames(const std::vector<int> &outputs, const Words &words = {});
 
 // The sheet's notes: outputs that could not be wired, no diode at all, a design not done.

@@ -139,12 +139,12 @@ std::vector<int> pinnedOutputs()
 }
 
 struct Symbols {
-    SymbolDef counter, flipFlop, npn, diode, led, resistor, capacitor, trimmer, vdd, vss, flag;
+    SymbolDef counter, flipFlop, npn, diode, led, resistor, capacitor, trimmer, cd4040, cd4020, vdd, vss, flag;
 
     const SymbolDef &of(calc::PackageKind kind) const
     {
         for (const SymbolDef *s : {&counter, &flipFlop, &npn, &diode, &led, &resistor, &capacitor,
-                                   &trimmer})
+                                   &trimmer, &cd4040, &cd4020})
             if (s->package->kind == kind)
                 return *s;
         return resistor;
@@ -168,6 +168,23 @@ const Symbols &symbols()
         // Q14, which clocks the flip-flop, apart under them.
         counter.pins.push_back({calc::counterPin(14), {500, -500}, 180, 200});
         s.counter = part(CD4060, "U", true, {counter});
+
+        // The ripple counters of a cascade: clock and reset on the left as on the CD4060, their
+        // outputs on the right from Q1 down.
+        auto ripple = [](calc::PackageKind kind, int stages) {
+            Unit unit{{box({-300, 700}, {300, -800})},
+                      {{"10", {-500, 500}, 0, 200, true}, {"11", {-500, -500}, 0, 200}, {"16", {0, 900}, 270, 200},
+                       {"8", {0, -1000}, 90, 200}}};
+            int row = 500;
+            for (int output = 1; output <= stages; ++output)
+                if (const char *pin = calc::counterPin(kind, output)) {
+                    unit.pins.push_back({pin, {500, row}, 180, 200});
+                    row -= 100;
+                }
+            return part(kind, "U", true, {unit});
+        };
+        s.cd4040 = ripple(CD4040, calc::stageCount(calc::SecondCounter::CD4040));
+        s.cd4020 = ripple(CD4020, calc::stageCount(calc::SecondCounter::CD4020));
 
         // Both flip-flops drawn alike; the supply pins are a unit of their own.
         auto flipFlop = [](const char *d, const char *clk, const char *q, const char *qBar, const char *set,
@@ -325,10 +342,8 @@ public:
         for (std::size_t i = 1; i < corners.size(); ++i)
             m_wires.push_back({corners[i - 1], corners[i]});
     }
-    void label(const char *net, Point at, int angle = 0)
-    {
-        m_labels.push_back({QString::fromLatin1(net), at, angle});
-    }
+    void label(const char *net, Point at, int angle = 0) { label(QString::fromLatin1(net), at, angle); }
+    void label(const QString &net, Point at, int angle = 0) { m_labels.push_back({net, at, angle}); }
     void text(const QString &text, Point at) { m_texts.push_back({literal(text), at}); }
 
     QByteArray write(const calc::RealDesign &design, const KicadTitle &title);
@@ -629,6 +644,86 @@ void overUnder(Instance &s)
     s.valueField = {s.at + Point{0, 100}, Justify::Center};
 }
 
+// The second counter at `u3`, under the oscillator: its clock and reset named on the left, its
+// top stage named on the right; the diodes of its marked stages (and of U1's Q14, named) upright
+// in a row under it, each output turning down at its own column, the lower outputs nested inside
+// the upper ones so no run crosses another; their anodes on a named run of the diode line.
+// Returns where the notes can go.
+int layOutSecondCounter(SheetLayout &sheet, const calc::Circuit &circuit, Point u3)
+{
+    const Symbols &sym = symbols();
+    const QString reference = QLatin1String(calc::SecondCounterReference);
+    Instance &counter = sheet.place(calc::SecondCounterReference, u3);
+    counter.referenceField = {u3 + Point{-300, -760}, Justify::Left};
+    counter.valueField = {u3 + Point{80, 860}, Justify::Left};
+    auto pin = [&](const calc::NetMember &member) { return sheet.pin(qtext(member.reference), member.pin.c_str()); };
+    auto pinOf = [&](const char *number) { return sheet.pin(reference, number); };
+    const calc::PackageKind kind = circuit.component(calc::SecondCounterReference)->kind;
+
+    const Point vdd = pinOf("16"), vss = pinOf("8");
+    sheet.wire({vdd, vdd + Point{0, -200}});
+    sheet.power(sym.vdd, vdd + Point{0, -200});
+    sheet.wire({vss, vss + Point{0, 200}});
+    sheet.power(sym.vss, vss + Point{0, 200});
+    const Point clock = pinOf(calc::clockPin(kind)), reset = pinOf(calc::resetPin(kind));
+    sheet.wire({clock, clock + Point{-200, 0}});
+    sheet.label("Q14", clock + Point{-200, 0}, 180);
+    sheet.wire({reset, reset + Point{-200, 0}});
+    sheet.label("RAZ", reset + Point{-200, 0}, 180);
+    const calc::Net &top = *circuit.netOf("U2", "3");
+    for (const calc::NetMember &member : top.members)
+        if (member.reference == calc::SecondCounterReference) {
+            sheet.wire({pin(member), pin(member) + Point{200, 0}});
+            sheet.label(qtext(top.name), pin(member) + Point{200, 0});
+        }
+
+    // Each diode with the pin its cathode joins, from the highest output down; U1's Q14 last.
+    struct Marked {
+        std::string diode;
+        Point output;
+        bool named; // joined by name: U1's Q14
+    };
+    std::vector<Marked> marked;
+    for (std::size_t d = 0; d < circuit.diodeOutputs.size(); ++d) {
+        const int stage = circuit.diodeOutputs[d];
+        if (stage <= calc::OutputCount)
+            continue;
+        const std::string diode = "D" + std::to_string(d + 1);
+        if (stage == 14) {
+            marked.push_back({diode, {}, true});
+            continue;
+        }
+        // Its cathode's net holds U3's pin of that stage, and only that one of U3's.
+        for (const calc::NetMember &member : circuit.netOf(diode, "1")->members)
+            if (member.reference == calc::SecondCounterReference)
+                marked.push_back({diode, pin(member), false});
+    }
+    std::stable_sort(marked.begin(), marked.end(), [](const Marked &a, const Marked &b) {
+        return !a.named && (b.named || a.output.y < b.output.y);
+    });
+    // The row and its line stay above the title block, the columns left of it.
+    const int columns = static_cast<int>(marked.size());
+    const int right = sheet.pin(reference, "16").x + 500, row = u3.y + 900;
+    const int first = right + 500, pitch = columns > 10 ? 420 : 500, bus = row + 250;
+    for (int i = 0; i < columns; ++i) {
+        const Marked &m = marked[static_cast<std::size_t>(i)];
+        const int x = first + pitch * (m.named ? columns - 1 : columns - 1 - i - (marked.back().named ? 1 : 0));
+        Instance &diode = sheet.place(m.diode, {x, row}, 270);
+        beside(diode, 100);
+        const Point cathode = sheet.pin(qtext(m.diode), "1"), anode = sheet.pin(qtext(m.diode), "2");
+        if (m.named) {
+            sheet.wire({cathode, cathode + Point{0, -200}});
+            sheet.label("Q14", cathode + Point{0, -200});
+        } else {
+            sheet.wire({m.output, {x, m.output.y}, cathode});
+        }
+        sheet.wire({anode, {x, bus}, {first - 200, bus}});
+    }
+    if (columns > 0)
+        sheet.label("DIODES", {first - 200, bus}, 180);
+    return bus + 250;
+}
+
 // The sheet is laid out around the counter U1 (mils; A4 is 11693 by 8268): its oscillator above
 // on the left, its power-on reset below on the left, the diodes of the marked outputs on its
 // right, fanned out to rows far enough apart for their names, the diode line, then the
@@ -703,17 +798,22 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
     auto slot = [&](int output) {
         return static_cast<int>(std::find(outputs.begin(), outputs.end(), output) - outputs.begin());
     };
-    for (std::size_t d = 0; d < circuit.diodeOutputs.size(); ++d) {
-        const int i = slot(circuit.diodeOutputs[d]);
+    // Stages beyond Q13 take their diodes by the second counter (layOutSecondCounter).
+    std::vector<int> onU1;
+    for (int output : circuit.diodeOutputs)
+        if (output <= calc::OutputCount)
+            onU1.push_back(output);
+    for (std::size_t d = 0; d < onU1.size(); ++d) {
+        const int i = slot(onU1[d]);
         const std::string reference = "D" + std::to_string(d + 1);
         overUnder(sheet.place(reference, {cathodes + 150, row(i)}));
-        const Point output = pin("U1", calc::counterPin(circuit.diodeOutputs[d]));
+        const Point output = pin("U1", calc::counterPin(onU1[d]));
         const int column = u1.x + 700 + 100 * i;
         sheet.wire({output, {column, output.y}, {column, row(i)}, sheet.pin(qtext(reference), "1")});
         sheet.wire({sheet.pin(qtext(reference), "2"), {diodeLine, row(i)}});
     }
     // The pull-up tops the line, just over its first diode.
-    const int firstRow = row(circuit.diodeOutputs.empty() ? last : slot(circuit.diodeOutputs.front()));
+    const int firstRow = row(onU1.empty() ? last : slot(onU1.front()));
     beside(sheet.place("R3", {diodeLine, firstRow - 350}), 100);
     sheet.power(sym.vdd, pin("R3", "1"));
 
@@ -724,11 +824,16 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
     flipFlop.valueField = {u2 + Point{80, 460}, Justify::Left};
     const int lineBottom = u1.y + 600;
     sheet.wire({pin("R3", "2"), {diodeLine, lineBottom}, {u2.x, lineBottom}, pin("U2", "4")});
+    // The diodes by the second counter join the line by its name.
+    if (onU1.size() < circuit.diodeOutputs.size()) {
+        sheet.wire({{diodeLine, lineBottom}, {diodeLine, lineBottom + 200}});
+        sheet.label("DIODES", {diodeLine, lineBottom + 200});
+    }
     const Point q14 = pin("U1", calc::counterPin(14)), clock = pin("U2", "3"), set = pin("U2", "6");
     sheet.wire({q14, q14 + Point{300, 0}});
     sheet.label("Q14", q14 + Point{300, 0});
     sheet.wire({clock, clock + Point{-300, 0}});
-    sheet.label("Q14", clock + Point{-300, 0}, 180);
+    sheet.label(qtext(circuit.netOf("U2", "3")->name), clock + Point{-300, 0}, 180);
     sheet.wire({set, set + Point{0, -200}});
     sheet.label("RAZ", set + Point{0, -200});
     sheet.wire({pin("U2", "5"), pin("U2", "5") + Point{-100, 0}});
@@ -749,7 +854,9 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
     sheet.power(sym.vdd, pin("R5", "1"));
 
     // The other flip-flop, every input tied low, and the supply unit.
-    const Point spare{u1.x + 2200, u1.y + 1950};
+    // With a second counter under U1, the spare half and the supply unit go right of the sheet.
+    const bool cascade = circuit.component(calc::SecondCounterReference) != nullptr;
+    const Point spare = cascade ? Point{u1.x + 5200, u1.y + 1100} : Point{u1.x + 2200, u1.y + 1950};
     Instance &unused = sheet.place("U2", spare, 0, 2);
     unused.referenceField = {spare + Point{-300, -460}, Justify::Left};
     unused.valueField = {spare + Point{80, 460}, Justify::Left};
@@ -760,7 +867,7 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
     sheet.wire({pin("U2", "11"), {tie, pin("U2", "11").y}});
     sheet.wire({pin("U2", "10"), pin("U2", "10") + Point{0, 100}, {tie, spare.y + 700}});
     sheet.power(sym.vss, {tie, spare.y + 900});
-    const Point supply{u1.x + 3700, spare.y};
+    const Point supply{cascade ? spare.x + 1100 : u1.x + 3700, spare.y};
     beside(sheet.place("U2", supply, 0, 3), 250);
     sheet.wire({pin("U2", "14"), pin("U2", "14") + Point{0, -100}});
     sheet.power(sym.vdd, pin("U2", "14") + Point{0, -100});
@@ -769,7 +876,7 @@ void layOut(SheetLayout &sheet, const calc::Circuit &circuit)
 
     // What the parts list notes: outputs that could not be wired, no diode, no design yet.
     const calc::Words words = report::words();
-    int y = u1.y + 1825;
+    int y = cascade ? layOutSecondCounter(sheet, circuit, {c2 - 200, u1.y + 1950}) : u1.y + 1825;
     for (const std::string &note : calc::nomenclatureNotes(calc::nomenclature(circuit, words), words)) {
         sheet.text(qtext(note), {c2 - 200, y});
         y += 150;

@@ -1473,6 +1473,14 @@ Chronalys_CD4060 --version         shows the name and version
         <source>Aucune sortie à diode : la bascule reste à zéro et la LED éteinte.</source>
         <translation>No output with a diode: the flip-flop stays reset and the LED off.</translation>
     </message>
+    <message>
+        <source>second compteur, horloge sur Q14 de U1, %1 commande la bascule</source>
+        <translation>second counter, clocked by Q14 of U1, %1 clocks the flip-flop</translation>
+    </message>
+    <message>
+        <source>Non câblées, faute de broche sur les compteurs : %1.</source>
+        <translation>Not wired, for want of a pin on the counters: %1.</translation>
+    </message>
 </context>
 <context>
     <name>NotesMontage</name>
@@ -1511,6 +1519,22 @@ Chronalys_CD4060 --version         shows the name and version
     <message>
         <source>Notes de montage</source>
         <translation>Assembly notes</translation>
+    </message>
+    <message>
+        <source>U3 (%1) compte les périodes de Q14 de U1 (broche 3) sur sa broche %2 ; sa remise à zéro (broche %3) est reliée à celle de U1 : la mise sous tension remet les deux compteurs à zéro.</source>
+        <translation>U3 (%1) counts the periods of Q14 of U1 (pin 3) on its pin %2; its reset (pin %3) is joined to U1&apos;s: power-on resets both counters.</translation>
+    </message>
+    <message>
+        <source>L&apos;étage S = %1 (Q%2 de U3) n&apos;a pas de broche : la bascule ne peut pas être cadencée ; choisissez un autre étage haut.</source>
+        <translation>Stage S = %1 (Q%2 of U3) has no pin: the flip-flop cannot be clocked; choose another top stage.</translation>
+    </message>
+    <message>
+        <source>La sortie Q%1 de U3 (broche %2), l&apos;étage S = %3, cadence la bascule : T = 2^%3 × P, P étant la période de l&apos;oscillateur.</source>
+        <translation>Output Q%1 of U3 (pin %2), stage S = %3, clocks the flip-flop: T = 2^%3 × P, P being the oscillator&apos;s period.</translation>
+    </message>
+    <message>
+        <source>Les broches 9 et 10 de U3 (φO et φO barre, son oscillateur inutilisé) restent en l&apos;air.</source>
+        <translation>Pins 9 and 10 of U3 (φO and φO bar, its unused oscillator) are left open.</translation>
     </message>
 </context>
 <context>

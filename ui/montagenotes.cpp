@@ -6,6 +6,7 @@
 #include "report/precisiontext.h"
 
 #include "calc/chronogram.h"
+#include "calc/circuit.h"
 #include "calc/entry.h"
 #include "calc/numbertext.h"
 #include "calc/precision.h"
@@ -46,6 +47,28 @@ QStringList montageNotes(const calc::RealDesign &design)
            "broches 8 à 11."),
         Notes::tr("RESET du CD4060 (broche 12) n'est jamais laissée en l'air : R6 la tient à 0 V une fois C3 chargé."),
     };
+    if (const std::optional<calc::Cascade> &cascade = design.cascade) {
+        const calc::Circuit circuit = calc::circuitOf(design);
+        const calc::Component &counter = *circuit.component(calc::SecondCounterReference);
+        const std::string top = "Q" + std::to_string(cascade->stage);
+        const QString pinOfTop = QString::fromStdString(calc::stagePin(design, cascade->stage).pin);
+        notes << Notes::tr("U3 (%1) compte les périodes de Q14 de U1 (broche 3) sur sa broche %2 ; sa remise à zéro "
+                           "(broche %3) est reliée à celle de U1 : la mise sous tension remet les deux compteurs à zéro.")
+                     .arg(QString::fromStdString(counter.value), QLatin1String(calc::clockPin(counter.kind)),
+                          QLatin1String(calc::resetPin(counter.kind)));
+        notes << (pinOfTop.isEmpty()
+                      ? Notes::tr("L'étage S = %1 (Q%2 de U3) n'a pas de broche : la bascule ne peut pas être cadencée ; "
+                                  "choisissez un autre étage haut.")
+                            .arg(cascade->stage)
+                            .arg(cascade->stage - 14)
+                      : Notes::tr("La sortie Q%1 de U3 (broche %2), l'étage S = %3, cadence la bascule : T = 2^%3 × P, "
+                                  "P étant la période de l'oscillateur.")
+                            .arg(cascade->stage - 14)
+                            .arg(pinOfTop)
+                            .arg(cascade->stage));
+        if (counter.kind == calc::PackageKind::CD4060)
+            notes << Notes::tr("Les broches 9 et 10 de U3 (φO et φO barre, son oscillateur inutilisé) restent en l'air.");
+    }
     if (!(c.P > 0)) {
         notes << Notes::tr("À la mise sous tension, la LED s'allume aussitôt pour un premier pulse ; la première "
                     "période ne dure que T/2, les suivantes T.");
@@ -63,7 +86,8 @@ QStringList montageNotes(const calc::RealDesign &design)
                       .arg(QString::fromStdString(calc::formatGeneral(calc::largestRuledResistance(), c.separator)),
                            seconds(c.longestPeriod));
     notes << limits;
-    if (design.T > calc::LongPeriodAlarm)
+    // With two counters, the hint toward a second counter has been followed.
+    if (design.T > calc::LongPeriodAlarm && !design.cascade)
         notes << report::longPeriodHint();
     return notes;
 }

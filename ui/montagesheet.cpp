@@ -25,8 +25,10 @@ constexpr double PageWidth = SheetWidthMm * 10;
 constexpr double PageHeight = SheetHeightMm * 10;
 constexpr double Margin = 100;
 
-// The schematic is laid out in units of its own (those of the schematic picture), then scaled.
+// The schematic is laid out in units of its own (those of the schematic picture), then scaled;
+// a second counter stands right of the LED, on a wider drawing.
 constexpr QRectF SchematicBounds(0, 8, 790, 284);
+constexpr QRectF CascadeBounds(0, 8, 1045, 284);
 constexpr QRectF SchematicArea(Margin, Margin, PageWidth - 2 * Margin, 980);
 
 const QColor Ink(0, 0, 0);
@@ -54,10 +56,10 @@ public:
         : p(painter), circuit(calc::circuitOf(sheet.design, report::words())),
           parts(calc::nomenclature(circuit, report::words())), sheet(sheet)
     {
-        scale = std::min(SchematicArea.width() / SchematicBounds.width(),
-                         SchematicArea.height() / SchematicBounds.height());
-        origin = QPointF(SchematicArea.center().x() - SchematicBounds.center().x() * scale,
-                         SchematicArea.top() - SchematicBounds.top() * scale);
+        const QRectF bounds = sheet.design.cascade ? CascadeBounds : SchematicBounds;
+        scale = std::min(SchematicArea.width() / bounds.width(), SchematicArea.height() / bounds.height());
+        origin = QPointF(SchematicArea.center().x() - bounds.center().x() * scale,
+                         SchematicArea.top() - bounds.top() * scale);
     }
 
     void schematic();
@@ -158,6 +160,9 @@ private:
     void diodes();
     void flipFlop();
     void output();
+    void secondCounter();
+    // The flip-flop's clock: U1's Q14, or the second counter's top stage.
+    std::string clockNet() const { return circuit.netOf("U2", "3")->name; }
 
     QPainter &p;
     const calc::Circuit circuit;
@@ -182,16 +187,19 @@ void SheetPainter::schematic()
     diodes();
     flipFlop();
     output();
+    if (sheet.design.cascade)
+        secondCounter();
 }
 
 void SheetPainter::supply()
 {
+    const double end = sheet.design.cascade ? 1000 : 736;
     pen(Supply, 1.5);
-    wire({{20, 30}, {736, 30}});
+    wire({{20, 30}, {end, 30}});
     label(8, 20, tr("+5 à 12 V"), 11, Supply, -1, true);
     terminal(17, 30, Supply);
     pen(Ink, 1.5);
-    wire({{20, 275}, {736, 275}});
+    wire({{20, 275}, {end, 275}});
     label(8, 268, QStringLiteral("0 V"), 11, Ink, -1, true);
     terminal(17, 275, Ink);
     wire({{60, 275}, {60, 280}});
@@ -330,8 +338,11 @@ void SheetPainter::diodes()
         dot(DiodeLineX, ResetInputY);
     label(DiodeLineX + 8, 47, QStringLiteral("R3"), 10, Caption);
     label(DiodeLineX + 8, 59, partValue("R3"), 10, Caption);
-    if (number > 0)
-        label(DiodeLineX + 4, 266, QStringLiteral("%1 × %2").arg(number).arg(partValue("D1")), 10, Caption, 0);
+    if (!circuit.diodeOutputs.empty())
+        label(DiodeLineX + 4, 266, QStringLiteral("%1 × %2").arg(circuit.diodeOutputs.size()).arg(partValue("D1")), 10,
+              Caption, 0);
+    if (number < static_cast<int>(circuit.diodeOutputs.size()))
+        label((DiodeLineX + 530) / 2, ResetInputY - 4, QStringLiteral("DIODES"), 9, ResetNet, 0, true);
 }
 
 void SheetPainter::flipFlop()
@@ -342,9 +353,18 @@ void SheetPainter::flipFlop()
     wire({{DiodeLineX, ResetInputY}, {530, ResetInputY}});
     wire({{505, 30}, {505, 125}, {530, 125}});
     dot(505, 30);
-    // Q14: one full period of the counter clocks the flip-flop.
+    // Q14: one full period of the counter clocks the flip-flop, or the second counter, named.
     const double q14 = FirstOutputY + OutputStep * 9;
-    wire({{388, q14}, {490, q14}, {490, 180}, {530, 180}});
+    if (!sheet.design.cascade) {
+        wire({{388, q14}, {490, q14}, {490, 180}, {530, 180}});
+    } else {
+        if (!std::count(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), 14)) {
+            wire({{388, q14}, {398, q14}});
+            label(401, q14 + 4, QStringLiteral("Q14"), 9, ResetNet, -1, true);
+        }
+        wire({{500, 180}, {530, 180}});
+        label(498, 184, qtext(clockNet()), 9, ResetNet, 1, true);
+    }
     wire({{530, 174}, {538, 180}, {530, 186}});
     wire({{570, 95}, {570, 110}});
     wire({{610, 180}, {625, 180}});
@@ -352,7 +372,7 @@ void SheetPainter::flipFlop()
     label(576, 106, pin("U2", "RAZ"), 9, PinNumber);
     label(520, 122, pin("U2", "D1"), 9, PinNumber, 0);
     label(520, 152, pin("U2", "DIODES"), 9, PinNumber, 0);
-    label(520, 177, pin("U2", "Q14"), 9, PinNumber, 0);
+    label(520, 177, pin("U2", clockNet().c_str()), 9, PinNumber, 0);
     label(620, 122, pin("U2", "SORTIE"), 9, PinNumber, 0);
     label(620, 177, pin("U2", "~{Q1}"), 9, PinNumber, 0);
     label(535, 129, QStringLiteral("D"), 10, Ink);
@@ -394,6 +414,78 @@ void SheetPainter::output()
     wire({{746, 124}, {754, 117.6}});
     wire({{748, 132}, {756, 125.6}});
     label(760, 131, QStringLiteral("LED1"), 10, Caption);
+}
+
+// The second counter right of the LED: clocked by U1's Q14 and reset by RAZ, both named; on its
+// right the outputs it uses, the top stage named for the flip-flop's clock and the marked ones
+// with their diodes on a run of the diode line, named too.
+void SheetPainter::secondCounter()
+{
+    const std::string reference = calc::SecondCounterReference;
+    const calc::Cascade &cascade = *sheet.design.cascade;
+    const double left = 850, right = 950, top = 55, bottom = 255, middle = (left + right) / 2;
+    pen(Ink, 1.5);
+    box(left, top, right - left, bottom - top, ChipFill);
+    pen(Ink, 1.2);
+    wire({{middle, 30}, {middle, top}});
+    wire({{middle, bottom}, {middle, 275}});
+    dot(middle, 30);
+    dot(middle, 275);
+    label(middle + 6, 46, pin(reference.c_str(), "VDD"), 9, PinNumber);
+    label(middle + 6, 268, pin(reference.c_str(), "VSS"), 9, PinNumber);
+    label(middle, 69, QStringLiteral("VDD"), 10, Ink, 0);
+    label(middle, 250, QStringLiteral("VSS"), 10, Ink, 0);
+    label(middle, 140, QString::fromLatin1(calc::SecondCounterReference), 11, Caption, 0);
+    label(middle, 156, partValue(calc::SecondCounterReference), 12, Caption, 0, true);
+
+    const bool oscillatorInput = cascade.counter == calc::SecondCounter::CD4060;
+    const double resetY = 100, clockY = 231;
+    wire({{left - 18, resetY}, {left, resetY}});
+    wire({{left - 18, clockY}, {left, clockY}});
+    wire({{left, clockY - 6}, {left + 8, clockY}, {left, clockY + 6}});
+    label(left - 20, resetY + 4, tr("RAZ"), 9, ResetNet, 1, true);
+    label(left - 20, clockY + 4, QStringLiteral("Q14"), 9, ResetNet, 1, true);
+    label(left - 9, resetY - 3, pin(reference.c_str(), "RAZ"), 8, PinNumber, 0);
+    label(left - 9, clockY - 3, pin(reference.c_str(), "Q14"), 8, PinNumber, 0);
+    label(left + 5, resetY + 4, QStringLiteral("RESET"), 10, Ink);
+    label(left + 11, clockY + 4, oscillatorInput ? QStringLiteral("φI") : QStringLiteral("CLK"), 10, Ink);
+
+    // Its outputs in use, from Q1 down: the marked stages and the top stage.
+    std::vector<int> used;
+    for (int stage : circuit.diodeOutputs)
+        if (stage > 14)
+            used.push_back(stage);
+    used.push_back(cascade.stage);
+    const double step = used.size() > 1 ? std::min(OutputStep, 150 / static_cast<double>(used.size() - 1)) : 0;
+    const double lineX = 1020;
+    double last = 0;
+    for (std::size_t row = 0; row < used.size(); ++row) {
+        const int stage = used[row];
+        const double y = FirstOutputY + step * static_cast<double>(row);
+        const std::string net = "Q" + std::to_string(stage);
+        label(right - 4, y + 4, QStringLiteral("Q%1").arg(stage - 14), 10, Ink, 1);
+        label(right + 9, y - 3, pin(reference.c_str(), net.c_str()), 8, PinNumber, 0);
+        wire({{right, y}, {right + 18, y}});
+        if (stage == cascade.stage) {
+            label(right + 21, y + 4, qtext(net), 9, ResetNet, -1, true);
+            continue;
+        }
+        wire({{right + 18, y}, {right + 24, y}});
+        filled({{right + 24, y}, {right + 38, y - 5}, {right + 38, y + 5}}, Ink);
+        pen(Ink, 1.6);
+        wire({{right + 24, y - 5}, {right + 24, y + 5}});
+        pen(Ink, 1.2);
+        wire({{right + 38, y}, {lineX, y}});
+        const auto marked = std::find(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), stage);
+        label(right + 45, y - 3, QStringLiteral("D%1").arg(marked - circuit.diodeOutputs.begin() + 1), 8, Caption, 0);
+        if (row > 0)
+            dot(lineX, y);
+        last = y;
+    }
+    if (used.size() > 1) {
+        wire({{lineX, FirstOutputY}, {lineX, last + 12}});
+        label(lineX, last + 24, QStringLiteral("DIODES"), 9, ResetNet, 0, true);
+    }
 }
 
 void SheetPainter::notes(double top)

@@ -5,16 +5,18 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <string_view>
 
 namespace {
 
 constexpr int bit(int output) { return 1 << (output - 1); }
+constexpr std::uint64_t stage(int s) { return std::uint64_t(1) << (s - 1); }
 
 struct PartsCase {
     const char *name;
-    int pattern;
+    std::uint64_t pattern;
     const char *talon, *potentiometer, *capacitor;
     char separator;
     // Expected: the diode line (empty reference: none), the values and the notes.
@@ -25,6 +27,8 @@ struct PartsCase {
     const char *talonValue, *capacitorValue, *rsValue;
     const char *trimmerValue, *trimmerRole; // "" for no P1 line
     double T = 0; // wanted period: the precision's trimmer advice aims at it
+    std::optional<calc::Cascade> cascade = {};
+    const char *unwiredOn = "le CD4060"; // where the note says the pins are missing
 };
 
 class Parts : public testing::TestWithParam<PartsCase> {};
@@ -46,6 +50,7 @@ calc::RealDesign designOf(const PartsCase &c)
     design.capacitorText = c.capacitor;
     design.separator = c.separator;
     design.T = c.T;
+    design.cascade = c.cascade;
     design.shown.ValeurRs = "560 Kohm"; // stale on purpose: Rs follows the parts listed
     return design;
 }
@@ -69,6 +74,7 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     } else {
         EXPECT_EQ(trimmer, nullptr);
     }
+    EXPECT_EQ(find(parts, "U3") != nullptr, c.cascade.has_value());
     for (const char *fixed : {"U1", "U2", "C3", "R6", "C4", "R3", "R4", "TR1", "R5", "LED1"})
         EXPECT_NE(find(parts, fixed), nullptr) << fixed;
     EXPECT_EQ(find(parts, "T1"), nullptr); // the pulse's name elsewhere
@@ -80,10 +86,11 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     // Thirteen parts besides the trimmer and the diodes, which share one line.
     const int total = std::accumulate(parts.lines.begin(), parts.lines.end(), 0,
                                       [](int sum, const auto &line) { return sum + line.quantity; });
-    EXPECT_EQ(total, 13 + hasTrimmer + c.diodes);
+    const int counters = c.cascade.has_value();
+    EXPECT_EQ(total, 13 + counters + hasTrimmer + c.diodes);
     const calc::NomenclatureLine *diodes = find(parts, c.diodeReference);
     if (c.diodes == 0) {
-        EXPECT_EQ(parts.lines.size(), 13u + hasTrimmer);
+        EXPECT_EQ(parts.lines.size(), 13u + counters + hasTrimmer);
     } else {
         ASSERT_NE(diodes, nullptr);
         EXPECT_EQ(diodes->quantity, c.diodes);
@@ -94,7 +101,7 @@ TEST_P(Parts, ListedWithTheirValuesAndDiodesGrouped)
     const std::string text = calc::nomenclatureText(parts);
     EXPECT_EQ(text.find("Montage non calculé") != std::string::npos, std::string(c.talonValue) == "—");
     if (*c.unwiredNote)
-        EXPECT_NE(text.find(std::string("Non câblées, faute de broche sur le CD4060 : ") + c.unwiredNote),
+        EXPECT_NE(text.find(std::string("Non câblées, faute de broche sur ") + c.unwiredOn + " : " + c.unwiredNote),
                   std::string::npos) << text;
     else
         EXPECT_EQ(text.find("Non câblées"), std::string::npos) << text;
@@ -124,9 +131,24 @@ TEST_P(Parts, CircuitJoinsEveryPinOnce)
             if (!joined.contains({component.reference, pin.number}))
                 open.insert(component.reference + "-" + pin.name);
     std::set<std::string> unused = {"U2-~{Q1}", "U2-~{Q2}", "U2-Q2"};
+    const auto marked = [&](int s) {
+        return std::find(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), s) != circuit.diodeOutputs.end();
+    };
     for (int output : {4, 5, 6, 7, 8, 9, 10, 12, 13})
-        if (std::find(circuit.diodeOutputs.begin(), circuit.diodeOutputs.end(), output) == circuit.diodeOutputs.end())
+        if (!marked(output))
             unused.insert("U1-Q" + std::to_string(output));
+    // The second counter: every output but the top stage's and the diodes', its oscillator's too.
+    if (const auto cascade = GetParam().cascade) {
+        const calc::Component *counter = circuit.component("U3");
+        ASSERT_NE(counter, nullptr);
+        for (const calc::PinDefinition &pin : calc::package(counter->kind).pins) {
+            const std::string name = pin.name;
+            if (name.starts_with("Q") && !marked(14 + std::stoi(name.substr(1))) && name != "Q" + std::to_string(cascade->stage - 14))
+                unused.insert("U3-" + name);
+        }
+        if (cascade->counter == calc::SecondCounter::CD4060)
+            unused.insert({"U3-φO", "U3-~{φO}"});
+    }
     EXPECT_EQ(open, unused);
 }
 
@@ -202,7 +224,56 @@ INSTANTIATE_TEST_SUITE_P(
         PartsCase{"advice_short_of_the_setting", bit(12), "10", "150", "4.7", '.', "D1", 1, "sortie Q12", "", "10 kΩ",
                   "4.7 nF", "560 kΩ", "220 kΩ", "ajustable en série avec le talon, réglé à 150 kΩ", 30},
         PartsCase{"negative_potentiometer", bit(12), "150", "-5", "1", '.', "D1", 1, "sortie Q12", "", "150 kΩ",
-                  "1 nF", "560 kΩ", "", ""}),
+                  "1 nF", "560 kΩ", "", ""},
+        // Two counters: stages beyond 14 are the second counter's, 14 + j its Qj.
+        PartsCase{"cd4040_diodes_on_both_counters", stage(4) | stage(20) | stage(25), "150", "", "100", '.',
+                  "D1 à D3", 3, "sorties U1 Q4, U3 Q6, U3 Q11", "", "150 kΩ", "100 nF", "560 kΩ", "", "", 86400,
+                  calc::Cascade{calc::SecondCounter::CD4040, 26}},
+        PartsCase{"cd4020_pinless_stages_and_q14", stage(2) | stage(14) | stage(16) | stage(27), "150", "", "100", '.',
+                  "D1 et D2", 2, "sorties U1 Q14, U3 Q13", "sorties U1 Q2, U3 Q2.", "150 kΩ", "100 nF", "560 kΩ", "",
+                  "", 86400, calc::Cascade{calc::SecondCounter::CD4020, 28}, "les compteurs"},
+        PartsCase{"cd4060_second_pinless_q1", stage(15) | stage(18) | stage(23), "150", "", "100", '.', "D1 et D2", 2,
+                  "sorties U3 Q4, U3 Q9", "sortie U3 Q1.", "150 kΩ", "100 nF", "560 kΩ", "", "", 86400,
+                  calc::Cascade{calc::SecondCounter::CD4060, 24}, "les compteurs"},
+        PartsCase{"cascade_marks_on_u1_alone", bit(5) | bit(11), "150", "", "100", '.', "D1", 1, "sortie Q5",
+                  "sortie Q11.", "150 kΩ", "100 nF", "560 kΩ", "", "", 86400, calc::Cascade{calc::SecondCounter::CD4040, 15}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct CascadeCase {
+    const char *name;
+    calc::Cascade cascade;
+    const char *topPin, *clockPin, *resetPin; // the second counter's, from its data sheet
+};
+
+class CascadeWiring : public testing::TestWithParam<CascadeCase> {};
+
+// U1's Q14 clocks the second counter, the power-on reset clears both, the top stage clocks the
+// flip-flop, and each counter is powered.
+TEST_P(CascadeWiring, SecondCounterBetweenQ14AndTheFlipFlop)
+{
+    const CascadeCase &c = GetParam();
+    calc::RealDesign design;
+    design.cascade = c.cascade;
+    const calc::Circuit circuit = calc::circuitOf(design);
+    EXPECT_EQ(circuit.component("U3")->value, calc::counterName(c.cascade.counter));
+    EXPECT_EQ(circuit.netOf("U3", c.clockPin), circuit.netOf("U1", "3"));
+    EXPECT_EQ(circuit.netOf("U1", "3")->members.size(), 2u);
+    EXPECT_EQ(circuit.netOf("U3", c.resetPin), circuit.netOf("U1", "12"));
+    const calc::Net *top = circuit.netOf("U2", "3");
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->name, "Q" + std::to_string(c.cascade.stage));
+    EXPECT_EQ(top->members, (std::vector<calc::NetMember>{{"U3", c.topPin}, {"U2", "3"}}));
+    EXPECT_EQ(circuit.netOf("U3", "16")->name, "VDD");
+    EXPECT_EQ(circuit.netOf("U3", "8")->name, "VSS");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counters, CascadeWiring,
+    testing::Values(CascadeCase{"cd4040_q12", {calc::SecondCounter::CD4040, 26}, "1", "10", "11"},
+                    CascadeCase{"cd4040_q1", {calc::SecondCounter::CD4040, 15}, "9", "10", "11"},
+                    CascadeCase{"cd4020_q14", {calc::SecondCounter::CD4020, 28}, "3", "10", "11"},
+                    CascadeCase{"cd4020_q4", {calc::SecondCounter::CD4020, 18}, "7", "10", "11"},
+                    CascadeCase{"cd4060_q10", {calc::SecondCounter::CD4060, 24}, "15", "11", "12"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Parts, HundredsOfDigitsKeptWhole)

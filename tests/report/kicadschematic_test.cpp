@@ -2,6 +2,7 @@
 #include "report/sexpr.h"
 
 #include "calc/circuit.h"
+#include "calc/longperiod.h"
 #include "calc/realtiming.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -74,7 +76,21 @@ struct SchematicCase {
     std::string talon, potentiometer, capacitor;
     int pattern;
     QString title, note;
+    // A timer of two counters designed by the long road for T and T1 (seconds), its own parts.
+    std::optional<calc::SecondCounter> counter = {};
+    double T = 0, T1 = 0;
 };
+
+calc::RealDesign designOf(const SchematicCase &c)
+{
+    if (c.counter) {
+        const calc::LongRoad road = calc::longRoad({.T = c.T, .T1 = c.T1, .counter = *c.counter, .stage = {}, .tolerances = {}});
+        return calc::realDesignOf(road.entry, road.design.stage, road.parts, 4, '.', calc::Notation::French);
+    }
+    return {.T = 3600, .T1 = 2, .talonText = c.talon, .potentiometerText = c.potentiometer,
+            .capacitorText = c.capacitor, .pattern = static_cast<std::uint64_t>(c.pattern), .cascade = {},
+            .tolerances = {}, .shown = calc::realTiming(c.talon, c.potentiometer, c.capacitor, c.pattern, 2.8e-6, 4, '.')};
+}
 
 // Kept out of KiCad's text markup by the writer, and invisible on the sheet.
 constexpr QChar WordJoiner(0x2060);
@@ -87,10 +103,7 @@ class KicadSchematic : public testing::TestWithParam<SchematicCase> {};
 TEST_P(KicadSchematic, PassesKicadsChecksWithTheCircuitsNets)
 {
     const SchematicCase &c = GetParam();
-    const calc::RealDesign design{
-        .T = 3600, .T1 = 2, .talonText = c.talon, .potentiometerText = c.potentiometer, .capacitorText = c.capacitor,
-        .pattern = static_cast<std::uint64_t>(c.pattern), .cascade = {}, .tolerances = {},
-        .shown = calc::realTiming(c.talon, c.potentiometer, c.capacitor, c.pattern, 2.8e-6, 4, '.')};
+    const calc::RealDesign design = designOf(c);
     const report::KicadTitle title{c.title, c.note, QDate(2025, 3, 14)};
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("montage.kicad_sch"));
@@ -166,7 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SchematicCase{"trimmer_not_designed", "", "51", "", 1 << 5 | 1 << 8, {}, {}},
                     SchematicCase{"trimmer", "150", "51,215", "1000", 1 << 5 | 1 << 8, {}, {}},
                     SchematicCase{"largest_parts", Huge, Huge, Huge, 8191, {}, {}},
-                    SchematicCase{"hostile_texts", "15\"0\\\n\t(${R}", "0", "1000", 1 << 3, Hostile, Hostile}),
+                    SchematicCase{"hostile_texts", "15\"0\\\n\t(${R}", "0", "1000", 1 << 3, Hostile, Hostile},
+                    // Diodes on both counters, U1's Q14 among them; the top stage on each counter's last pin.
+                    SchematicCase{"cd4040_day", {}, {}, {}, 0, {}, {}, calc::SecondCounter::CD4040, 86400, 30000},
+                    SchematicCase{"cd4020_month", {}, {}, {}, 0, {}, {}, calc::SecondCounter::CD4020, 2592000, 1000000},
+                    SchematicCase{"cd4060_week", {}, {}, {}, 0, {}, {}, calc::SecondCounter::CD4060, 604800, 200000}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Bytes KiCad's reader would take for the end of a line or of a string, and lengths in mils.

@@ -2,6 +2,7 @@
 
 #include "ui/feuillemontage.h"
 #include "ui/messagebox.h"
+#include "ui/montagenotes.h"
 
 #include "report/text.h"
 #include "settings/language.h"
@@ -196,6 +197,41 @@ protected:
         return drawn->grab().toImage();
     }
 };
+
+struct CascadeNotesCase {
+    const char *name;
+    calc::Cascade cascade;
+    const char *clock, *top; // what the notes say, pins from the counters' data sheets
+    bool oscillatorPins;     // a second CD4060's pins 9 and 10 left open
+};
+
+class CascadeNotes : public testing::TestWithParam<CascadeNotesCase> {};
+
+// The notes name the second counter's clock and reset pins and the pin of the top stage, or say
+// the top stage has none.
+TEST_P(CascadeNotes, NameTheSecondCountersPins)
+{
+    const CascadeNotesCase &c = GetParam();
+    calc::RealDesign design;
+    design.cascade = c.cascade;
+    const QString notes = montageNotes(design).join(u'\n');
+    EXPECT_TRUE(notes.contains(QString::fromUtf8(c.clock))) << notes.toStdString();
+    EXPECT_TRUE(notes.contains(QString::fromUtf8(c.top))) << notes.toStdString();
+    EXPECT_EQ(notes.contains(QStringLiteral("broches 9 et 10 de U3")), c.oscillatorPins);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counters, CascadeNotes,
+    testing::Values(
+        CascadeNotesCase{"cd4040_q12", {calc::SecondCounter::CD4040, 26}, "sur sa broche 10 ; sa remise à zéro (broche 11)",
+                         "Q12 de U3 (broche 1), l'étage S = 26", false},
+        CascadeNotesCase{"cd4020_q4", {calc::SecondCounter::CD4020, 18}, "sur sa broche 10 ; sa remise à zéro (broche 11)",
+                         "Q4 de U3 (broche 7), l'étage S = 18", false},
+        CascadeNotesCase{"cd4020_pinless_q2", {calc::SecondCounter::CD4020, 16}, "sur sa broche 10",
+                         "L'étage S = 16 (Q2 de U3) n'a pas de broche", false},
+        CascadeNotesCase{"cd4060_q10", {calc::SecondCounter::CD4060, 24}, "sur sa broche 11 ; sa remise à zéro (broche 12)",
+                         "Q10 de U3 (broche 15), l'étage S = 24", true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_P(LanguageSwitch, OpenWindowTurnsEnglishAndBackToTheSameFrench)
 {
