@@ -173,7 +173,14 @@ TEST_F(LongueDureeTest, DesignFileOpensInTheWindowItBelongsTo)
     const QString principal = path(QStringLiteral("principal.cd4060"));
     ASSERT_TRUE(m_window->Enregistrer_Conception(principal, QStringLiteral("Principal")));
     retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("100"));
-    ASSERT_TRUE(m_long->document()->open(principal)); // the question: unchanged, then Discard
+    asked.clear();
+    setQuestionHook([&](const QString &, const QString &text) {
+        asked << text;
+        return QMessageBox::Discard;
+    });
+    ASSERT_TRUE(m_long->document()->open(principal)); // the main window's design is the one left
+    setQuestionHook({});
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Enregistrer les modifications de « Principal » ?")});
     EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("3600"));
     EXPECT_FALSE(m_window->conceptionModified());
     EXPECT_EQ(m_long->document()->path(), file);
