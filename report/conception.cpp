@@ -2,6 +2,7 @@
 
 #include "report/savefile.h"
 
+#include "calc/cascade.h"
 #include "calc/keyfilter.h"
 #include "calc/road.h"
 #include "calc/numbertext.h"
@@ -25,9 +26,12 @@ const QString Format = QStringLiteral("format"), Version = QStringLiteral("versi
               K4060 = QStringLiteral("K4060"), Tolerances = QStringLiteral("tolerances"),
               Composants = QStringLiteral("composants"), C2 = QStringLiteral("C2"), Talon = QStringLiteral("talon"),
               Potentiometre = QStringLiteral("potentiometre"), Sorties = QStringLiteral("sorties"),
-              Note = QStringLiteral("note");
-const QString FormatName = QStringLiteral("chronalys-cd4060");
-constexpr int CurrentVersion = 1;
+              Note = QStringLiteral("note"), Montage = QStringLiteral("montage"), Type = QStringLiteral("type"),
+              Compteur2 = QStringLiteral("compteur2"), Etage = QStringLiteral("etage");
+const QString FormatName = QStringLiteral("chronalys-cd4060"), CascadeType = QStringLiteral("cascade");
+// Version 1 files are still written for the main window's designs: older programs open them.
+constexpr int CurrentVersion = 2;
+constexpr int MontageVersion = 2; // the first to know "montage"
 constexpr qsizetype MaxField = 40;   // characters of a number field
 constexpr qsizetype MaxName = 200;
 constexpr qsizetype MaxNote = 20000;
@@ -118,6 +122,27 @@ ConceptionRead parseConception(const QByteArray &bytes, const QString &path)
         return refuse(ConceptionWords::tr("il vient d'une version plus récente du programme (format %1)").arg(version.toDouble()));
 
     Conception c;
+    // A version 1 file knows no "montage": one found there is another program's, kept as it came.
+    if (version.toDouble() >= MontageVersion && object.contains(Montage)) {
+        const QJsonObject montage = object.value(Montage).toObject();
+        if (!object.value(Montage).isObject() || montage.value(Type).toString() != CascadeType)
+            return refuse(ConceptionWords::tr("« montage » doit être un objet de type « cascade »"));
+        const std::optional<calc::SecondCounter> counter =
+            calc::counterNamed(montage.value(Compteur2).toString().toStdString());
+        if (!counter)
+            return refuse(ConceptionWords::tr("« compteur2 » doit valoir CD4040, CD4020 ou CD4060"));
+        const QJsonValue stage = montage.value(Etage);
+        const int last = calc::lastTopStage(*counter);
+        if (!stage.isDouble() || stage.toDouble() != std::floor(stage.toDouble()) || stage.toDouble() < calc::FirstTopStage
+            || stage.toDouble() > last)
+            return refuse(ConceptionWords::tr("« etage » doit être un entier de %1 à %2 avec le %3")
+                              .arg(calc::FirstTopStage)
+                              .arg(last)
+                              .arg(QLatin1String(calc::counterName(*counter))));
+        c.montage = calc::Cascade{*counter, static_cast<int>(stage.toDouble())};
+    }
+    // Outputs Q1 to Q13 alone, or the stages below a cascade's top stage.
+    const int lastOutput = c.montage ? c.montage->stage - 1 : calc::OutputCount;
     Reader reader(object, why);
     if (!reader.text(Nom, c.nom, MaxName, false) || !reader.text(T, c.T, MaxField, true)
         || !reader.text(T1, c.T1, MaxField, true))
@@ -148,20 +173,25 @@ ConceptionRead parseConception(const QByteArray &bytes, const QString &path)
         const QJsonValue outputs = parts.value(Sorties);
         if (!outputs.isArray())
             return refuse(ConceptionWords::tr("« sorties » manque ou n'est pas une liste"));
-        int pattern = 0;
+        std::uint64_t pattern = 0;
         for (const QJsonValue output : outputs.toArray()) {
             const double n = output.toDouble(-1);
-            if (!output.isDouble() || n != std::floor(n) || n < 1 || n > calc::OutputCount)
-                return refuse(ConceptionWords::tr("« sorties » ne tient que des sorties de 1 à 13"));
-            pattern |= 1 << (static_cast<int>(n) - 1);
+            if (!output.isDouble() || n != std::floor(n) || n < 1 || n > lastOutput)
+                return refuse(c.montage ? ConceptionWords::tr("« sorties » ne tient que des étages de 1 à %1").arg(lastOutput)
+                                        : ConceptionWords::tr("« sorties » ne tient que des sorties de 1 à 13"));
+            pattern |= std::uint64_t{1} << (static_cast<int>(n) - 1);
         }
-        p.sorties = calc::outputsOf(pattern);
+        for (int s = 1; s <= lastOutput; ++s)
+            if (pattern & (std::uint64_t{1} << (s - 1)))
+                p.sorties.push_back(s);
         c.composants = p;
     }
     if (object.contains(Note) && !reader.text(Note, c.note, MaxNote, false))
         return refuse(why);
     for (const QString &known : {Format, Version, Nom, T, T1, Serie, K4060, Tolerances, Composants, Note})
         object.remove(known);
+    if (c.montage)
+        object.remove(Montage);
     c.autres = object;
     read.conception = std::move(c);
     return read;
@@ -206,9 +236,13 @@ QByteArray conceptionJson(const Conception &c)
         tolerances.insert(QLatin1String(key), c.tolerances.*member);
     // In the order a person reads it; keys of later versions after them.
     std::vector<std::pair<QString, QJsonValue>> entries = {
-        {Format, FormatName}, {Version, CurrentVersion}, {Nom, c.nom}, {T, c.T}, {T1, c.T1},
+        {Format, FormatName}, {Version, c.montage ? MontageVersion : 1}, {Nom, c.nom}, {T, c.T}, {T1, c.T1},
         {Serie, c.Pas_Serie == calc::PasE12 ? QStringLiteral("E12") : QStringLiteral("E24")},
         {K4060, c.K4060}, {Tolerances, tolerances}};
+    if (c.montage)
+        entries.emplace_back(Montage, QJsonObject{{Type, CascadeType},
+                                                  {Compteur2, QLatin1String(calc::counterName(c.montage->counter))},
+                                                  {Etage, c.montage->stage}});
     if (c.composants) {
         QJsonArray outputs;
         for (int n : c.composants->sorties)

@@ -21,7 +21,8 @@ struct Conception {
     calc::Tolerances tolerances;  // percent
     struct Parts {
         QString C2, talon, potentiometre; // zone C's fields: nanofarads, kilohms
-        std::vector<int> sorties;         // stages marked "On", increasing (outputs Q1 to Q13 alone)
+        std::vector<int> sorties;         // stages marked "On", increasing: outputs Q1 to Q13 alone, or
+                                          // with a montage the stages 1 to S - 1 of both counters
         bool operator==(const Parts &) const = default;
     };
     std::optional<Parts> composants; // none when saved before any conversion

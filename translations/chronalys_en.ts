@@ -350,22 +350,6 @@ the command line cannot be read.
         <translation>&amp;Timing diagram…</translation>
     </message>
     <message>
-        <source>&amp;Ouvrir…</source>
-        <translation>&amp;Open…</translation>
-    </message>
-    <message>
-        <source>&amp;Enregistrer</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>Enregistrer &amp;sous…</source>
-        <translation>Save &amp;as…</translation>
-    </message>
-    <message>
-        <source>Conceptions &amp;récentes</source>
-        <translation>&amp;Recent designs</translation>
-    </message>
-    <message>
         <source>Période T</source>
         <translation>Period T</translation>
     </message>
@@ -452,30 +436,6 @@ the command line cannot be read.
     <message>
         <source>Montage réel : Espace ou un clic pose ou ôte la diode</source>
         <translation>Actual circuit: Space or a click adds or removes the diode</translation>
-    </message>
-    <message>
-        <source>Ouvrir une conception</source>
-        <translation>Open a design</translation>
-    </message>
-    <message>
-        <source>Enregistrer la conception</source>
-        <translation>Save the design</translation>
-    </message>
-    <message>
-        <source>Conceptions Chronalys CD4060 (*.cd4060)</source>
-        <translation>Chronalys CD4060 designs (*.cd4060)</translation>
-    </message>
-    <message>
-        <source>Nom de la conception :</source>
-        <translation>Design name:</translation>
-    </message>
-    <message>
-        <source>Enregistrer les modifications de « %1 » ?</source>
-        <translation>Save the changes to “%1”?</translation>
-    </message>
-    <message>
-        <source>&amp;Effacer la liste</source>
-        <translation>&amp;Clear the list</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -660,6 +620,10 @@ the command line cannot be read.
     <message>
         <source>Longue &amp;durée…</source>
         <translation>Lo&amp;ng period…</translation>
+    </message>
+    <message>
+        <source>Longue durée</source>
+        <translation>Long period</translation>
     </message>
 </context>
 <context>
@@ -904,6 +868,65 @@ the command line cannot be read.
     <message>
         <source>La conception n&apos;a pas pu être enregistrée dans « %1 » : %2 ; le fichier d&apos;avant, s&apos;il y en avait un, est intact.</source>
         <translation>The design could not be saved to “%1”: %2; the previous file, if there was one, is untouched.</translation>
+    </message>
+    <message>
+        <source>« montage » doit être un objet de type « cascade »</source>
+        <translation>“montage” must be an object of type “cascade”</translation>
+    </message>
+    <message>
+        <source>« compteur2 » doit valoir CD4040, CD4020 ou CD4060</source>
+        <translation>“compteur2” must be CD4040, CD4020 or CD4060</translation>
+    </message>
+    <message>
+        <source>« etage » doit être un entier de %1 à %2 avec le %3</source>
+        <translation>“etage” must be a whole number from %1 to %2 with the %3</translation>
+    </message>
+    <message>
+        <source>« sorties » ne tient que des étages de 1 à %1</source>
+        <translation>“sorties” may only hold stages 1 to %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConceptionDocument</name>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;sous…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>Conceptions &amp;récentes</source>
+        <translation>&amp;Recent designs</translation>
+    </message>
+    <message>
+        <source>Ouvrir une conception</source>
+        <translation>Open a design</translation>
+    </message>
+    <message>
+        <source>Enregistrer la conception</source>
+        <translation>Save the design</translation>
+    </message>
+    <message>
+        <source>Conceptions Chronalys CD4060 (*.cd4060)</source>
+        <translation>Chronalys CD4060 designs (*.cd4060)</translation>
+    </message>
+    <message>
+        <source>Nom de la conception :</source>
+        <translation>Design name:</translation>
+    </message>
+    <message>
+        <source>Enregistrer les modifications de « %1 » ?</source>
+        <translation>Save the changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer la liste</source>
+        <translation>&amp;Clear the list</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1381,14 @@ Chronalys_CD4060 --version         shows the name and version
     <message>
         <source>Q%1 du second compteur (%2)</source>
         <translation>Q%1 of the second counter (%2)</translation>
+    </message>
+    <message>
+        <source>Longue durée — %1</source>
+        <translation>Long period — %1</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2059,13 @@ Likely cause: the measurement was taken on another output, or a part does not ha
     <message>
         <source>La feuille de montage n&apos;a pas pu être enregistrée dans « %1 » : %2.</source>
         <translation>The assembly sheet could not be saved to “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolTitle</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 </TS>

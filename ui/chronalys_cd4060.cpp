@@ -1,5 +1,6 @@
 #include "ui/chronalys_cd4060.h"
 
+#include "report/longperiod.h"
 #include "report/text.h"
 
 #include "ui/aide.h"
@@ -18,7 +19,7 @@
 #include "calc/numbertext.h"
 #include "settings/parametres.h"
 #include "ui/picturebutton.h"
-#include "ui/savedialog.h"
+#include "ui/tooltitle.h"
 #include "settings/position.h"
 #include "calc/realtiming.h"
 #include "ui/schemawindow.h"
@@ -29,10 +30,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QInputDialog>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -149,6 +146,17 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     keepCaptionsWhole(client);
 
     m_keyFilter = new NumericKeyFilter([this] { VisuAlarme(3); }, this);
+    m_recents = new RecentConceptions(this);
+    m_document = new ConceptionDocument(
+        this,
+        {[this](report::Conception &conception) { writeConception(conception); },
+         [this](const report::Conception &conception) { replayConception(conception); },
+         [this](const QString &nom) {
+             return nom.isEmpty() ? tr("Chronalys pour tempo CD4060") : tr("Chronalys pour tempo CD4060 — %1").arg(nom);
+         }},
+        m_recents);
+    m_document->setRoute([this](const report::Conception &conception) { return documentFor(conception); });
+    connect(m_document, &ConceptionDocument::fileChanged, this, &Chronalys_CD4060::showSource);
     createMenus();
     createDrawingAndButtons(client);
     createZoneA(client);
@@ -164,8 +172,13 @@ Chronalys_CD4060::Chronalys_CD4060(const LaunchOptions &options, QWidget *parent
     m_Timer1->setTimerType(Qt::PreciseTimer);
     connect(m_Timer1, &QTimer::timeout, this, &Chronalys_CD4060::Timer1_Timer);
 
-    // The title's asterisk follows every change of the design.
-    connect(this, &Chronalys_CD4060::realDesignChanged, this, [this] { refreshTitle(); });
+    connect(this, &Chronalys_CD4060::realDesignChanged, this, [this](const calc::RealDesign &design) {
+        m_document->refreshTitle(); // its asterisk
+        if (!m_quiet && m_source != Source::Principale)
+            setSource(Source::Principale); // the tools take this design from there
+        else if (m_source == Source::Principale)
+            Q_EMIT toolsDesignChanged(design);
+    });
     Form_Load(options);
     setTabOrder();  // after start-up has made the output rows
     retranslate();
@@ -182,6 +195,15 @@ Chronalys_CD4060::~Chronalys_CD4060()
     delete m_longueDuree.data();
 }
 
+template <class Change>
+void Chronalys_CD4060::quietly(Change change)
+{
+    const bool quiet = m_quiet;
+    m_quiet = true;
+    change();
+    m_quiet = quiet;
+}
+
 void Chronalys_CD4060::createMenus()
 {
     // Titles and entries take their texts in retranslate().
@@ -195,7 +217,7 @@ void Chronalys_CD4060::createMenus()
     // the top, and a style may draw it on the menu's border without a little room above it.
     fichier->setSeparatorsCollapsible(false);
     fichier->setContentsMargins(0, 4, 0, 0);
-    createConceptionMenu(fichier);
+    m_document->createMenu(fichier);
     m_QQ[0] = fichier->addSeparator();
     m_QQ[1] = fichier->addAction(QString());
     m_QQ[1]->setShortcut(QKeySequence::Quit);
@@ -250,13 +272,20 @@ void Chronalys_CD4060::createMenus()
     m_Affichage[1]->setVisible(false);
     m_Affichage[2]->setVisible(false);
 
+    // Checkable entries are settings of the run, which "Longue durée" shares: choosing one is not
+    // working on this window's design.
     auto wire = [this](auto &actions, const char *name, void (Chronalys_CD4060::*handler)(int),
                        bool checkable) {
         for (int i = 0; i < static_cast<int>(actions.size()); ++i) {
             QAction *action = actions[static_cast<std::size_t>(i)];
             action->setObjectName(indexed(name, i));
             action->setCheckable(checkable);
-            connect(action, &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
+            connect(action, &QAction::triggered, this, [this, handler, i, checkable] {
+                if (checkable)
+                    quietly([&] { (this->*handler)(i); });
+                else
+                    (this->*handler)(i);
+            });
         }
     };
     wire(m_QQ, "QQ", &Chronalys_CD4060::QQ_Click, false);
@@ -267,27 +296,10 @@ void Chronalys_CD4060::createMenus()
     wire(m_Langue, "Langue", &Chronalys_CD4060::Langue_Click, true);
 }
 
-void Chronalys_CD4060::createConceptionMenu(QMenu *fichier)
-{
-    m_Conception[0] = fichier->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                                         &Chronalys_CD4060::Ouvrir_Click);
-    m_Conception[1] = fichier->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                                         &Chronalys_CD4060::Enregistrer_Click);
-    m_Conception[2] = fichier->addAction(QString(), this, &Chronalys_CD4060::Enregistrer_Sous_Click);
-    for (std::size_t i = 0; i < m_Conception.size(); ++i)
-        m_Conception[i]->setObjectName(indexed("Conception", static_cast<int>(i)));
-    m_Recents = fichier->addMenu(QString());
-    m_Recents->setObjectName(QStringLiteral("Recents"));
-}
-
 void Chronalys_CD4060::retranslateMenus()
 {
     m_menus[0]->setTitle(tr("&Fichier"));
-    m_Conception[0]->setText(tr("&Ouvrir…"));
-    m_Conception[1]->setText(tr("&Enregistrer"));
-    m_Conception[2]->setText(tr("Enregistrer &sous…"));
-    m_Recents->setTitle(tr("Conceptions &récentes"));
-    fillRecents();
+    m_document->retranslate();
     m_QQ[1]->setText(tr("&Quitter"));
 
     m_menus[1]->setTitle(tr("&Serie_E12/E24"));
@@ -522,7 +534,7 @@ void Chronalys_CD4060::setTabOrder()
 void Chronalys_CD4060::retranslate()
 {
     retranslateMenus();
-    refreshTitle();
+    showSource();
     m_Command1->setText(tr("Fin"));
 
     const auto describe = [](QWidget *control, const QString &name, const QString &description) {
@@ -611,7 +623,7 @@ void Chronalys_CD4060::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
-        renotate();
+        quietly([this] { renotate(); });
         m_Fichier_Alarme = Commun::Chemin_Alarme();
         m_Lignes_Alarme = chargerAlarmes(m_Fichier_Alarme, Commun::Saut_Ligne());
         // The message on screen is read again in the new language, for the time it has left.
@@ -687,8 +699,7 @@ void Chronalys_CD4060::Form_Load(const LaunchOptions &options)
     m_texteK4060 = parametres.texteK4060;
     m_K4060_Reglages = m_Constante_K4060;
     m_tolerances = Commun::Lire_Precision();
-    m_recents = Commun::Lire_Recents();
-    fillRecents();
+    m_recents->setPaths(Commun::Lire_Recents());
     Commun::Restaure_Position(this, QString(), QStringLiteral("P"));
     for (Commun::PlaceFenetre *&place : m_places)
         place = new Commun::PlaceFenetre(QString(), this);
@@ -714,7 +725,7 @@ void Chronalys_CD4060::Termine()
     parametres.Mode_Affichage = m_Mode_Affichage;
     // One atomic save: a kill never leaves the keys half written.
     QList<Commun::EntreeINI> entries = Commun::Entrees_Parametres(parametres) + Commun::Entrees_Langue(m_langueChoisie)
-                                       + Commun::Entrees_Precision(m_tolerances) + Commun::Entrees_Recents(m_recents)
+                                       + Commun::Entrees_Precision(m_tolerances) + Commun::Entrees_Recents(m_recents->paths())
                                        + Commun::Entrees_Sauve_Position(this);
     for (Commun::PlaceFenetre *place : m_places)
         entries += place->entrees();
@@ -824,7 +835,7 @@ void Chronalys_CD4060::E12E24_Click(int index)
     m_E12E24[2]->setChecked(!e24);
     m_Conversion_reelle[0]->setVisible(!e24);
     m_Conversion_reelle[1]->setVisible(e24);
-    refreshTitle();
+    m_document->refreshTitle();
 }
 
 void Chronalys_CD4060::Conversion_reelle_Click(int)
@@ -994,33 +1005,55 @@ void Chronalys_CD4060::Outils_Click(int index)
 {
     if (index == 0) {
         if (m_precision.isNull()) {
-            m_precision = new PrecisionWindow(realDesign(), m_tolerances, m_K4060_Reglages);
+            m_precision = new PrecisionWindow(sourceDesign(), m_tolerances, m_K4060_Reglages);
             PrecisionWindow *window = m_precision;
-            connect(this, &Chronalys_CD4060::realDesignChanged, window, &PrecisionWindow::setDesign);
+            connect(this, &Chronalys_CD4060::toolsDesignChanged, window, &PrecisionWindow::setDesign);
             connect(window, &PrecisionWindow::tolerancesChanged, this,
                     [this](const calc::Tolerances &tolerances) {
-                        m_tolerances = tolerances;
-                        refreshTitle();
-                        // They choose the trimmer to buy, which the sheet lists.
-                        Q_EMIT realDesignChanged(realDesign());
+                        quietly([&] {
+                            m_tolerances = tolerances;
+                            m_document->refreshTitle();
+                            // They choose the trimmer to buy, which the sheet lists.
+                            Q_EMIT realDesignChanged(realDesign());
+                        });
                     });
-            connect(window, &PrecisionWindow::resistancesApplied, this, &Chronalys_CD4060::Appliquer_Resistances);
-            connect(window, &PrecisionWindow::patternApplied, this, &Chronalys_CD4060::Appliquer_Motif);
-            connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
-                Appliquer_Condensateur(capacitor);
-                Appliquer_Resistances(talon, QStringLiteral("0"));
+            // "Appliquer" goes to the window whose design the precision window shows.
+            connect(window, &PrecisionWindow::resistancesApplied, this,
+                    [this](const QString &talon, const QString &potentiometre) {
+                        if (m_source == Source::LongueDuree)
+                            m_longueDuree->Appliquer_Resistances(talon, potentiometre);
+                        else
+                            quietly([&] { Appliquer_Resistances(talon, potentiometre); });
+                    });
+            connect(window, &PrecisionWindow::patternApplied, this, [this](int motif) {
+                if (m_source == Source::LongueDuree)
+                    m_longueDuree->Appliquer_Motif(static_cast<std::uint64_t>(motif));
+                else
+                    quietly([&] { Appliquer_Motif(motif); });
             });
-            connect(window, &PrecisionWindow::constantChosen, this, &Chronalys_CD4060::setConstante_K4060);
+            connect(window, &PrecisionWindow::partsApplied, this, [this](const QString &capacitor, const QString &talon) {
+                if (m_source == Source::LongueDuree) {
+                    m_longueDuree->Appliquer_Condensateur(capacitor);
+                    m_longueDuree->Appliquer_Resistances(talon, QStringLiteral("0"));
+                    return;
+                }
+                quietly([&] {
+                    Appliquer_Condensateur(capacitor);
+                    Appliquer_Resistances(talon, QStringLiteral("0"));
+                });
+            });
+            connect(window, &PrecisionWindow::constantChosen, this,
+                    [this](double constante) { quietly([&] { setConstante_K4060(constante); }); });
             m_places[2]->suivre(window);
+            showSource();
         }
         m_precision->show();
         m_precision->raise();
     } else if (index == 1) {
         if (m_feuilleMontage.isNull()) {
-            m_feuilleMontage = new FeuilleMontage(realDesign());
-            connect(this, &Chronalys_CD4060::realDesignChanged, m_feuilleMontage.data(),
-                    &FeuilleMontage::setDesign);
-            refreshTitle(); // the sheet's title block names the design file open
+            m_feuilleMontage = new FeuilleMontage(sourceDesign());
+            connect(this, &Chronalys_CD4060::toolsDesignChanged, m_feuilleMontage.data(), &FeuilleMontage::setDesign);
+            showSource(); // the sheet's title block names the design file open
             m_places[3]->suivre(m_feuilleMontage);
         }
         m_feuilleMontage->show();
@@ -1028,29 +1061,103 @@ void Chronalys_CD4060::Outils_Click(int index)
         m_feuilleMontage->activateWindow();
     } else if (index == 3) {
         if (m_chronogramme.isNull()) {
-            m_chronogramme = new ChronogrammeWindow(realDesign());
-            connect(this, &Chronalys_CD4060::realDesignChanged, m_chronogramme.data(),
+            m_chronogramme = new ChronogrammeWindow(sourceDesign());
+            connect(this, &Chronalys_CD4060::toolsDesignChanged, m_chronogramme.data(),
                     &ChronogrammeWindow::setDesign);
             m_places[4]->suivre(m_chronogramme);
+            showSource();
         }
         m_chronogramme->show();
         m_chronogramme->raise();
         m_chronogramme->activateWindow();
     } else if (index == 4) {
-        if (m_longueDuree.isNull()) {
-            m_longueDuree = new LongueDureeWindow(realDesign());
-            connect(this, &Chronalys_CD4060::realDesignChanged, m_longueDuree.data(), &LongueDureeWindow::setDesign);
-            m_places[5]->suivre(m_longueDuree);
-        }
-        m_longueDuree->show();
-        m_longueDuree->raise();
-        m_longueDuree->activateWindow();
+        openLongueDuree();
     } else if (index == 2) {
+        if (m_source == Source::LongueDuree) {
+            QGuiApplication::clipboard()->setText(report::longReport(m_longueDuree->longRoad(), m_separator));
+            return;
+        }
         report::Sections sections;
         // Zone E joins the report once the user has opened the precision window.
         sections.precision = !m_precision.isNull();
         sections.chronogramme = !m_chronogramme.isNull(); // section F likewise
         QGuiApplication::clipboard()->setText(report::textReport(shownRoad(), sections));
+    }
+}
+
+LongueDureeWindow *Chronalys_CD4060::openLongueDuree()
+{
+    if (m_longueDuree.isNull()) {
+        m_longueDuree = new LongueDureeWindow(realDesign(), m_recents);
+        LongueDureeWindow *window = m_longueDuree;
+        // Its T and T1 are its own; the settings it takes from here are not the user's change there.
+        connect(this, &Chronalys_CD4060::realDesignChanged, window, [this, window](const calc::RealDesign &design) {
+            m_feeding = true;
+            window->setDesign(design);
+            m_feeding = false;
+        });
+        connect(window, &LongueDureeWindow::realDesignChanged, this, [this](const calc::RealDesign &design) {
+            if (!m_feeding && m_source != Source::LongueDuree)
+                setSource(Source::LongueDuree);
+            else if (m_source == Source::LongueDuree)
+                Q_EMIT toolsDesignChanged(design);
+        });
+        connect(window, &LongueDureeWindow::activated, this, [this] { setSource(Source::LongueDuree); });
+        connect(window, &LongueDureeWindow::closed, this, [this] { setSource(Source::Principale); });
+        // A file's constant, series and tolerances are the run's, as a chip chosen in the precision window.
+        connect(window, &LongueDureeWindow::conceptionSettings, this, [this](const report::Conception &conception) {
+            quietly([&] {
+                m_tolerances = conception.tolerances;
+                if (!m_precision.isNull())
+                    m_precision->setTolerances(m_tolerances);
+                E12E24_Click(conception.Pas_Serie);
+                setConstante_K4060(conception.constant()); // zone D again, and "Longue durée" follows
+                m_texteK4060 = conception.K4060;
+                m_document->refreshTitle();
+            });
+        });
+        window->document()->setRoute([this](const report::Conception &conception) { return documentFor(conception); });
+        connect(window->document(), &ConceptionDocument::fileChanged, this, &Chronalys_CD4060::showSource);
+        m_places[5]->suivre(window);
+    }
+    m_longueDuree->show();
+    m_longueDuree->raise();
+    m_longueDuree->activateWindow();
+    setSource(Source::LongueDuree);
+    return m_longueDuree;
+}
+
+void Chronalys_CD4060::setSource(Source source)
+{
+    if (source == m_source || (source == Source::LongueDuree && m_longueDuree.isNull()))
+        return;
+    m_source = source;
+    showSource();
+    Q_EMIT toolsDesignChanged(sourceDesign());
+}
+
+calc::RealDesign Chronalys_CD4060::sourceDesign() const
+{
+    return m_source == Source::LongueDuree ? m_longueDuree->realDesign() : realDesign();
+}
+
+ConceptionDocument *Chronalys_CD4060::sourceDocument() const
+{
+    return m_source == Source::LongueDuree ? m_longueDuree->document() : m_document;
+}
+
+void Chronalys_CD4060::showSource()
+{
+    // The main window's design keeps the tools' own titles.
+    const QString origin = m_source == Source::LongueDuree ? tr("Longue durée") : QString();
+    for (QWidget *tool : {static_cast<QWidget *>(m_precision.data()), static_cast<QWidget *>(m_feuilleMontage.data()),
+                          static_cast<QWidget *>(m_chronogramme.data())})
+        if (tool != nullptr)
+            setDesignOrigin(tool, origin);
+    if (!m_feuilleMontage.isNull()) {
+        const ConceptionDocument *document = sourceDocument();
+        const bool open = !document->path().isEmpty();
+        m_feuilleMontage->setConception(open ? document->saved().nom : QString(), open ? document->saved().note : QString());
     }
 }
 
@@ -1109,53 +1216,24 @@ void Chronalys_CD4060::setConstante_K4060(double constante)
     Calcul_RC_vers_F_Click();
 }
 
-report::Conception Chronalys_CD4060::shownConception() const
+void Chronalys_CD4060::writeConception(report::Conception &conception) const
 {
-    report::Conception conception = m_savedConception; // name, note and keys of later versions
     conception.T = m_Valeur[0]->text();
     conception.T1 = m_Valeur[1]->text();
     conception.Pas_Serie = m_Pas_Serie;
     conception.K4060 = m_texteK4060;
     conception.tolerances = m_tolerances;
+    conception.montage.reset();
     conception.composants.reset();
     if (m_Calcul_RC_vers_F->isEnabled()) // converted into real parts
         // The conversion writes C2 with a trailing blank that no key gives: the file holds the number.
         conception.composants = report::Conception::Parts{
             m_CondensateurReel->text().trimmed(), m_ResistanceCombo[0]->currentText().trimmed(),
             m_ResistanceCombo[1]->currentText().trimmed(), calc::outputsOf(markedPattern())};
-    return conception;
 }
 
-bool Chronalys_CD4060::conceptionModified() const
+void Chronalys_CD4060::replayConception(const report::Conception &c)
 {
-    return !m_conceptionPath.isEmpty() && shownConception() != m_savedConception;
-}
-
-void Chronalys_CD4060::refreshTitle()
-{
-    if (!m_feuilleMontage.isNull())
-        m_feuilleMontage->setConception(m_conceptionPath.isEmpty() ? QString() : m_savedConception.nom,
-                                        m_conceptionPath.isEmpty() ? QString() : m_savedConception.note);
-    if (m_conceptionPath.isEmpty()) {
-        setWindowTitle(tr("Chronalys pour tempo CD4060"));
-        setWindowModified(false);
-        return;
-    }
-    // "[*]" is where Qt shows the asterisk of a modified document.
-    setWindowTitle(tr("Chronalys pour tempo CD4060 — %1").arg(m_savedConception.nom) + QStringLiteral("[*]"));
-    setWindowModified(conceptionModified());
-}
-
-bool Chronalys_CD4060::Ouvrir_Conception(const QString &path)
-{
-    const report::ConceptionRead read = report::readConception(path);
-    if (!read.conception) {
-        if (!QFileInfo::exists(path) && m_recents.removeAll(path) > 0)
-            fillRecents();
-        showMessageBox(this, QMessageBox::Warning, tr("Ouvrir une conception"), read.error);
-        return false;
-    }
-    const report::Conception &c = *read.conception;
     // The file's constant and tolerances for this run, as a chip chosen in the precision window.
     m_Constante_K4060 = c.constant();
     m_texteK4060 = c.K4060;
@@ -1177,112 +1255,15 @@ bool Chronalys_CD4060::Ouvrir_Conception(const QString &path)
         Appliquer_Resistances(c.composants->talon, c.composants->potentiometre);
         Appliquer_Motif(calc::patternOf(c.composants->sorties));
     }
-    m_conceptionPath = path;
-    m_savedConception = c;
-    // What the replay shows is the saved state, tidied texts included.
-    m_savedConception = shownConception();
-    rememberRecent(path);
-    refreshTitle();
-    return true;
 }
 
-bool Chronalys_CD4060::Enregistrer_Conception(const QString &path, const QString &nom)
+ConceptionDocument *Chronalys_CD4060::documentFor(const report::Conception &conception)
 {
-    report::Conception conception = shownConception();
-    conception.nom = nom;
-    const QString failure = report::writeConception(conception, path);
-    if (!failure.isEmpty()) {
-        showMessageBox(this, QMessageBox::Warning, tr("Enregistrer la conception"), failure);
-        return false;
-    }
-    m_conceptionPath = path;
-    m_savedConception = conception;
-    rememberRecent(path);
-    refreshTitle();
-    return true;
-}
-
-void Chronalys_CD4060::Ouvrir_Click()
-{
-    if (!unsavedChangesHandled())
-        return;
-    const QString path = chooseFile(this, QFileDialog::AcceptOpen, tr("Ouvrir une conception"),
-                                    QFileInfo(m_conceptionPath).path(), {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
-    if (!path.isEmpty())
-        Ouvrir_Conception(path);
-}
-
-bool Chronalys_CD4060::Enregistrer_Click()
-{
-    if (m_conceptionPath.isEmpty())
-        return Enregistrer_Sous_Click();
-    return Enregistrer_Conception(m_conceptionPath, m_savedConception.nom);
-}
-
-bool Chronalys_CD4060::Enregistrer_Sous_Click()
-{
-    const QString path = chooseFile(this, QFileDialog::AcceptSave, tr("Enregistrer la conception"),
-                                    m_conceptionPath.isEmpty() ? QDir::homePath() : m_conceptionPath,
-                                    {tr("Conceptions Chronalys CD4060 (*.cd4060)")});
-    return !path.isEmpty() && Enregistrer_Sous(path);
-}
-
-bool Chronalys_CD4060::Enregistrer_Sous(QString path)
-{
-    if (!path.endsWith(QLatin1String(".cd4060"), Qt::CaseInsensitive))
-        path += QLatin1String(".cd4060");
-    QInputDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("NomConception"));
-    dialog.setWindowTitle(tr("Enregistrer la conception"));
-    dialog.setLabelText(tr("Nom de la conception :"));
-    dialog.setTextValue(m_savedConception.nom.isEmpty() ? QFileInfo(path).completeBaseName() : m_savedConception.nom);
-    keepTitleWhole(&dialog);
-    return dialog.exec() == QDialog::Accepted && Enregistrer_Conception(path, dialog.textValue());
+    return conception.montage ? openLongueDuree()->document() : m_document;
 }
 
 bool Chronalys_CD4060::unsavedChangesHandled()
 {
-    if (!conceptionModified())
-        return true;
-    const QMessageBox::StandardButton answer = askToSaveBox(
-        this, windowTitle().remove(QStringLiteral("[*]")),
-        tr("Enregistrer les modifications de « %1 » ?").arg(m_savedConception.nom));
-    if (answer == QMessageBox::Save)
-        return Enregistrer_Click();
-    return answer == QMessageBox::Discard;
-}
-
-void Chronalys_CD4060::rememberRecent(const QString &path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    m_recents.removeAll(absolute);
-    m_recents.prepend(absolute);
-    while (m_recents.size() > Commun::MaxRecents)
-        m_recents.removeLast();
-    fillRecents();
-}
-
-void Chronalys_CD4060::fillRecents()
-{
-    m_Recents->clear();
-    for (int i = 0; i < m_recents.size(); ++i) {
-        const QString path = m_recents[i];
-        QAction *action = m_Recents->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-        action->setObjectName(indexed("Recent", i));
-        action->setToolTip(path);
-        connect(action, &QAction::triggered, this, [this, path] {
-            if (unsavedChangesHandled())
-                Ouvrir_Conception(path);
-        });
-    }
-    m_Recents->addSeparator();
-    QAction *clear = m_Recents->addAction(tr("&Effacer la liste"));
-    clear->setObjectName(QStringLiteral("EffacerRecents"));
-    clear->setEnabled(!m_recents.isEmpty());
-    // Greyed while empty: a submenu with nothing to choose would open and do nothing.
-    m_Recents->menuAction()->setEnabled(!m_recents.isEmpty());
-    connect(clear, &QAction::triggered, this, [this] {
-        m_recents.clear();
-        fillRecents();
-    });
+    return m_document->unsavedChangesHandled()
+           && (m_longueDuree.isNull() || m_longueDuree->document()->unsavedChangesHandled());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/alarmes.h"
+#include "ui/conceptiondocument.h"
 #include "ui/chronogrammewindow.h"
 #include "ui/feuilleaide.h"
 #include "ui/feuillemontage.h"
@@ -81,13 +82,16 @@ public:
 
     // Design files. Opening replays the file through the handlers above, as if typed; a file
     // that cannot be read changes nothing and a message names it. Both return false then.
-    bool Ouvrir_Conception(const QString &path);
-    bool Enregistrer_Conception(const QString &path, const QString &nom); // the old file stays on failure
+    // A file of the "Longue durée" window opens there, the window opened if need be.
+    bool Ouvrir_Conception(const QString &path) { return m_document->open(path); }
+    // The old file stays on failure.
+    bool Enregistrer_Conception(const QString &path, const QString &nom) { return m_document->save(path, nom); }
     // Asks the design's name, then saves; false when the user cancels or the save fails.
-    bool Enregistrer_Sous(QString path);
-    QString conceptionPath() const { return m_conceptionPath; } // empty: no design file open
-    bool conceptionModified() const;
-    const QStringList &recents() const { return m_recents; }
+    bool Enregistrer_Sous(const QString &path) { return m_document->saveAs(path); }
+    QString conceptionPath() const { return m_document->path(); } // empty: no design file open
+    bool conceptionModified() const { return m_document->modified(); }
+    const QStringList &recents() const { return m_recents->paths(); }
+    ConceptionDocument *document() const { return m_document; }
 
     // How "Quitter" and "Fin" end the program; tests replace it to stay alive.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -105,10 +109,15 @@ public:
 
     // The real design as the window shows it now.
     calc::RealDesign realDesign() const;
+    // The window the user worked in last: its design is the one the tools windows show.
+    enum class Source { Principale, LongueDuree };
+    Source source() const { return m_source; }
 
 Q_SIGNALS:
     // After every real-timing run and every entry of T or T1.
     void realDesignChanged(const calc::RealDesign &design);
+    // The design the tools windows show: this window's, or the "Longue durée" window's.
+    void toolsDesignChanged(const calc::RealDesign &design);
 
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
@@ -141,17 +150,23 @@ private:
     // The road of the design as the controls show it (the alarms shown are not kept).
     calc::Road shownRoad() const;
 
-    void createConceptionMenu(QMenu *fichier);
-    void Ouvrir_Click();
-    bool Enregistrer_Click();
-    bool Enregistrer_Sous_Click();
-    // The design file the controls would write now, with the open file's name, note and extra keys.
-    report::Conception shownConception() const;
-    void refreshTitle();
-    void rememberRecent(const QString &path);
-    void fillRecents();
-    // Before the design on screen is left: false when the user cancels or the save fails.
+    // Design files: what the controls write into one, and its replay through the handlers.
+    void writeConception(report::Conception &conception) const;
+    void replayConception(const report::Conception &conception);
+    // The document of the window a file's montage belongs to; opens "Longue durée" if need be.
+    ConceptionDocument *documentFor(const report::Conception &conception);
+    // Both windows' designs, asked in turn: false when the user cancels one.
     bool unsavedChangesHandled();
+    LongueDureeWindow *openLongueDuree();
+
+    // The tools windows follow `source`: its design, its file's name, their titles.
+    void setSource(Source source);
+    calc::RealDesign sourceDesign() const;
+    ConceptionDocument *sourceDocument() const;
+    void showSource(); // titles and the sheet's title block
+    // A change made from a tools window or a file of the other window: the source stays.
+    template <class Change>
+    void quietly(Change change);
 
     // Calculation state; periods in seconds.
     double m_Periode_T = 0;
@@ -178,10 +193,11 @@ private:
 
     std::function<void()> m_endProgram;
 
-    // The open design file: its path and what it held once opened or saved.
-    QString m_conceptionPath;
-    report::Conception m_savedConception;
-    QStringList m_recents; // newest first, at most Commun::MaxRecents
+    RecentConceptions *m_recents = nullptr; // both windows'
+    ConceptionDocument *m_document = nullptr;
+    Source m_source = Source::Principale;
+    bool m_quiet = false;   // this window's changes leave the source as it is
+    bool m_feeding = false; // "Longue durée" follows this window's settings: not the user's change
 
     // Menus: Fichier, Serie, Significatif, Outils, ?
     std::array<QMenu *, 5> m_menus{};
@@ -189,8 +205,6 @@ private:
     QMenu *m_Langues = nullptr;
     std::array<QAction *, 2> m_Langue{};
     std::array<QAction *, 2> m_QQ{};
-    std::array<QAction *, 3> m_Conception{}; // Ouvrir, Enregistrer, Enregistrer sous
-    QMenu *m_Recents = nullptr;
     std::array<QAction *, 3> m_E12E24{};
     std::array<QAction *, 6> m_Affichage{};
     std::array<QAction *, 2> m_Aide{};

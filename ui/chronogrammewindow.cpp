@@ -4,6 +4,7 @@
 #include "ui/chronogramdrawing.h"
 #include "ui/savedialog.h"
 #include "ui/sheetfile.h"
+#include "ui/tooltitle.h"
 #include "ui/windowfont.h"
 
 #include <QEvent>
@@ -79,7 +80,7 @@ void ChronogrammeWindow::changeEvent(QEvent *event)
 
 void ChronogrammeWindow::retranslate()
 {
-    setWindowTitle(tr("Chronogramme"));
+    setToolTitle(this, tr("Chronogramme"));
     m_defilement->setAccessibleName(tr("Chronogramme"));
     m_defilement->setAccessibleDescription(tr("Le dessin des signaux du montage au fil du temps"));
     m_enregistrer->setText(tr("&Enregistrer…"));

@@ -5,6 +5,7 @@
 #include "ui/montagenotes.h"
 #include "ui/savedialog.h"
 #include "ui/sheetfile.h"
+#include "ui/tooltitle.h"
 #include "ui/windowfont.h"
 
 #include "report/words.h"
@@ -127,7 +128,7 @@ void FeuilleMontage::changeEvent(QEvent *event)
 
 void FeuilleMontage::retranslate()
 {
-    setWindowTitle(tr("Feuille de montage"));
+    setToolTitle(this, tr("Feuille de montage"));
     m_nomenclature->setAccessibleName(tr("Nomenclature"));
     m_nomenclature->setAccessibleDescription(tr("Les pièces du montage ; Ctrl+C copie les lignes choisies"));
     m_nomenclature->setHorizontalHeaderLabels({tr("Référence"), tr("Quantité"), tr("Valeur"), tr("Rôle")});

@@ -7,10 +7,12 @@
 #include "calc/precision.h"
 #include "ui/clickablelabel.h"
 #include "ui/closeonescape.h"
+#include "ui/conceptiondocument.h"
 #include "ui/numerickeyfilter.h"
 #include "ui/toolwidgets.h"
 #include "ui/windowfont.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -18,10 +20,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -69,8 +74,9 @@ constexpr std::array<const char *, 4> RealCaptions = {
 
 } // namespace
 
-LongueDureeWindow::LongueDureeWindow(const calc::RealDesign &design, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_Mode_Affichage(design.Mode_Affichage), m_separator(design.separator)
+LongueDureeWindow::LongueDureeWindow(const calc::RealDesign &design, RecentConceptions *recents, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_Mode_Affichage(design.Mode_Affichage), m_separator(design.separator),
+      m_notation(design.notation)
 {
     setObjectName(QStringLiteral("LongueDuree"));
     closeOnEscape(this);
@@ -86,7 +92,20 @@ LongueDureeWindow::LongueDureeWindow(const calc::RealDesign &design, QWidget *pa
         },
         this);
 
+    m_document = new ConceptionDocument(
+        this,
+        {[this](report::Conception &conception) { writeConception(conception); },
+         [this](const report::Conception &conception) { replayConception(conception); },
+         [](const QString &nom) { return nom.isEmpty() ? tr("Longue durée") : tr("Longue durée — %1").arg(nom); }},
+        recents != nullptr ? recents : new RecentConceptions(this));
+    connect(this, &LongueDureeWindow::realDesignChanged, m_document, &ConceptionDocument::refreshTitle);
+
     auto *whole = new QVBoxLayout(this);
+    auto *menus = new QMenuBar(this);
+    m_Fichier = menus->addMenu(QString());
+    m_Fichier->setObjectName(QStringLiteral("FF"));
+    m_document->createMenu(m_Fichier);
+    whole->setMenuBar(menus);
     const std::array<QWidget *, 2> column = twoColumns(this, whole);
     createEntry(column[0]);
     createTheory(column[0]);
@@ -111,12 +130,25 @@ void LongueDureeWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Q_EMIT activated();
     QWidget::changeEvent(event);
+}
+
+void LongueDureeWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_document->unsavedChangesHandled()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT closed();
 }
 
 void LongueDureeWindow::retranslate()
 {
-    setWindowTitle(tr("Longue durée"));
+    m_Fichier->setTitle(tr("&Fichier"));
+    m_document->retranslate(); // the title too
     for (std::size_t i = 0; i < m_Groupe.size(); ++i)
         m_Groupe[i]->setTitle(tr(GroupTitles[i]));
     for (std::size_t i = 0; i < m_LabelEntree.size(); ++i)
@@ -290,6 +322,7 @@ void LongueDureeWindow::setDesign(const calc::RealDesign &design)
     const bool numbers = design.Mode_Affichage != m_Mode_Affichage || design.separator != m_separator;
     m_Mode_Affichage = design.Mode_Affichage;
     m_separator = design.separator;
+    m_notation = design.notation;
     if (settings && design.K > 0 && std::isfinite(design.K)) {
         m_entry.K = design.K;
         m_entry.Pas_Serie = design.Pas_Serie;
@@ -297,6 +330,7 @@ void LongueDureeWindow::setDesign(const calc::RealDesign &design)
         redesign(false); // a stage the user chose stays
     } else if (numbers) {
         showAll();
+        Q_EMIT realDesignChanged(realDesign());
     }
 }
 
@@ -350,6 +384,88 @@ void LongueDureeWindow::retime()
     if (m_design.refusal == calc::LongRefusal::None)
         m_timing = calc::longTiming(m_entry, m_design.stage, m_parts);
     showAll();
+    Q_EMIT realDesignChanged(realDesign());
+}
+
+calc::RealDesign LongueDureeWindow::realDesign() const
+{
+    // Refused, the design has no parts to assess, nor a stage below the range.
+    const bool designed = m_design.refusal == calc::LongRefusal::None;
+    return calc::realDesignOf(m_entry, std::max(m_design.stage, calc::FirstTopStage),
+                              designed ? m_parts : calc::LongParts{}, m_Mode_Affichage, m_separator, m_notation);
+}
+
+calc::LongRoad LongueDureeWindow::longRoad() const
+{
+    calc::LongRoad road{m_entry, m_design, m_parts, std::nullopt};
+    if (m_design.refusal == calc::LongRefusal::None)
+        road.timing = m_timing;
+    return road;
+}
+
+void LongueDureeWindow::Appliquer_Resistances(const QString &talon, const QString &reglage)
+{
+    m_Composant[1]->setText(talon); // each runs its change handling
+    m_Composant[2]->setText(reglage);
+}
+
+void LongueDureeWindow::Appliquer_Condensateur(const QString &condensateur) { m_Composant[0]->setText(condensateur); }
+
+void LongueDureeWindow::Appliquer_Motif(std::uint64_t marks)
+{
+    for (int stage = 1; stage <= LastStage; ++stage)
+        if (marked(marks, stage) != marked(m_parts.marks, stage))
+            Etage_Click(stage);
+}
+
+void LongueDureeWindow::writeConception(report::Conception &conception) const
+{
+    conception.T = m_Valeur[0]->text();
+    conception.T1 = m_Valeur[1]->text();
+    conception.Pas_Serie = m_entry.Pas_Serie;
+    // The file's own writing of the constant stays while it is the constant in use.
+    if (conception.constant() != m_entry.K)
+        conception.K4060 = qtext(calc::formatGeneral(m_entry.K * 1e8, '.'));
+    conception.tolerances = m_entry.tolerances;
+    conception.montage = calc::Cascade{m_entry.counter, std::max(m_design.stage, calc::FirstTopStage)};
+    conception.composants.reset();
+    if (m_design.refusal != calc::LongRefusal::None)
+        return;
+    std::vector<int> sorties;
+    for (int stage = 1; stage < m_design.stage; ++stage)
+        if (marked(m_parts.marks, stage))
+            sorties.push_back(stage);
+    conception.composants = report::Conception::Parts{m_Composant[0]->text().trimmed(), m_Composant[1]->text().trimmed(),
+                                                      m_Composant[2]->text().trimmed(), sorties};
+}
+
+void LongueDureeWindow::replayConception(const report::Conception &conception)
+{
+    // Taken first, so that the main window's design, coming back through setDesign, changes nothing.
+    m_entry.K = conception.constant();
+    m_entry.Pas_Serie = conception.Pas_Serie;
+    m_entry.tolerances = conception.tolerances;
+    Q_EMIT conceptionSettings(conception);
+    m_Valeur[1]->setText(conception.T1);
+    m_Valeur[0]->setText(conception.T);
+    const calc::Cascade cascade = conception.montage.value_or(calc::Cascade{});
+    const auto counter = std::find(calc::SecondCounters.begin(), calc::SecondCounters.end(), cascade.counter);
+    m_Compteur->setCurrentIndex(static_cast<int>(counter - calc::SecondCounters.begin()));
+    if (m_EtageHaut->value() != cascade.stage) {
+        m_EtageHaut->setValue(cascade.stage);
+    } else { // the stage proposed is the file's: chosen now, as a typed one would be
+        m_entry.stage = cascade.stage;
+        redesign(false);
+    }
+    if (!conception.composants)
+        return;
+    Appliquer_Condensateur(conception.composants->C2);
+    Appliquer_Resistances(conception.composants->talon, conception.composants->potentiometre);
+    std::uint64_t marks = 0;
+    for (int stage : conception.composants->sorties)
+        if (stage >= 1 && stage <= LastStage)
+            marks |= std::uint64_t{1} << (stage - 1);
+    Appliquer_Motif(marks);
 }
 
 void LongueDureeWindow::showAll()

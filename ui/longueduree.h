@@ -2,6 +2,7 @@
 
 #include "calc/longperiod.h"
 #include "calc/realdesign.h"
+#include "report/conception.h"
 
 #include <QWidget>
 
@@ -9,32 +10,59 @@
 #include <functional>
 
 class ClickableLabel;
+class ConceptionDocument;
+class RecentConceptions;
 class NumericKeyFilter;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QSpinBox;
 
 // "Longue durée": a timer of a day, a week or a month, a second counter clocked by the CD4060's
 // Q14. T, T1, the counter and the top stage are this window's own; they give a design
 // (calc::designLong) whose parts and marks, typed over, give the real timing. From the main
 // window it takes only the series, the constant, the tolerances and how numbers are written.
+// Its design files ("montage" of type "cascade") are its own: its "Fichier" menu, its title.
 class LongueDureeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // T and T1 of `design` fill the fields when they are above 0.
-    explicit LongueDureeWindow(const calc::RealDesign &design, QWidget *parent = nullptr);
+    // T and T1 of `design` fill the fields when they are above 0. `recents`: the list its
+    // "Conceptions récentes" shares with the main window; none: a list of its own.
+    explicit LongueDureeWindow(const calc::RealDesign &design, RecentConceptions *recents = nullptr,
+                               QWidget *parent = nullptr);
 
     // Zone A's T and T1 are not taken: they are another design's.
     void setDesign(const calc::RealDesign &design);
 
+    // The design the tools windows work from, and the road its report writes.
+    calc::RealDesign realDesign() const;
+    calc::LongRoad longRoad() const;
+    ConceptionDocument *document() const { return m_document; }
+
+    // What the precision window's "Appliquer" calls: the same change handling as typing.
+    void Appliquer_Resistances(const QString &talon, const QString &reglage); // kilohms
+    void Appliquer_Condensateur(const QString &condensateur);                 // nanofarads
+    void Appliquer_Motif(std::uint64_t marks); // toggles the stages that differ
+
+Q_SIGNALS:
+    // After every change of the design, the settings the main window hands in included.
+    void realDesignChanged(const calc::RealDesign &design);
+    void activated();
+    void closed();
+    // A design file is replayed here: its constant, series and tolerances are the run's.
+    void conceptionSettings(const report::Conception &conception);
+
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void retranslate();
+    void writeConception(report::Conception &conception) const;
+    void replayConception(const report::Conception &conception);
     void createEntry(QWidget *column);
     void createTheory(QWidget *column);
     void createParts(QWidget *column);
@@ -62,6 +90,9 @@ private:
     calc::LongTiming m_timing;
     int m_Mode_Affichage = 4;
     char m_separator = '.';
+    calc::Notation m_notation = calc::Notation::French;
+    ConceptionDocument *m_document = nullptr;
+    QMenu *m_Fichier = nullptr;
     std::function<QString()> m_keyMessage; // the key filter's, until the next change
     NumericKeyFilter *m_keyFilter = nullptr;
 

@@ -6,6 +6,7 @@
 #include "ui/numerickeyfilter.h"
 #include "ui/toolwidgets.h"
 #include "calc/numbertext.h"
+#include "ui/tooltitle.h"
 #include "ui/windowfont.h"
 
 #include "settings/language.h"
@@ -97,7 +98,7 @@ void PrecisionWindow::changeEvent(QEvent *event)
 
 void PrecisionWindow::retranslate()
 {
-    setWindowTitle(tr("Précision du montage"));
+    setToolTitle(this, tr("Précision du montage"));
     m_nothing->setText(tr("Rien à évaluer pour l'instant : il faut d'abord un condensateur et une résistance (zone C)."));
     for (std::size_t i = 0; i < m_Groupe.size(); ++i)
         m_Groupe[i]->setTitle(tr(GroupTitles[i]));

@@ -24,16 +24,26 @@ const QByteArray Aquarium = R"({
   "plus_tard": {"a": [1, 2]}
 })";
 
-QByteArray with(const char *from, const char *to)
+// A day timer of two counters: S = 20 on a CD4040, stages of both counters marked.
+const QByteArray Day = QByteArray(Aquarium)
+                           .replace("\"version\": 1", "\"version\": 2")
+                           .replace("\"composants\"", "\"montage\": {\"type\": \"cascade\", \"compteur2\": \"CD4040\", "
+                                                      "\"etage\": 20},\n  \"composants\"")
+                           .replace("[9, 4]", "[19, 4, 15]");
+
+QByteArray with(const char *from, const char *to, const QByteArray &base = Aquarium)
 {
-    QByteArray bytes = Aquarium;
+    QByteArray bytes = base;
     return bytes.replace(from, to);
 }
+
+QByteArray day(const char *from, const char *to) { return with(from, to, Day); }
 
 struct FileCase {
     const char *name;
     QByteArray bytes;
     const char *error; // in the message; nullptr: read
+    std::optional<calc::Cascade> montage = std::nullopt; // read from a file that is read
 };
 
 class ConceptionFiles : public testing::TestWithParam<FileCase> {};
@@ -56,8 +66,13 @@ TEST_P(ConceptionFiles, ReadWrittenAndReadAgainOrRefused)
         return;
     }
     ASSERT_TRUE(read.conception) << read.error.toStdString();
+    EXPECT_EQ(read.conception->montage, c.montage);
     const QString again = dir.filePath(QStringLiteral("encore.cd4060"));
     ASSERT_EQ(report::writeConception(*read.conception, again), QString());
+    // Older programs still open what the main window saves.
+    QFile written(again);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains(c.montage ? "\"version\": 2" : "\"version\": 1"));
     const report::ConceptionRead reread = report::readConception(again);
     ASSERT_TRUE(reread.conception) << reread.error.toStdString();
     EXPECT_EQ(*reread.conception, *read.conception);
@@ -71,7 +86,20 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"not_json", "{\"format\": ", "JSON"},
         FileCase{"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), "JSON"},
         FileCase{"other_format", with("chronalys-cd4060", "autre"), "format"},
-        FileCase{"newer_version", with("\"version\": 1", "\"version\": 2"), "plus récente"},
+        FileCase{"newer_version", with("\"version\": 1", "\"version\": 3"), "plus récente"},
+        FileCase{"day_of_two_counters", Day, nullptr, calc::Cascade{calc::SecondCounter::CD4040, 20}},
+        FileCase{"last_stage_of_a_cd4020", day("\"CD4040\", \"etage\": 20", "\"CD4020\", \"etage\": 28"), nullptr,
+                 calc::Cascade{calc::SecondCounter::CD4020, 28}},
+        FileCase{"version_2_of_one_counter", with("\"version\": 1", "\"version\": 2"), nullptr},
+        FileCase{"montage_unknown_to_version_1", day("\"version\": 2", "\"version\": 1"), "sorties de 1 à 13"},
+        FileCase{"montage_of_another_type", day("\"cascade\"", "\"parallele\""), "« montage »"},
+        FileCase{"montage_not_an_object", day("{\"type\": \"cascade\", \"compteur2\": \"CD4040\", \"etage\": 20}", "\"cascade\""), "« montage »"},
+        FileCase{"unknown_second_counter", day("CD4040", "CD4017"), "« compteur2 »"},
+        FileCase{"stage_of_the_first_counter", day("\"etage\": 20", "\"etage\": 14"), "« etage »"},
+        FileCase{"stage_beyond_a_cd4040", day("\"etage\": 20", "\"etage\": 27"), "de 15 à 26"},
+        FileCase{"stage_not_whole", day("\"etage\": 20", "\"etage\": 20.5"), "« etage »"},
+        FileCase{"output_at_the_top_stage", day("[19, 4, 15]", "[20, 4]"), "étages de 1 à 19"},
+        FileCase{"output_below_stage_1", day("[19, 4, 15]", "[0, 4]"), "étages de 1 à 19"},
         FileCase{"missing_key", with("\"T1\": \"2\",", ""), "« T1 »"},
         FileCase{"number_for_text", with("\"T\": \"3600\"", "\"T\": 3600"), "« T »"},
         FileCase{"refused_by_the_key_filter", with("\"talon\": \"200\"", "\"talon\": \"2e2\""), "« talon »"},

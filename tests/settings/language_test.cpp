@@ -95,11 +95,11 @@ TEST_F(SideFileLanguage, EnglishBesideTheFrenchOrTheFrench)
 TEST(EnglishTranslation, InstalledAndRemoved)
 {
     Commun::installerLangue(En);
-    const QString english = QCoreApplication::translate("Chronalys_CD4060", "&Ouvrir…");
+    const QString english = QCoreApplication::translate("ConceptionDocument", "&Ouvrir…");
     Commun::installerLangue(Fr);
     EXPECT_NE(english, s("&Ouvrir…"));
     EXPECT_FALSE(english.isEmpty());
-    EXPECT_EQ(QCoreApplication::translate("Chronalys_CD4060", "&Ouvrir…"), s("&Ouvrir…"));
+    EXPECT_EQ(QCoreApplication::translate("ConceptionDocument", "&Ouvrir…"), s("&Ouvrir…"));
 }
 
 } // namespace

@@ -1,7 +1,12 @@
 #include "calc/numbertext.h"
+#include "report/conception.h"
+#include "ui/conceptiondocument.h"
 #include "ui/longueduree.h"
+#include "ui/messagebox.h"
 #include "windowfixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QSpinBox>
 
 namespace {
@@ -114,6 +119,104 @@ TEST_F(LongueDureeTest, PlaceKeptFromOneRunToTheNext)
     action(QStringLiteral("Outils(4)"))->trigger();
     ASSERT_NE(m_window->longueDuree(), nullptr);
     EXPECT_EQ(m_window->longueDuree()->pos(), place);
+}
+
+// Saved from "Longue durée", opened by the main window's "Ouvrir" in a program started afresh: it
+// lands in "Longue durée" as it was left; a main window's file opened from there lands there.
+TEST_F(LongueDureeTest, DesignFileOpensInTheWindowItBelongsTo)
+{
+    QSpinBox *stage = tool<QSpinBox>("EtageHaut");
+    stage->selectAll();
+    QTest::keyClicks(stage, QStringLiteral("20")); // stages 4, 5, 7, 8 and 10 marked
+    QTest::mouseClick(cell(1), Qt::LeftButton);
+    retype(tool<QLineEdit>("Composant(0)"), QStringLiteral("56"));
+    const QString file = path(QStringLiteral("arrosage.cd4060"));
+    ASSERT_TRUE(m_long->document()->save(file, QStringLiteral("Arrosage")));
+    EXPECT_EQ(m_long->windowTitle(), QStringLiteral("Longue durée — Arrosage[*]"));
+    const report::ConceptionRead read = report::readConception(file);
+    ASSERT_TRUE(read.conception && read.conception->composants) << read.error.toStdString();
+    EXPECT_EQ(read.conception->montage, (calc::Cascade{calc::SecondCounter::CD4040, 20}));
+    EXPECT_EQ(read.conception->composants->sorties, (std::vector<int>{1, 4, 5, 7, 8, 10}));
+
+    start();
+    setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &text) { ADD_FAILURE() << text.toStdString(); });
+    ASSERT_TRUE(m_window->Ouvrir_Conception(file));
+    setMessageBoxHook({});
+    m_long = m_window->longueDuree();
+    ASSERT_NE(m_long, nullptr);
+    EXPECT_TRUE(m_long->isVisible());
+    EXPECT_TRUE(m_window->conceptionPath().isEmpty());
+    EXPECT_EQ(m_long->document()->path(), file);
+    EXPECT_EQ(tool<QLineEdit>("Valeur(0)")->text(), QStringLiteral("86400"));
+    EXPECT_EQ(tool<QSpinBox>("EtageHaut")->value(), 20);
+    EXPECT_EQ(tool<QLineEdit>("Composant(0)")->text(), QStringLiteral("56"));
+    expectMarks(729, 20);
+    EXPECT_FALSE(m_long->isWindowModified());
+    EXPECT_EQ(m_window->recents(), QStringList{file});
+
+    // Changed, it asks before it closes.
+    QTest::mouseClick(cell(1), Qt::LeftButton);
+    EXPECT_TRUE(m_long->isWindowModified());
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    QStringList asked;
+    setQuestionHook([&](const QString &, const QString &text) {
+        asked << text;
+        return answer;
+    });
+    EXPECT_FALSE(m_long->close());
+    answer = QMessageBox::Discard;
+    EXPECT_TRUE(m_long->close());
+    setQuestionHook({});
+    EXPECT_EQ(asked, QStringList(2, QStringLiteral("Enregistrer les modifications de « Arrosage » ?")));
+
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("3600"));
+    const QString principal = path(QStringLiteral("principal.cd4060"));
+    ASSERT_TRUE(m_window->Enregistrer_Conception(principal, QStringLiteral("Principal")));
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("100"));
+    asked.clear();
+    setQuestionHook([&](const QString &, const QString &text) {
+        asked << text;
+        return QMessageBox::Discard;
+    });
+    ASSERT_TRUE(m_long->document()->open(principal)); // the main window's design is the one left
+    setQuestionHook({});
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Enregistrer les modifications de « Principal » ?")});
+    EXPECT_EQ(field(QStringLiteral("Valeur(0)"))->text(), QStringLiteral("3600"));
+    EXPECT_FALSE(m_window->conceptionModified());
+    EXPECT_EQ(m_long->document()->path(), file);
+}
+
+// The tools windows show the design of the window worked in last, and say which in their title;
+// "Copier le résultat" copies its report.
+TEST_F(LongueDureeTest, ToolsFollowTheWindowWorkedInLast)
+{
+    const std::array<std::pair<const char *, QString>, 3> tools = {
+        std::pair{"Outils(0)", QStringLiteral("Précision du montage")},
+        std::pair{"Outils(1)", QStringLiteral("Feuille de montage")}, std::pair{"Outils(3)", QStringLiteral("Chronogramme")}};
+    for (const auto &[name, title] : tools)
+        action(QLatin1String(name))->trigger();
+    QCoreApplication::processEvents();
+    const std::array<QWidget *, 3> windows = {m_window->precision(), m_window->feuilleMontage(), m_window->chronogramme()};
+    const auto expectTitles = [&](const QString &origin) {
+        for (std::size_t i = 0; i < tools.size(); ++i)
+            EXPECT_EQ(windows[i]->windowTitle(), tools[i].second + origin);
+    };
+    const auto copied = [this] {
+        action(QStringLiteral("Outils(2)"))->trigger();
+        return QApplication::clipboard()->text();
+    };
+    expectTitles(QStringLiteral(" — Longue durée"));
+    EXPECT_EQ(m_window->feuilleMontage()->sheet().design.cascade, (calc::Cascade{calc::SecondCounter::CD4040, 22}));
+    EXPECT_TRUE(copied().contains(QStringLiteral("CD4040")));
+
+    retype(field(QStringLiteral("Valeur(0)")), QStringLiteral("3600"));
+    expectTitles(QString());
+    EXPECT_FALSE(m_window->feuilleMontage()->sheet().design.cascade);
+    EXPECT_FALSE(copied().contains(QStringLiteral("CD4040")));
+
+    QTest::mouseClick(cell(4), Qt::LeftButton);
+    expectTitles(QStringLiteral(" — Longue durée"));
+    EXPECT_EQ(m_window->feuilleMontage()->sheet().design.pattern, DayMarks | 8);
 }
 
 struct RefusalCase {
