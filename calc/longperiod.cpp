@@ -160,6 +160,24 @@ LongRoad longRoad(const LongEntry &entry)
     if (d.refusal == LongRefusal::None) {
         road.parts = {d.talon, d.setting, d.C2, d.marks};
         road.timing = longTiming(entry, d.stage, road.parts);
+        road.trimmer = d.trimmer;
+    }
+    return road;
+}
+
+LongRoad longRoad(const LongEntry &entry, const LongParts &parts)
+{
+    LongRoad road{entry, designLong(entry), parts, std::nullopt};
+    const LongDesign &d = road.design;
+    if (d.refusal != LongRefusal::None)
+        return road;
+    road.timing = longTiming(entry, d.stage, parts);
+    // The advised trimmer while it reaches the setting, as for the main window's designs.
+    if (d.trimmerAdvised && d.trimmer >= parts.setting) {
+        road.trimmer = d.trimmer;
+    } else {
+        const auto reaches = std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= parts.setting; });
+        road.trimmer = reaches == Trimmers.end() || !(parts.setting > 0) ? 0 : *reaches;
     }
     return road;
 }

@@ -3,6 +3,7 @@
 #include "report/chronogram.h"
 #include "report/jsonwriter.h"
 #include "report/keys.h"
+#include "report/longperiod.h"
 
 #include "calc/circuit.h"
 #include "calc/nomenclature.h"
@@ -36,7 +37,7 @@ void writeOptional(JsonWriter &json, const std::optional<double> &value)
         json.null();
 }
 
-void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road &road, const Sections &sections)
+void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::RealDesign &real, const Sections &sections)
 {
     json.beginObject();
     if (!p.assessable) {
@@ -74,13 +75,13 @@ void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road
     json.endArray().key(key::regles).beginArray();
     for (const calc::Rule &rule : p.rules)
         json.beginObject()
-            .key(key::regle).string(calc::ruleCaption(rule.id, road.real.separator))
+            .key(key::regle).string(calc::ruleCaption(rule.id, real.separator))
             .key(key::respectee).boolean(rule.met)
             .endObject();
     json.endArray();
     if (sections.measuredT) {
         json.key(key::K4060_calibre);
-        writeOptional(json, acceptedCalibration(road.real, *sections.measuredT));
+        writeOptional(json, acceptedCalibration(real, *sections.measuredT));
     }
     json.endObject();
 }
@@ -209,7 +210,7 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
     }
     if (const std::optional<calc::Precision> precision = precisionOf(road, sections)) {
         json.key(key::precision);
-        writePrecision(json, *precision, road, sections);
+        writePrecision(json, *precision, real, sections);
     }
     json.key(key::valeurs).beginObject();
     for (const Value &value : values(road))
@@ -217,6 +218,70 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
             json.key(value.key).number(*value.number);
     json.endObject();
     json.endObject();
+}
+
+// Keys sorted, as QJsonObject keeps them: a batch line reads like --json.
+void appendLongJson(std::string &out, const calc::LongRoad &road, const calc::RealDesign &real,
+                    const Sections &sections, long long line)
+{
+    JsonWriter json(out);
+    const calc::LongDesign &d = road.design;
+    const bool timed = road.timing.has_value();
+    json.beginObject();
+    if (d.refusal != calc::LongRefusal::None)
+        json.key(key::arret).string(longRefusalSentence(road));
+    if (sections.chronogramme && timed) {
+        json.key(key::chronogramme);
+        writeChronogram(json, real);
+    }
+    if (sections.circuit && timed) {
+        json.key(key::circuit);
+        writeCircuit(json, real);
+    }
+    if (line > 0)
+        json.key(key::ligne).integer(line);
+    json.key(key::montage).beginObject().key(key::compteur2).string(calc::counterName(road.entry.counter));
+    if (d.stage > 0) // none before the road chose one (T or T1 refused)
+        json.key(key::etage).integer(d.stage);
+    json.key(key::type).string(key::cascade).endObject();
+    if (sections.nomenclature && timed) {
+        json.key(key::nomenclature);
+        writeNomenclature(json, real);
+    }
+    if (sections.precision && timed) {
+        json.key(key::precision);
+        writePrecision(json, calc::assessPrecision(real, real.tolerances), real, sections);
+    }
+    if (timed) {
+        json.key(key::regles).beginArray();
+        for (const calc::Rule &rule : road.timing->rules)
+            json.beginObject()
+                .key(key::regle).string(calc::ruleCaption(rule.id, '.'))
+                .key(key::respectee).boolean(rule.met)
+                .endObject();
+        json.endArray();
+    }
+    json.key(key::valeurs).beginObject();
+    for (const Value &value : longValues(road)) {
+        if (value.key == key::talon && timed) {
+            json.key(key::sorties).beginArray();
+            for (int stage : markedStages(road.parts.marks))
+                json.integer(stage);
+            json.endArray();
+        }
+        if (value.number)
+            json.key(value.key).number(*value.number);
+        else if (value.key == key::ajustable && timed)
+            json.key(value.key).null(); // no standard trimmer reaches the setting
+    }
+    json.endObject().endObject();
+}
+
+QByteArray longJson(const calc::LongRoad &road, const calc::RealDesign &real, const Sections &sections)
+{
+    std::string compact;
+    appendLongJson(compact, road, real, sections);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(compact)).toJson(QJsonDocument::Indented);
 }
 
 void appendJsonError(std::string &out, long long line, std::string_view message)
