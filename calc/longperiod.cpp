@@ -5,6 +5,7 @@
 #include "calc/tables.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace calc {
@@ -15,8 +16,6 @@ namespace {
 constexpr double SmallestFilm = 10;  // nanofarads
 constexpr double LargestFilm = 470;  // nanofarads
 
-double weight(int stage) { return std::ldexp(1.0, stage - 1); }
-
 double capacitanceFor150k(double T, int stage, double K) { return T / std::ldexp(1.0, stage) / 150000 * 1000 / K; }
 
 // How far a capacitance lies outside the film range, as a ratio; 1 inside it.
@@ -25,26 +24,38 @@ double outsideFilmRange(double C)
     return C < SmallestFilm ? SmallestFilm / C : C > LargestFilm ? C / LargestFilm : 1;
 }
 
-// The count nearest `x` whose bits all lie on pinned stages below `top`, at least 1; a tie takes
-// the smaller; 0 when no stage below `top` has a pin.
-std::uint64_t nearestCount(SecondCounter counter, int top, double x)
+// Bit s-1 set: stage s, below `top`, brings out a pin.
+std::uint64_t pinnedBelow(SecondCounter counter, int top)
 {
+    std::uint64_t pins = 0;
+    for (int s = 1; s < top; ++s)
+        if (stageHasPin(counter, s))
+            pins |= std::uint64_t{1} << (s - 1);
+    return pins;
+}
+
+// The count nearest `x` whose bits all lie on `pins`, at least 1; a tie takes the smaller; 0 when
+// there is no pin. Every pattern a road tries goes through here: bits, not stage numbers.
+std::uint64_t nearestCount(std::uint64_t pins, double x)
+{
+    if (pins == 0)
+        return 0;
     // The largest such count not above x: taking a stage whenever it fits is best, as every stage
     // weighs more than all the stages below it together.
     std::uint64_t below = 0;
-    for (int s = top - 1; s >= 1; --s)
-        if (stageHasPin(counter, s) && static_cast<double>(below) + weight(s) <= x)
-            below |= std::uint64_t{1} << (s - 1);
-    // The smallest count above x keeps the bits of `below` above some free pinned stage, sets it
-    // and clears the rest.
+    for (std::uint64_t rest = pins; rest != 0;) {
+        const std::uint64_t bit = std::uint64_t{1} << (63 - std::countl_zero(rest));
+        rest &= ~bit;
+        if (static_cast<double>(below | bit) <= x)
+            below |= bit;
+    }
+    // The smallest count above x keeps the bits of `below` above a free pin, sets it and clears
+    // the rest: the lowest free pin gives the smallest.
+    const std::uint64_t free = pins & ~below;
     std::uint64_t above = 0;
-    for (int s = 1; s < top; ++s) {
-        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
-        if (!stageHasPin(counter, s) || (below & bit))
-            continue;
-        const std::uint64_t candidate = (below & ~(2 * bit - 1)) | bit;
-        if (above == 0 || candidate < above)
-            above = candidate;
+    if (free != 0) {
+        const std::uint64_t bit = free & (~free + 1);
+        above = (below & ~(2 * bit - 1)) | bit;
     }
     if (below == 0)
         return above;
@@ -53,12 +64,12 @@ std::uint64_t nearestCount(SecondCounter counter, int top, double x)
     return static_cast<double>(above) - x < x - static_cast<double>(below) ? above : below;
 }
 
+std::uint64_t nearestCount(SecondCounter counter, int top, double x) { return nearestCount(pinnedBelow(counter, top), x); }
+
 double finestWeight(SecondCounter counter, int top)
 {
-    for (int s = 1; s < top; ++s)
-        if (stageHasPin(counter, s))
-            return weight(s);
-    return 0;
+    const std::uint64_t pins = pinnedBelow(counter, top);
+    return static_cast<double>(pins & (~pins + 1));
 }
 
 // The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
@@ -67,11 +78,14 @@ int proposedStage(const LongEntry &entry)
 {
     int best = 0;
     double bestError = 0;
-    for (int s = FirstTopStage; s <= lastTopStage(entry.counter); ++s) {
+    const int last = lastTopStage(entry.counter);
+    const std::uint64_t pins = pinnedBelow(entry.counter, last);
+    for (int s = FirstTopStage; s <= last; ++s) {
         if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
             continue;
         const double P = entry.T / std::ldexp(1.0, s);
-        const double pulse = static_cast<double>(nearestCount(entry.counter, s, entry.T1 / P)) * P;
+        const std::uint64_t below = pins & ((std::uint64_t{1} << (s - 1)) - 1);
+        const double pulse = static_cast<double>(nearestCount(below, entry.T1 / P)) * P;
         const double error = std::fabs(pulse - entry.T1);
         if (best == 0 || error <= bestError * (1 + 1e-12)) {
             best = s;

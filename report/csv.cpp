@@ -232,11 +232,16 @@ void appendLongSections(std::string &out, const calc::LongRoad *road, const calc
     }
     for (std::size_t i = 0; i < RuleCount; ++i)
         out.append(timed ? (road->timing->rules[i].met ? ";1" : ";0") : ";");
-    const calc::Road tools = sectionsRoad(real);
-    sectionFields(timed ? &tools : nullptr, sections, [&out](std::string_view, const std::string &text) {
+    const auto field = [&out](std::string_view, const std::string &text) {
         out += ';';
         appendField(out, text);
-    });
+    };
+    if (timed && sections.anySection()) {
+        const calc::Road tools = sectionsRoad(real);
+        sectionFields(&tools, sections, field);
+    } else {
+        sectionFields(nullptr, sections, field);
+    }
     out += '\n';
 }
 

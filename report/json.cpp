@@ -11,6 +11,8 @@
 
 #include <QJsonDocument>
 
+#include <bit>
+
 namespace report {
 
 namespace {
@@ -119,6 +121,31 @@ void writeCircuit(JsonWriter &json, const calc::RealDesign &design)
         json.endArray().key(key::nom).string(net.name).endObject();
     }
     json.endArray().endObject();
+}
+
+// The rules of a long design as JSON writes them, captions in French with a point: the sixteen
+// arrays are made once, not for every line of a batch.
+const std::string &rulesJson(const std::array<calc::Rule, calc::AllRules.size()> &rules)
+{
+    constexpr std::size_t Count = calc::AllRules.size();
+    static const std::array<std::string, std::size_t{1} << Count> arrays = [] {
+        std::array<std::string, std::size_t{1} << Count> made;
+        for (std::size_t met = 0; met < made.size(); ++met) {
+            JsonWriter json(made[met]);
+            json.beginArray();
+            for (std::size_t i = 0; i < Count; ++i)
+                json.beginObject()
+                    .key(key::regle).string(calc::ruleCaption(calc::AllRules[i], '.'))
+                    .key(key::respectee).boolean((met >> i) & 1)
+                    .endObject();
+            json.endArray();
+        }
+        return made;
+    }();
+    std::size_t met = 0;
+    for (std::size_t i = 0; i < Count; ++i)
+        met |= static_cast<std::size_t>(rules[i].met) << i;
+    return arrays[met];
 }
 
 } // namespace
@@ -252,21 +279,14 @@ void appendLongJson(std::string &out, const calc::LongRoad &road, const calc::Re
         json.key(key::precision);
         writePrecision(json, calc::assessPrecision(real, real.tolerances), real, sections);
     }
-    if (timed) {
-        json.key(key::regles).beginArray();
-        for (const calc::Rule &rule : road.timing->rules)
-            json.beginObject()
-                .key(key::regle).string(calc::ruleCaption(rule.id, '.'))
-                .key(key::respectee).boolean(rule.met)
-                .endObject();
-        json.endArray();
-    }
+    if (timed)
+        json.key(key::regles).raw(rulesJson(road.timing->rules));
     json.key(key::valeurs).beginObject();
     for (const Value &value : longValues(road)) {
         if (value.key == key::talon && timed) {
             json.key(key::sorties).beginArray();
-            for (int stage : markedStages(road.parts.marks))
-                json.integer(stage);
+            for (std::uint64_t marks = road.parts.marks; marks != 0; marks &= marks - 1)
+                json.integer(std::countr_zero(marks) + 1);
             json.endArray();
         }
         if (value.number)
