@@ -251,8 +251,10 @@ QString calculationOptions(bool drawing, const QString &moreOptions)
         Calculation::tr("  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu"),
         Calculation::tr("  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]\n"
                         "                  longue durée : un second compteur après la sortie Q14 (CD4040 par\n"
-                        "                  défaut), S l'étage qui fait la période (proposé sinon) ; avec --json\n"
-                        "                  ou le compte rendu")};
+                        "                  défaut), S l'étage qui fait la période, de 15 à 26 avec un CD4040,\n"
+                        "                  à 28 avec les autres (proposé sinon) ; toutes les sections et tous\n"
+                        "                  les dessins le suivent, --lot aussi ; une conception à deux\n"
+                        "                  compteurs le prend d'elle-même")};
     if (drawing)
         lines << Calculation::tr("  --feuille FICHIER\n"
                                  "                  écrit la feuille de montage (schéma, nomenclature, cartouche) :\n"
