@@ -64,13 +64,8 @@ std::uint64_t nearestCount(std::uint64_t pins, double x)
     return static_cast<double>(above) - x < x - static_cast<double>(below) ? above : below;
 }
 
-std::uint64_t nearestCount(SecondCounter counter, int top, double x) { return nearestCount(pinnedBelow(counter, top), x); }
-
-double finestWeight(SecondCounter counter, int top)
-{
-    const std::uint64_t pins = pinnedBelow(counter, top);
-    return static_cast<double>(pins & (~pins + 1));
-}
+// The weight of the lowest pin: the finest pulse in oscillator periods; 0 without any pin.
+double finestWeight(std::uint64_t pins) { return static_cast<double>(pins & (~pins + 1)); }
 
 // The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
 // several come as near; without any such stage, the one whose C150 comes nearest the range.
@@ -128,12 +123,13 @@ LongDesign designLong(const LongEntry &entry)
     design.C150 = capacitanceFor150k(entry.T, design.stage, entry.K);
     design.C2 = snappedCapacitor(design.C150);
     design.R2 = design.P / design.C2 / entry.K;
-    design.finestPulse = finestWeight(entry.counter, design.stage) * design.P;
+    const std::uint64_t pins = pinnedBelow(entry.counter, design.stage);
+    design.finestPulse = finestWeight(pins) * design.P;
     if (entry.T1 < design.finestPulse) {
         design.refusal = LongRefusal::PulseTooShort;
         return design;
     }
-    design.marks = nearestCount(entry.counter, design.stage, entry.T1 / design.P);
+    design.marks = nearestCount(pins, entry.T1 / design.P);
 
     RealDesign wanted;
     wanted.T = entry.T;
