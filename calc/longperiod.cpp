@@ -182,12 +182,16 @@ LongRoad longRoad(const LongEntry &entry, const LongParts &parts)
     if (d.refusal != LongRefusal::None)
         return road;
     road.timing = longTiming(entry, d.stage, parts);
-    // The advised trimmer while it reaches the setting, as for the main window's designs.
-    if (d.trimmerAdvised && d.trimmer >= parts.setting) {
+    // No trimmer without a setting; else the advised one while it reaches the setting, as for
+    // the main window's designs.
+    if (!(parts.setting > 0)) {
+        road.trimmer = 0;
+    } else if (d.trimmerAdvised && d.trimmer >= parts.setting) {
         road.trimmer = d.trimmer;
     } else {
-        const auto reaches = std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= parts.setting; });
-        road.trimmer = reaches == Trimmers.end() || !(parts.setting > 0) ? 0 : *reaches;
+        const auto reaches =
+            std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= parts.setting; });
+        road.trimmer = reaches == Trimmers.end() ? 0 : *reaches;
     }
     return road;
 }

@@ -292,6 +292,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"long_json_every_section", "./chronalys-calcul 86400 60 --montage cascade --json --precision --nomenclature --chronogramme --circuit | grep -cE '^    \\\"(chronogramme|circuit|montage|nomenclature|precision|regles|valeurs)\\\"'", 0, "7\n"},
         StatusCase{"long_report_every_section", "./chronalys-calcul 86400 60 --montage cascade --precision --nomenclature --chronogramme --circuit --langue fr | grep -cE '^(E - Précision|F - Chronogramme|Nomenclature|Circuit)\\$'", 0, "4\n"},
         StatusCase{"long_design_file", "./chronalys-calcul --conception " CHRONALYS_CLI_DATA "/arrosage.cd4060 --json | grep -E 'T_reel|compteur2'", 0, "\"compteur2\": \"CD4020\",\n        \"T_reel\": 86383.3686016,"},
+        // The trimmer to buy follows the file's setting: 300 kΩ needs a 470 kΩ one, none at 0 kΩ.
+        StatusCase{"long_file_trimmer_for_its_setting", "sed 's/36,5/300/' " CHRONALYS_CLI_DATA "/arrosage.cd4060 >a.cd4060; ./chronalys-calcul --conception a.cd4060 --json | grep ajustable", 0, "\"ajustable\": 470,"},
+        StatusCase{"long_file_without_trimmer", "sed 's/36,5/0/' " CHRONALYS_CLI_DATA "/arrosage.cd4060 >a.cd4060; ./chronalys-calcul --conception a.cd4060 --json | grep ajustable", 0, "\"ajustable\": null,"},
         StatusCase{"long_measure", "./chronalys-calcul 86400 60 --montage cascade --json --mesure 86000 | grep K4060_calibre", 0, "\"K4060_calibre\": 278.7"},
         StatusCase{"long_refused", "./chronalys-calcul 30 1 --montage cascade --json", 1, "\"arret\": \"la période T doit aller de 60 à 10000000 s\""},
         StatusCase{"long_stage_beyond_the_counter", "./chronalys-calcul 86400 60 --montage cascade --etage 27 2>&1", 2, "--etage attend un étage de 15 à 26 avec le CD4040, pas « 27 »\nVoir « chronalys-calcul --help »."},
