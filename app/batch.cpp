@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "report/csv.h"
+#include "report/json.h"
 #include "report/words.h"
 
 #include "calc/batchline.h"
@@ -61,12 +62,17 @@ ParsedBatch parseBatch(const QStringList &arguments, const CalculationOptions &d
     if (json && settings.csv)
         return fail(Batch::tr("--json et --csv s'excluent"));
     settings.parsed = parseCalculation(options, defaults);
-    settings.options = options.mid(3);
     settings.defaults = defaults;
     if (!settings.parsed.ok)
         return fail(settings.parsed.error);
-    if (settings.parsed.cascade)
-        return fail(Batch::tr("--montage cascade se calcule un montage à la fois : pas en lot"));
+    // A line naming a design file follows the file's own montage.
+    for (qsizetype i = 3; i < options.size(); ++i) {
+        if (options[i] == QLatin1String("--montage") || options[i] == QLatin1String("--compteur2")
+            || options[i] == QLatin1String("--etage"))
+            ++i;
+        else
+            settings.options << options[i];
+    }
     parsed.ok = true;
     return parsed;
 }
@@ -95,7 +101,15 @@ QString calculProgramUsage()
                     "Page de manuel : man chronalys-calcul\n");
 }
 
-BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings), m_words(report::words()) {}
+BatchRun::BatchRun(const BatchSettings &settings) : m_settings(settings), m_words(report::words())
+{
+    const ParsedCalculation &parsed = settings.parsed;
+    m_longEntry.counter = parsed.counter;
+    m_longEntry.stage = parsed.stage;
+    m_longEntry.Pas_Serie = parsed.options.Pas_Serie;
+    m_longEntry.K = parsed.options.Constante_K4060;
+    m_longEntry.tolerances = parsed.options.tolerances;
+}
 
 void BatchRun::keep(std::string_view piece)
 {
@@ -182,6 +196,10 @@ void BatchRun::line(std::string_view text, bool tooLong, std::string &out)
 void BatchRun::error(const std::string &message, std::string &out)
 {
     m_failed = true;
+    if (m_settings.csv && m_settings.parsed.cascade) {
+        report::appendLongCsvError(out, m_settings.parsed.options, m_number, message);
+        return;
+    }
     if (m_settings.csv) {
         report::appendCsvError(out, m_settings.parsed.options, m_number, message);
         return;
@@ -193,7 +211,20 @@ void BatchRun::error(const std::string &message, std::string &out)
 void BatchRun::design(std::string_view period, std::string_view pulse, std::string &out)
 {
     const CalculationOptions &options = m_settings.parsed.options;
-    write(calc::designRoad(period, pulse, options), options, out);
+    if (!m_settings.parsed.cascade) {
+        write(calc::designRoad(period, pulse, options), options, out);
+        return;
+    }
+    calc::LongEntry entry = m_longEntry;
+    entry.T = calc::readNumber(period);
+    entry.T1 = calc::readNumber(pulse);
+    const calc::LongRoad road = calc::longRoad(entry);
+    const calc::RealDesign real =
+        road.timing && options.anySection()
+            ? calc::realDesignOf(entry, road.design.stage, road.parts, options.Mode_Affichage, options.separator,
+                                 options.notation)
+            : calc::RealDesign{};
+    writeLong(road, real, options, period, pulse, out);
 }
 
 void BatchRun::conception(std::string_view path, std::string &out)
@@ -202,10 +233,37 @@ void BatchRun::conception(std::string_view path, std::string &out)
                                               QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()))}
                                 + m_settings.options;
     const ParsedCalculation parsed = parseCalculation(arguments, m_settings.defaults);
-    if (!parsed.ok)
+    if (!parsed.ok) {
         error(parsed.error.toStdString(), out);
-    else
+    } else if (m_settings.csv && parsed.cascade != m_settings.parsed.cascade) {
+        // One table, one kind of row.
+        error((parsed.cascade ? Batch::tr("la conception « %1 » a un second compteur : son tableau demande "
+                                          "--montage cascade")
+                              : Batch::tr("la conception « %1 » n'a pas de second compteur : son tableau est "
+                                          "celui d'un calcul sans --montage"))
+                  .arg(arguments[2])
+                  .toStdString(),
+              out);
+    } else if (parsed.cascade) {
+        const LongCalculation long_ = calculatedLongRoad(parsed);
+        writeLong(long_.road, long_.real, parsed.options, parsed.periodText.toStdString(),
+                  parsed.pulseText.toStdString(), out);
+    } else {
         write(calculatedRoad(parsed), parsed.options, out);
+    }
+}
+
+void BatchRun::writeLong(const calc::LongRoad &road, const calc::RealDesign &real, const CalculationOptions &options,
+                         std::string_view period, std::string_view pulse, std::string &out)
+{
+    if (!road.timing)
+        m_failed = true;
+    if (m_settings.csv) {
+        report::appendLongCsvRow(out, road, real, options, m_number, period, pulse);
+        return;
+    }
+    report::appendLongJson(out, road, real, options, m_number);
+    out += '\n';
 }
 
 void BatchRun::write(const calc::Road &road, const CalculationOptions &options, std::string &out)
@@ -283,7 +341,9 @@ int runBatch(const QStringList &arguments)
     std::signal(SIGPIPE, SIG_IGN);
 
     BatchRun run(settings);
-    std::string out = settings.csv ? report::csvHeader(settings.parsed.options) : std::string();
+    std::string out = !settings.csv              ? std::string()
+                      : settings.parsed.cascade ? report::longCsvHeader(settings.parsed.options)
+                                                : report::csvHeader(settings.parsed.options);
     std::vector<char> chunk(std::size_t{1} << 16);
     int status = 0;
     auto flush = [&]() {

@@ -52,6 +52,8 @@ private:
     void design(std::string_view period, std::string_view pulse, std::string &out);
     void conception(std::string_view path, std::string &out);
     void write(const calc::Road &road, const CalculationOptions &options, std::string &out);
+    void writeLong(const calc::LongRoad &road, const calc::RealDesign &real, const CalculationOptions &options,
+                   std::string_view period, std::string_view pulse, std::string &out);
     void error(const std::string &message, std::string &out);
 
     BatchSettings m_settings;
@@ -62,6 +64,7 @@ private:
     bool m_afterCr = false; // the last piece ended with CR: an LF next belongs to it
     bool m_failed = false;
     report::JsonResults m_json;
+    calc::LongEntry m_longEntry; // the batch's options for every long line; T and T1 its own
 };
 
 // The whole batch command line: reads the defaults from the settings file like --calcul,

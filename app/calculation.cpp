@@ -73,6 +73,16 @@ std::optional<QString> parsePrecisionOption(const QString &option, const QString
     return QString();
 }
 
+// The message of a measure whose calibrated K4060 lies beyond the range the window accepts.
+std::optional<QString> refusedMeasure(const calc::RealDesign &design, const CalculationOptions &options)
+{
+    const std::optional<double> k4060 =
+        options.measuredT ? calc::calibratedK4060(design, *options.measuredT) : std::nullopt;
+    if (k4060 && !calc::CalibrationRange.contains(*k4060))
+        return report::calibrationRefusal(options.separator);
+    return std::nullopt;
+}
+
 } // namespace
 
 ParsedCalculation parseCalculation(const QStringList &given, const CalculationOptions &defaults)
@@ -118,7 +128,7 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             return fail(Calculation::tr("« %1 » n'est pas un nombre (chiffres et un seul séparateur « , » ou « . »)")
                             .arg(number));
 
-    bool counterGiven = false;
+    bool montageGiven = false; // --montage, --compteur2 or --etage
     for (qsizetype i = 3; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
         if (option == QStringLiteral("--json")) {
@@ -176,17 +186,19 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             if (value != QLatin1String("cascade"))
                 return fail(Calculation::tr("--montage attend cascade, pas « %1 »").arg(value));
             parsed.cascade = true;
+            montageGiven = true;
         } else if (option == QStringLiteral("--compteur2")) {
             const std::optional<calc::SecondCounter> counter = calc::counterNamed(text(value.toUpper()));
             if (!counter)
                 return fail(Calculation::tr("--compteur2 attend CD4040, CD4020 ou CD4060, pas « %1 »").arg(value));
             parsed.counter = *counter;
-            counterGiven = true;
+            montageGiven = true;
         } else if (option == QStringLiteral("--etage")) {
             bool number = false;
             parsed.stage = value.toInt(&number);
             if (!number)
                 return fail(Calculation::tr("--etage attend un numéro d'étage, pas « %1 »").arg(value));
+            montageGiven = true;
         } else if (option == QStringLiteral("--image-chronogramme")) {
             if (!isPicturePath(value))
                 return fail(Calculation::tr("--image-chronogramme attend un fichier .svg, .pdf ou .png, pas « %1 »")
@@ -196,14 +208,23 @@ ParsedCalculation parseCalculation(const QStringList &given, const CalculationOp
             return fail(Calculation::tr("option « %1 » inconnue").arg(option));
         }
     }
-    if ((counterGiven || parsed.stage) && !parsed.cascade)
+    if (parsed.conception && montageGiven)
+        return fail(Calculation::tr("--montage, --compteur2 et --etage ne s'appliquent pas à --conception : "
+                                    "le fichier porte son montage"));
+    if (montageGiven && !parsed.cascade)
         return fail(Calculation::tr("--compteur2 et --etage demandent --montage cascade"));
-    // What the second counter's road writes so far: the report or the JSON of its design.
-    const CalculationOptions &o = parsed.options;
-    if (parsed.cascade && (parsed.conception || o.precision || o.nomenclature || o.chronogramme || o.circuit
-                           || !parsed.sheetPath.isEmpty() || !parsed.chronogramPath.isEmpty()))
-        return fail(Calculation::tr("--montage cascade se calcule avec --json ou le compte rendu seuls, sans "
-                                    "--conception, --precision, --nomenclature, --chronogramme, --circuit ni dessin"));
+    if (parsed.conception && parsed.conception->montage) {
+        parsed.cascade = true;
+        parsed.counter = parsed.conception->montage->counter;
+        parsed.stage = parsed.conception->montage->stage;
+    }
+    const int last = calc::lastTopStage(parsed.counter);
+    if (parsed.stage && (*parsed.stage < calc::FirstTopStage || *parsed.stage > last))
+        return fail(Calculation::tr("--etage attend un étage de %1 à %2 avec le %3, pas « %4 »")
+                        .arg(calc::FirstTopStage)
+                        .arg(last)
+                        .arg(QLatin1String(calc::counterName(parsed.counter)))
+                        .arg(*parsed.stage));
     parsed.ok = true;
     return parsed;
 }
@@ -230,8 +251,10 @@ QString calculationOptions(bool drawing, const QString &moreOptions)
         Calculation::tr("  --circuit       ajoute le circuit : sa netlist au JSON, la section « Circuit » au compte rendu"),
         Calculation::tr("  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]\n"
                         "                  longue durée : un second compteur après la sortie Q14 (CD4040 par\n"
-                        "                  défaut), S l'étage qui fait la période (proposé sinon) ; avec --json\n"
-                        "                  ou le compte rendu")};
+                        "                  défaut), S l'étage qui fait la période, de 15 à 26 avec un CD4040,\n"
+                        "                  à 28 avec les autres (proposé sinon) ; toutes les sections et tous\n"
+                        "                  les dessins le suivent, --lot aussi ; une conception à deux\n"
+                        "                  compteurs le prend d'elle-même")};
     if (drawing)
         lines << Calculation::tr("  --feuille FICHIER\n"
                                  "                  écrit la feuille de montage (schéma, nomenclature, cartouche) :\n"
@@ -277,6 +300,34 @@ calc::Road calculatedRoad(const ParsedCalculation &parsed)
         calc::applyParts(road, {text(parts.talon), text(parts.potentiometre), text(parts.C2), calc::patternOf(parts.sorties)});
     }
     return road;
+}
+
+LongCalculation calculatedLongRoad(const ParsedCalculation &parsed)
+{
+    const CalculationOptions &options = parsed.options;
+    calc::LongEntry entry;
+    entry.T = calc::readNumber(text(parsed.periodText));
+    entry.T1 = calc::readNumber(text(parsed.pulseText));
+    entry.counter = parsed.counter;
+    entry.stage = parsed.stage;
+    entry.Pas_Serie = options.Pas_Serie;
+    entry.K = options.Constante_K4060;
+    entry.tolerances = options.tolerances;
+    LongCalculation long_;
+    if (parsed.conception && parsed.conception->composants) {
+        const report::Conception::Parts &p = *parsed.conception->composants;
+        calc::LongParts parts{calc::readNumber(text(p.talon)), calc::readNumber(text(p.potentiometre)),
+                              calc::readNumber(text(p.C2)), 0};
+        for (int stage : p.sorties)
+            parts.marks |= std::uint64_t{1} << (stage - 1);
+        long_.road = calc::longRoad(entry, parts);
+    } else {
+        long_.road = calc::longRoad(entry);
+    }
+    if (long_.road.timing)
+        long_.real = calc::realDesignOf(entry, long_.road.design.stage, long_.road.parts, options.Mode_Affichage,
+                                        options.separator, options.notation);
+    return long_;
 }
 
 CalculationOptions storedCalculationOptions()
@@ -329,33 +380,42 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     ParsedCalculation read = parsed;
     read.options = forReader(parsed.options);
     const CalculationOptions &options = read.options;
+    // The long road and the main window's each print their result; the files follow the design drawn.
+    calc::RealDesign drawn;
+    bool reached = false;
     if (parsed.cascade) {
-        calc::LongEntry entry;
-        entry.T = calc::readNumber(text(parsed.periodText));
-        entry.T1 = calc::readNumber(text(parsed.pulseText));
-        entry.counter = parsed.counter;
-        entry.stage = parsed.stage;
-        entry.Pas_Serie = options.Pas_Serie;
-        entry.K = options.Constante_K4060;
-        entry.tolerances = options.tolerances;
-        const calc::LongRoad road = calc::longRoad(entry);
-        out << (options.json ? QString::fromUtf8(report::longJson(road)) : report::longReport(road, options.separator));
-        return road.timing ? 0 : 1;
+        const LongCalculation long_ = calculatedLongRoad(read);
+        if (const std::optional<QString> refusal = refusedMeasure(long_.real, options)) {
+            err << prefix << *refusal << '\n';
+            return 2;
+        }
+        if (options.json && options.notation == parsed.options.notation)
+            out << QString::fromUtf8(report::longJson(long_.road, long_.real, options));
+        else if (options.json)
+            out << QString::fromUtf8(report::longJson(long_.road, calculatedLongRoad(parsed).real, parsed.options));
+        else
+            out << report::longReport(long_.road, long_.real, options, options.separator);
+        // A refused design has nothing to draw.
+        if (!long_.road.timing)
+            return 1;
+        drawn = long_.real;
+        reached = true;
+    } else {
+        const calc::Road road = calculatedRoad(read);
+        // Refused as the window refuses it; only the design tells, so after the road, before any output.
+        if (const std::optional<QString> refusal = refusedMeasure(road.real, options)) {
+            err << prefix << *refusal << '\n';
+            return 2;
+        }
+        if (options.json && options.notation == parsed.options.notation)
+            out << QString::fromUtf8(report::jsonDocument(road, options));
+        else if (options.json)
+            out << QString::fromUtf8(report::jsonDocument(calculatedRoad(parsed), parsed.options));
+        else
+            out << report::textReport(road, options);
+        drawn = road.real;
+        reached = road.converted;
     }
-    const calc::Road road = calculatedRoad(read);
-    // Refused as the window refuses it; only the design tells, so after the road, before any output.
-    const std::optional<double> k4060 =
-        options.measuredT ? calc::calibratedK4060(road.real, *options.measuredT) : std::nullopt;
-    if (k4060 && !calc::CalibrationRange.contains(*k4060)) {
-        err << prefix << report::calibrationRefusal(options.separator) << '\n';
-        return 2;
-    }
-    if (options.json && options.notation == parsed.options.notation)
-        out << QString::fromUtf8(report::jsonDocument(road, options));
-    else if (options.json)
-        out << QString::fromUtf8(report::jsonDocument(calculatedRoad(parsed), parsed.options));
-    else
-        out << report::textReport(road, options);
     out.flush();
     const SheetWriter writeCircuit = [](const calc::RealDesign &design, const QString &name, const QString &note,
                                         const QString &path) {
@@ -365,13 +425,13 @@ int runCalculation(const QStringList &arguments, const SheetWriter &writeSheet, 
     for (const auto &[path, write] : {std::pair{&parsed.sheetPath, &sheetWriter},
                                       std::pair{&parsed.chronogramPath, &writeChronogram}}) {
         const QString failure = path->isEmpty() ? QString()
-            : parsed.conception ? (*write)(road.real, parsed.conception->nom, parsed.conception->note, *path)
-                                : (*write)(road.real, {}, {}, *path);
+            : parsed.conception ? (*write)(drawn, parsed.conception->nom, parsed.conception->note, *path)
+                                : (*write)(drawn, {}, {}, *path);
         if (!failure.isEmpty()) {
             err << prefix << failure << '\n';
             return 1;
         }
     }
     // A design the program refuses is no success, though its report is printed.
-    return road.converted ? 0 : 1;
+    return reached ? 0 : 1;
 }

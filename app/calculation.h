@@ -44,6 +44,15 @@ ParsedCalculation parseCalculation(const QStringList &arguments, const Calculati
 // The road of a parsed calculation: its design, with the design file's parts in zone C.
 calc::Road calculatedRoad(const ParsedCalculation &parsed);
 
+// The long road of a parsed "--montage cascade" calculation or design file of two counters, with
+// the file's parts when it has them, and the design the tools work from (its numbers written as
+// the options say); `real` holds nothing when the road refused the design.
+struct LongCalculation {
+    calc::LongRoad road;
+    calc::RealDesign real;
+};
+LongCalculation calculatedLongRoad(const ParsedCalculation &parsed);
+
 // The usage of "Chronalys_CD4060 --calcul", for its --help.
 QString calculationUsage();
 // The options a calculation takes, in the usage's layout, then where the defaults come from;

@@ -5,6 +5,7 @@
 #include "calc/tables.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace calc {
@@ -14,8 +15,6 @@ namespace {
 // A film capacitor, large enough that stray capacitance stays below 0.1 %.
 constexpr double SmallestFilm = 10;  // nanofarads
 constexpr double LargestFilm = 470;  // nanofarads
-
-double weight(int stage) { return std::ldexp(1.0, stage - 1); }
 
 double capacitanceFor150k(double T, int stage, double K) { return T / std::ldexp(1.0, stage) / 150000 * 1000 / K; }
 
@@ -33,13 +32,8 @@ std::uint64_t pinnedBelow(SecondCounter counter, int top)
     return pinnedStages(design);
 }
 
-double finestWeight(SecondCounter counter, int top)
-{
-    for (int s = 1; s < top; ++s)
-        if (stageHasPin(counter, s))
-            return weight(s);
-    return 0;
-}
+// The weight of the lowest pin: the finest pulse in oscillator periods; 0 without any pin.
+double finestWeight(std::uint64_t pins) { return static_cast<double>(pins & (~pins + 1)); }
 
 // The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
 // several come as near; without any such stage, the one whose C150 comes nearest the range.
@@ -47,11 +41,14 @@ int proposedStage(const LongEntry &entry)
 {
     int best = 0;
     double bestError = 0;
-    for (int s = FirstTopStage; s <= lastTopStage(entry.counter); ++s) {
+    const int last = lastTopStage(entry.counter);
+    const std::uint64_t pins = pinnedBelow(entry.counter, last);
+    for (int s = FirstTopStage; s <= last; ++s) {
         if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
             continue;
         const double P = entry.T / std::ldexp(1.0, s);
-        const double pulse = static_cast<double>(nearestCount(pinnedBelow(entry.counter, s), entry.T1 / P)) * P;
+        const std::uint64_t below = pins & ((std::uint64_t{1} << (s - 1)) - 1);
+        const double pulse = static_cast<double>(nearestCount(below, entry.T1 / P)) * P;
         const double error = std::fabs(pulse - entry.T1);
         if (best == 0 || error <= bestError * (1 + 1e-12)) {
             best = s;
@@ -94,12 +91,13 @@ LongDesign designLong(const LongEntry &entry)
     design.C150 = capacitanceFor150k(entry.T, design.stage, entry.K);
     design.C2 = snappedCapacitor(design.C150);
     design.R2 = design.P / design.C2 / entry.K;
-    design.finestPulse = finestWeight(entry.counter, design.stage) * design.P;
+    const std::uint64_t pins = pinnedBelow(entry.counter, design.stage);
+    design.finestPulse = finestWeight(pins) * design.P;
     if (entry.T1 < design.finestPulse) {
         design.refusal = LongRefusal::PulseTooShort;
         return design;
     }
-    design.marks = nearestCount(pinnedBelow(entry.counter, design.stage), entry.T1 / design.P);
+    design.marks = nearestCount(pins, entry.T1 / design.P);
 
     RealDesign wanted;
     wanted.T = entry.T;
@@ -140,6 +138,28 @@ LongRoad longRoad(const LongEntry &entry)
     if (d.refusal == LongRefusal::None) {
         road.parts = {d.talon, d.setting, d.C2, d.marks};
         road.timing = longTiming(entry, d.stage, road.parts);
+        road.trimmer = d.trimmer;
+    }
+    return road;
+}
+
+LongRoad longRoad(const LongEntry &entry, const LongParts &parts)
+{
+    LongRoad road{entry, designLong(entry), parts, std::nullopt};
+    const LongDesign &d = road.design;
+    if (d.refusal != LongRefusal::None)
+        return road;
+    road.timing = longTiming(entry, d.stage, parts);
+    // No trimmer without a setting; else the advised one while it reaches the setting, as for
+    // the main window's designs.
+    if (!(parts.setting > 0)) {
+        road.trimmer = 0;
+    } else if (d.trimmerAdvised && d.trimmer >= parts.setting) {
+        road.trimmer = d.trimmer;
+    } else {
+        const auto reaches =
+            std::find_if(Trimmers.begin(), Trimmers.end(), [&](double value) { return value >= parts.setting; });
+        road.trimmer = reaches == Trimmers.end() ? 0 : *reaches;
     }
     return road;
 }

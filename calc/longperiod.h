@@ -77,8 +77,11 @@ struct LongRoad {
     LongDesign design;
     LongParts parts;
     std::optional<LongTiming> timing;
+    double trimmer = 0; // kilohms, the trimmer to buy for parts.setting; 0: no standard one reaches it
 };
 LongRoad longRoad(const LongEntry &entry);
+// The same road with the parts a user chose (a design file's) in place of the design's own.
+LongRoad longRoad(const LongEntry &entry, const LongParts &parts);
 
 // The design the tools (sheet, chronogramme, precision, circuit) work from: the parts written as
 // the window's fields write them (general form), the marks as the pattern, the cascade of `stage`.

@@ -7,6 +7,7 @@
 #include "calc/tables.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -273,20 +274,17 @@ CountsAround countsAround(std::uint64_t stages, double x)
     // The largest count not above x: taking a stage whenever it fits is best, as every stage
     // weighs more than all the stages below it together.
     CountsAround counts;
-    for (int s = 64; s >= 1; --s) {
-        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
-        if ((stages & bit) && static_cast<double>(counts.below) + static_cast<double>(bit) <= x)
+    for (std::uint64_t rest = stages; rest != 0;) {
+        const std::uint64_t bit = std::uint64_t{1} << (63 - std::countl_zero(rest));
+        rest &= ~bit;
+        if (static_cast<double>(counts.below | bit) <= x)
             counts.below |= bit;
     }
-    // The smallest count above x keeps the bits of `below` above some free stage, sets it and
-    // clears the rest.
-    for (int s = 1; s <= 64; ++s) {
-        const std::uint64_t bit = std::uint64_t{1} << (s - 1);
-        if (!(stages & bit) || (counts.below & bit))
-            continue;
-        const std::uint64_t candidate = (counts.below & ~(2 * bit - 1)) | bit;
-        if (counts.above == 0 || candidate < counts.above)
-            counts.above = candidate;
+    // The smallest count above x keeps the bits of `below` above a free stage, sets it and clears
+    // the rest: the lowest free stage gives the smallest.
+    if (const std::uint64_t free = stages & ~counts.below; free != 0) {
+        const std::uint64_t bit = free & (~free + 1);
+        counts.above = (counts.below & ~(2 * bit - 1)) | bit;
     }
     return counts;
 }

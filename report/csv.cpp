@@ -2,6 +2,7 @@
 
 #include "report/jsonwriter.h"
 #include "report/keys.h"
+#include "report/longperiod.h"
 
 #include "calc/nomenclature.h"
 #include "calc/tables.h"
@@ -212,6 +213,87 @@ void appendCsvRow(std::string &out, const calc::Road &road, const Sections &sect
     next(stopSentence(road.stop));
     out += ';'; // erreur
     appendSections(out, &road, sections);
+}
+
+namespace {
+
+constexpr std::array LongColumns = {key::compteur2, key::etage, key::sorties, key::arret, key::erreur};
+constexpr std::size_t RuleCount = std::tuple_size_v<decltype(calc::LongTiming::rules)>;
+
+// "valeurs", the rules and the sections of a long design; `road` null for an error row.
+void appendLongSections(std::string &out, const calc::LongRoad *road, const calc::RealDesign &real,
+                        const Sections &sections)
+{
+    const bool timed = road && road->timing;
+    for (const Value &value : longValues(road ? *road : calc::LongRoad{})) {
+        out += ';';
+        if (road && value.number && std::isfinite(*value.number))
+            appendNumber(out, *value.number);
+    }
+    for (std::size_t i = 0; i < RuleCount; ++i)
+        out.append(timed ? (road->timing->rules[i].met ? ";1" : ";0") : ";");
+    const auto field = [&out](std::string_view, const std::string &text) {
+        out += ';';
+        appendField(out, text);
+    };
+    if (timed && sections.anySection()) {
+        const calc::Road tools = sectionsRoad(real);
+        sectionFields(&tools, sections, field);
+    } else {
+        sectionFields(nullptr, sections, field);
+    }
+    out += '\n';
+}
+
+} // namespace
+
+std::string longCsvHeader(const Sections &sections)
+{
+    std::string header = std::string(key::ligne) + ';' + key::T + ';' + key::T1;
+    for (const char *name : LongColumns)
+        header.append(1, ';').append(name);
+    for (const Value &value : longValues(calc::LongRoad{}))
+        header.append(1, ';').append(column(key::valeurs, value.key));
+    for (std::size_t i = 0; i < RuleCount; ++i)
+        header.append(1, ';').append(key::regles).append('(' + std::to_string(i) + ").").append(key::respectee);
+    sectionFields(nullptr, sections, [&header](std::string_view name, const std::string &) {
+        header.append(1, ';').append(name);
+    });
+    return header + '\n';
+}
+
+void appendLongCsvRow(std::string &out, const calc::LongRoad &road, const calc::RealDesign &real,
+                      const Sections &sections, long long line, std::string_view period, std::string_view pulse)
+{
+    auto next = [&out](std::string_view text) {
+        out += ';';
+        appendField(out, text);
+    };
+    appendInteger(out, line);
+    next(period);
+    next(pulse);
+    next(calc::counterName(road.entry.counter));
+    out += ';';
+    if (road.design.stage > 0)
+        appendInteger(out, road.design.stage);
+    std::string stages;
+    for (int stage : markedStages(road.timing ? road.parts.marks : 0)) {
+        if (!stages.empty())
+            stages += ' ';
+        appendInteger(stages, stage);
+    }
+    next(stages);
+    next(longRefusalSentence(road));
+    out += ';'; // erreur
+    appendLongSections(out, &road, real, sections);
+}
+
+void appendLongCsvError(std::string &out, const Sections &sections, long long line, std::string_view message)
+{
+    appendInteger(out, line);
+    out.append(2 + LongColumns.size(), ';'); // T, T1 and the montage, "erreur" last
+    appendField(out, message);
+    appendLongSections(out, nullptr, calc::RealDesign{}, sections);
 }
 
 void appendCsvError(std::string &out, const Sections &sections, long long line, std::string_view message)

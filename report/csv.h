@@ -17,4 +17,11 @@ void appendCsvRow(std::string &out, const calc::Road &road, const Sections &sect
 // A line that could not be read: its number and the message, the rest empty.
 void appendCsvError(std::string &out, const Sections &sections, long long line, std::string_view message);
 
+// The table of long designs: the line, its T and T1 as given, the montage, the marked stages,
+// why the road refused, the error, then "valeurs", the four rules (1 met, 0 not) and the sections.
+std::string longCsvHeader(const Sections &sections); // newline included
+void appendLongCsvRow(std::string &out, const calc::LongRoad &road, const calc::RealDesign &real,
+                      const Sections &sections, long long line, std::string_view period, std::string_view pulse);
+void appendLongCsvError(std::string &out, const Sections &sections, long long line, std::string_view message);
+
 } // namespace report

@@ -3,12 +3,15 @@
 #include "report/chronogram.h"
 #include "report/jsonwriter.h"
 #include "report/keys.h"
+#include "report/longperiod.h"
 
 #include "calc/circuit.h"
 #include "calc/nomenclature.h"
 #include "calc/tables.h"
 
 #include <QJsonDocument>
+
+#include <bit>
 
 namespace report {
 
@@ -36,7 +39,7 @@ void writeOptional(JsonWriter &json, const std::optional<double> &value)
         json.null();
 }
 
-void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road &road, const Sections &sections)
+void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::RealDesign &real, const Sections &sections)
 {
     json.beginObject();
     if (!p.assessable) {
@@ -74,13 +77,13 @@ void writePrecision(JsonWriter &json, const calc::Precision &p, const calc::Road
     json.endArray().key(key::regles).beginArray();
     for (const calc::Rule &rule : p.rules)
         json.beginObject()
-            .key(key::regle).string(calc::ruleCaption(rule.id, road.real.separator))
+            .key(key::regle).string(calc::ruleCaption(rule.id, real.separator))
             .key(key::respectee).boolean(rule.met)
             .endObject();
     json.endArray();
     if (sections.measuredT) {
         json.key(key::K4060_calibre);
-        writeOptional(json, acceptedCalibration(road.real, *sections.measuredT));
+        writeOptional(json, acceptedCalibration(real, *sections.measuredT));
     }
     json.endObject();
 }
@@ -118,6 +121,31 @@ void writeCircuit(JsonWriter &json, const calc::RealDesign &design)
         json.endArray().key(key::nom).string(net.name).endObject();
     }
     json.endArray().endObject();
+}
+
+// The rules of a long design as JSON writes them, captions in French with a point: the sixteen
+// arrays are made once, not for every line of a batch.
+const std::string &rulesJson(const std::array<calc::Rule, calc::AllRules.size()> &rules)
+{
+    constexpr std::size_t Count = calc::AllRules.size();
+    static const std::array<std::string, std::size_t{1} << Count> arrays = [] {
+        std::array<std::string, std::size_t{1} << Count> made;
+        for (std::size_t met = 0; met < made.size(); ++met) {
+            JsonWriter json(made[met]);
+            json.beginArray();
+            for (std::size_t i = 0; i < Count; ++i)
+                json.beginObject()
+                    .key(key::regle).string(calc::ruleCaption(calc::AllRules[i], '.'))
+                    .key(key::respectee).boolean((met >> i) & 1)
+                    .endObject();
+            json.endArray();
+        }
+        return made;
+    }();
+    std::size_t met = 0;
+    for (std::size_t i = 0; i < Count; ++i)
+        met |= static_cast<std::size_t>(rules[i].met) << i;
+    return arrays[met];
 }
 
 } // namespace
@@ -209,7 +237,7 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
     }
     if (const std::optional<calc::Precision> precision = precisionOf(road, sections)) {
         json.key(key::precision);
-        writePrecision(json, *precision, road, sections);
+        writePrecision(json, *precision, real, sections);
     }
     json.key(key::valeurs).beginObject();
     for (const Value &value : values(road))
@@ -217,6 +245,63 @@ void JsonResults::append(std::string &out, const calc::Road &road, const Section
             json.key(value.key).number(*value.number);
     json.endObject();
     json.endObject();
+}
+
+// Keys sorted, as QJsonObject keeps them: a batch line reads like --json.
+void appendLongJson(std::string &out, const calc::LongRoad &road, const calc::RealDesign &real,
+                    const Sections &sections, long long line)
+{
+    JsonWriter json(out);
+    const calc::LongDesign &d = road.design;
+    const bool timed = road.timing.has_value();
+    json.beginObject();
+    if (d.refusal != calc::LongRefusal::None)
+        json.key(key::arret).string(longRefusalSentence(road));
+    if (sections.chronogramme && timed) {
+        json.key(key::chronogramme);
+        writeChronogram(json, real);
+    }
+    if (sections.circuit && timed) {
+        json.key(key::circuit);
+        writeCircuit(json, real);
+    }
+    if (line > 0)
+        json.key(key::ligne).integer(line);
+    json.key(key::montage).beginObject().key(key::compteur2).string(calc::counterName(road.entry.counter));
+    if (d.stage > 0) // none before the road chose one (T or T1 refused)
+        json.key(key::etage).integer(d.stage);
+    json.key(key::type).string(key::cascade).endObject();
+    if (sections.nomenclature && timed) {
+        json.key(key::nomenclature);
+        writeNomenclature(json, real);
+    }
+    if (sections.precision && timed) {
+        json.key(key::precision);
+        writePrecision(json, calc::assessPrecision(real, real.tolerances), real, sections);
+    }
+    if (timed)
+        json.key(key::regles).raw(rulesJson(road.timing->rules));
+    json.key(key::valeurs).beginObject();
+    for (const Value &value : longValues(road)) {
+        if (value.key == key::talon && timed) {
+            json.key(key::sorties).beginArray();
+            for (std::uint64_t marks = road.parts.marks; marks != 0; marks &= marks - 1)
+                json.integer(std::countr_zero(marks) + 1);
+            json.endArray();
+        }
+        if (value.number)
+            json.key(value.key).number(*value.number);
+        else if (value.key == key::ajustable && timed)
+            json.key(value.key).null(); // no standard trimmer reaches the setting
+    }
+    json.endObject().endObject();
+}
+
+QByteArray longJson(const calc::LongRoad &road, const calc::RealDesign &real, const Sections &sections)
+{
+    std::string compact;
+    appendLongJson(compact, road, real, sections);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(compact)).toJson(QJsonDocument::Indented);
 }
 
 void appendJsonError(std::string &out, long long line, std::string_view message)

@@ -2,6 +2,7 @@
 
 #include "report/result.h"
 
+#include "calc/longperiod.h"
 #include "calc/road.h"
 
 #include <QByteArray>
@@ -31,6 +32,14 @@ private:
 
     std::vector<Lists> m_lists; // the last decades seen: a batch builds their lists once
 };
+
+// The object of a long design: "montage", "regles", "valeurs", the sections asked for (read from
+// `real`, the design the tools work from) and "arret" when refused; compact, "ligne" when
+// `line` > 0, no newline.
+void appendLongJson(std::string &out, const calc::LongRoad &road, const calc::RealDesign &real,
+                    const Sections &sections, long long line = 0);
+// The same, indented, as --json prints it.
+QByteArray longJson(const calc::LongRoad &road, const calc::RealDesign &real, const Sections &sections);
 
 // A batch line that could not be read: {"erreur": "...", "ligne": N}, no newline.
 void appendJsonError(std::string &out, long long line, std::string_view message);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/result.h"
+
 #include "calc/longperiod.h"
 #include "calc/words.h"
 
@@ -14,10 +16,8 @@ namespace report {
 // it in French with a point, the same in every language.
 std::string longRefusalSentence(const calc::LongRoad &road, const calc::Words &words = {}, char separator = '.');
 
-// The JSON object of a long design: "montage", "regles", "valeurs", and "arret" when refused.
-QByteArray longJson(const calc::LongRoad &road);
-
-// The report of a long design in the interface's language, numbers with `separator`.
-QString longReport(const calc::LongRoad &road, char separator);
+// The report of a long design in the interface's language, numbers with `separator`, then the
+// sections asked for, read from `real`, the design the tools work from (report/json.h has its JSON).
+QString longReport(const calc::LongRoad &road, const calc::RealDesign &real, const Sections &sections, char separator);
 
 } // namespace report

@@ -56,6 +56,47 @@ std::array<Value, ValueCount> values(const calc::Road &road)
              {key::Rs, when(d, calc::seriesResistor(resistance))}}};
 }
 
+std::array<Value, LongValueCount> longValues(const calc::LongRoad &road)
+{
+    const calc::LongDesign &d = road.design;
+    const std::optional<calc::LongTiming> &t = road.timing;
+    auto when = [&t](double number) { return t ? std::optional(number) : std::nullopt; };
+    return {{{key::C2, when(road.parts.C2)},
+             {key::C2_theorique, when(d.C2)},
+             {key::R2_theorique, when(d.R2)},
+             {key::Rs, when(t ? t->Rs : 0)},
+             {key::T, road.entry.T},
+             {key::T1, road.entry.T1},
+             {key::T1_reel, when(t ? t->T1 : 0)},
+             {key::T_reel, when(t ? t->T : 0)},
+             {key::ajustable, road.trimmer > 0 ? when(road.trimmer) : std::nullopt},
+             {key::ecart_T, t ? t->errorT : std::nullopt},
+             {key::ecart_T1, t ? t->errorT1 : std::nullopt},
+             {key::etage, when(d.stage)},
+             {key::n, when(static_cast<double>(road.parts.marks))},
+             {key::periode_oscillateur, when(d.P)},
+             {key::periode_oscillateur_reelle, when(t ? t->P : 0)},
+             {key::potentiometre, when(road.parts.setting)},
+             {key::talon, when(road.parts.talon)}}};
+}
+
+calc::Road sectionsRoad(const calc::RealDesign &real)
+{
+    calc::Road road;
+    road.real = real;
+    road.converted = true;
+    return road;
+}
+
+std::vector<int> markedStages(std::uint64_t pattern)
+{
+    std::vector<int> stages;
+    for (int s = 1; s <= 64; ++s)
+        if (pattern & (std::uint64_t{1} << (s - 1)))
+            stages.push_back(s);
+    return stages;
+}
+
 std::array<Value, PrecisionValueCount> precisionValues(const calc::Precision &p)
 {
     const calc::TrimmerAdvice &advice = p.trimmer;

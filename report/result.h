@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/longperiod.h"
 #include "calc/precision.h"
 #include "calc/road.h"
 
@@ -16,6 +17,8 @@ struct Sections {
     bool nomenclature = false;       // the parts list
     bool chronogramme = false;       // section F, for a converted design
     bool circuit = false;            // the circuit's components and nets
+
+    bool anySection() const { return precision || measuredT || nomenclature || chronogramme || circuit; }
 };
 
 // French, lower case, no full stop: why the road stopped; empty when it did not. JSON and CSV
@@ -34,6 +37,18 @@ struct Value {
 inline constexpr std::size_t ValueCount = 14;
 // In writing order, the same keys for every road.
 std::array<Value, ValueCount> values(const calc::Road &road);
+
+// The numbers of a long design's "valeurs" in writing order (keys sorted), its marked stages
+// ("sorties", a list) apart: today's keys where they apply, "etage", "ajustable" (the trimmer to
+// buy) and the deviations; none past a refusal, "ajustable" none when no standard trimmer reaches.
+inline constexpr std::size_t LongValueCount = 17;
+std::array<Value, LongValueCount> longValues(const calc::LongRoad &road);
+// The stages marked, increasing.
+std::vector<int> markedStages(std::uint64_t pattern);
+
+// The sections (precision, parts list, chronogramme, circuit) read a road's real design alone: a
+// converted road around `real`, so a long design's sections are written as the main window's.
+calc::Road sectionsRoad(const calc::RealDesign &real);
 
 // The numbers of zone E, in writing order: spreads in seconds, deviations in percent, the advised
 // talon and trimmer in kilohms; none where there is none (no wanted T, no trimmer advised).

@@ -36,6 +36,8 @@ QString outputNames(const std::array<bool, 14> &on, bool markPinless)
     return names.isEmpty() ? Rapport::tr("aucune") : names.join(QStringLiteral(", "));
 }
 
+} // namespace
+
 // One line a net: "    RAZ : U1-12, C3-2, R6-1, U2-6", so the wiring can be checked by eye.
 QString circuitSection(const calc::RealDesign &design)
 {
@@ -49,7 +51,12 @@ QString circuitSection(const calc::RealDesign &design)
     return section;
 }
 
-} // namespace
+QString nomenclatureSection(const calc::RealDesign &design)
+{
+    const calc::Words words = report::words();
+    return Rapport::tr("Nomenclature") + QLatin1Char('\n')
+         + qtext(calc::nomenclatureText(calc::nomenclature(design, words), Indent.toStdString(), words));
+}
 
 QString textReport(const calc::Road &road, const Sections &sections)
 {
@@ -89,11 +96,8 @@ QString textReport(const calc::Road &road, const Sections &sections)
         lines << Rapport::tr("Alarmes : %1").arg(alarms.isEmpty() ? Rapport::tr("aucune") : alarms.join(QStringLiteral(", ")));
     }
     QString report = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (sections.nomenclature) {
-        const calc::Words words = report::words();
-        report += Rapport::tr("Nomenclature") + QLatin1Char('\n')
-                + qtext(calc::nomenclatureText(calc::nomenclature(real, words), Indent.toStdString(), words));
-    }
+    if (sections.nomenclature)
+        report += nomenclatureSection(real);
     if (sections.circuit)
         report += circuitSection(real);
     return report;

@@ -13,4 +13,9 @@ namespace report {
 // with a newline.
 QString textReport(const calc::Road &road, const Sections &sections);
 
+// The report's closing sections, each a title and its lines, every line ending with a newline:
+// the parts list, and the circuit one line a net.
+QString nomenclatureSection(const calc::RealDesign &design);
+QString circuitSection(const calc::RealDesign &design);
+
 } // namespace report

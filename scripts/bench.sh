@@ -97,3 +97,30 @@ cmake --build --preset default --target precision_bench
 "$build/bench/precision_bench" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true "$@"
 # --- end of the precision window section ---
+
+# ---- chronalys-calcul: long designs (--montage cascade) --------------------------------------
+# Periods from one minute to thirty days, evenly on a log scale, pulses 1/2.5 to 1/500 of them.
+long_designs() {
+    awk -v n="$1" 'BEGIN { srand(27); for (i = 1; i <= n; ++i) {
+        t = exp(log(60) + rand() * (log(2592000) - log(60))); line = sprintf("%.3f %.3f", t, t / (2.5 + rand() * 497.5));
+        if (i % 2) { gsub(/\./, ",", line); sub(/ /, ";", line) }
+        print line } }'
+}
+long_designs 100000 >"$work/long100k.txt"
+echo "== One long design and a batch of 100,000 (one process, one core), against the bare program"
+hyperfine -N --warmup 5 --runs 60 --export-csv "$work/long_one.csv" \
+    "$bare 10 1" "$calcul 86400 60 --montage cascade --json" >/dev/null
+mapfile -t long_one < <(means_ms "$work/long_one.csv")
+echo "  bare program               ${long_one[0]} ms"
+echo "  chronalys-calcul, one long design ${long_one[1]} ms   ratio $(ratio "${long_one[1]}" "${long_one[0]}") (target <= 1.3)"
+hyperfine -N --warmup 1 --runs 5 --export-csv "$work/long_lot.csv" \
+    "$calcul --lot $work/long100k.txt --montage cascade" "$calcul --lot $work/long100k.txt --montage cascade --csv" >/dev/null
+mapfile -t long_lot < <(means_ms "$work/long_lot.csv")
+mapfile -t long_cpu < <(cpu_ms "$work/long_lot.csv")
+for i in 0 1; do
+    form=$([ "$i" = 0 ] && echo "JSON Lines" || echo "--csv     ")
+    echo "  $form wall ${long_lot[$i]} ms: $(per_second "${long_lot[$i]}") designs/s (target >= 200000)," \
+         "$(ratio "${long_lot[$i]}" "${long_one[0]}") times the bare program's run;" \
+         "processor ${long_cpu[$i]} ms: $(per_second "${long_cpu[$i]}") designs/s"
+done
+# ---- end of long designs ---------------------------------------------------------------------

@@ -131,8 +131,12 @@ Manual page: man chronalys-calcul
 </translation>
     </message>
     <message>
-        <source>--montage cascade se calcule un montage à la fois : pas en lot</source>
-        <translation>--montage cascade computes one circuit at a time: not in a batch</translation>
+        <source>la conception « %1 » a un second compteur : son tableau demande --montage cascade</source>
+        <translation>the design “%1” has a second counter: its table needs --montage cascade</translation>
+    </message>
+    <message>
+        <source>la conception « %1 » n&apos;a pas de second compteur : son tableau est celui d&apos;un calcul sans --montage</source>
+        <translation>the design “%1” has no second counter: its table is that of a calculation without --montage</translation>
     </message>
 </context>
 <context>
@@ -329,18 +333,26 @@ the command line cannot be read.
         <translation>--compteur2 and --etage need --montage cascade</translation>
     </message>
     <message>
-        <source>--montage cascade se calcule avec --json ou le compte rendu seuls, sans --conception, --precision, --nomenclature, --chronogramme, --circuit ni dessin</source>
-        <translation>--montage cascade computes with --json or the report alone, without --conception, --precision, --nomenclature, --chronogramme, --circuit or drawings</translation>
+        <source>--montage, --compteur2 et --etage ne s&apos;appliquent pas à --conception : le fichier porte son montage</source>
+        <translation>--montage, --compteur2 and --etage do not apply to --conception: the file carries its own montage</translation>
+    </message>
+    <message>
+        <source>--etage attend un étage de %1 à %2 avec le %3, pas « %4 »</source>
+        <translation>--etage takes a stage from %1 to %2 with the %3, not “%4”</translation>
     </message>
     <message>
         <source>  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]
                   longue durée : un second compteur après la sortie Q14 (CD4040 par
-                  défaut), S l&apos;étage qui fait la période (proposé sinon) ; avec --json
-                  ou le compte rendu</source>
+                  défaut), S l&apos;étage qui fait la période, de 15 à 26 avec un CD4040,
+                  à 28 avec les autres (proposé sinon) ; toutes les sections et tous
+                  les dessins le suivent, --lot aussi ; une conception à deux
+                  compteurs le prend d&apos;elle-même</source>
         <translation>  --montage cascade [--compteur2 CD4040|CD4020|CD4060] [--etage S]
                   long period: a second counter after output Q14 (CD4040 by
-                  default), S the stage that makes the period (else proposed); with
-                  --json or the report</translation>
+                  default), S the stage that makes the period, 15 to 26 with a
+                  CD4040, to 28 with the others (else proposed); every section and
+                  every drawing follows it, --lot too; a design file of two
+                  counters takes it by itself</translation>
     </message>
 </context>
 <context>

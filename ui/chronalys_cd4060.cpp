@@ -1073,15 +1073,14 @@ void Chronalys_CD4060::Outils_Click(int index)
     } else if (index == 4) {
         openLongueDuree();
     } else if (index == 2) {
-        if (m_source == Source::LongueDuree) {
-            QGuiApplication::clipboard()->setText(report::longReport(m_longueDuree->longRoad(), m_separator));
-            return;
-        }
         report::Sections sections;
         // Zone E joins the report once the user has opened the precision window.
         sections.precision = !m_precision.isNull();
         sections.chronogramme = !m_chronogramme.isNull(); // section F likewise
-        QGuiApplication::clipboard()->setText(report::textReport(shownRoad(), sections));
+        QGuiApplication::clipboard()->setText(
+            m_source == Source::LongueDuree
+                ? report::longReport(m_longueDuree->longRoad(), m_longueDuree->realDesign(), sections, m_separator)
+                : report::textReport(shownRoad(), sections));
     }
 }
 

@@ -86,16 +86,24 @@ TEST_P(BatchEqualsSingleCalculations, LineForLine)
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const calc::Road road = calc::designRoad(designs[i].first, designs[i].second, options);
         QJsonObject single = QJsonDocument::fromJson(report::jsonDocument(road, options)).object();
+        if (settings.parsed.cascade) {
+            ParsedCalculation parsed = settings.parsed;
+            parsed.periodText = QString::fromStdString(designs[i].first);
+            parsed.pulseText = QString::fromStdString(designs[i].second);
+            const LongCalculation long_ = calculatedLongRoad(parsed);
+            single = QJsonDocument::fromJson(report::longJson(long_.road, long_.real, options)).object();
+        }
         single.insert(QStringLiteral("ligne"), static_cast<qint64>(i + 3));
         ASSERT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json[i])).object(), single)
             << designs[i].first << " " << designs[i].second;
-        if (key && road.converted) {
+        if (key && (settings.parsed.cascade ? single.contains(QLatin1String("regles")) : road.converted)) {
             ASSERT_TRUE(single.contains(QLatin1String(key))) << json[i];
         }
     }
     // Every row of the table has the header's columns, whatever the road and the sections.
     settings.csv = true;
-    const std::vector<std::string> rows = lines(report::csvHeader(options) + runBatchOn(settings, input + "x\n", 4096));
+    const std::string header = settings.parsed.cascade ? report::longCsvHeader(options) : report::csvHeader(options);
+    const std::vector<std::string> rows = lines(header + runBatchOn(settings, input + "x\n", 4096));
     auto columns = [](const std::string &row) {
         std::size_t count = 1;
         bool quoted = false;
@@ -118,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
                     OptionCase{"three_digits_large_constant", {S("--significatif"), S("3"), S("--k4060"), S("99999,5")}, ','},
                     OptionCase{"tiny_constant", {S("--k4060"), S("0.0000001"), S("--json")}, '.'},
                     OptionCase{"parts_list_e12", {S("--nomenclature"), S("--serie"), S("E12")}, ',', "nomenclature"},
-                    OptionCase{"precision_measured", {S("--precision"), S("--mesure"), S("10,5")}, ',', "precision"}),
+                    OptionCase{"precision_measured", {S("--precision"), S("--mesure"), S("10,5")}, ',', "precision"},
+                    OptionCase{"long_designs_on_a_cd4020", {S("--montage"), S("cascade"), S("--compteur2"), S("CD4020"), S("--serie"), S("E12")}, ',', "montage"},
+                    OptionCase{"long_designs_every_section", {S("--montage"), S("cascade"), S("--precision"), S("--nomenclature"), S("--chronogramme"), S("--circuit")}, '.', "circuit"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // However the input is cut, the same lines come out; a line beyond the bound is an error and
@@ -277,6 +287,27 @@ INSTANTIATE_TEST_SUITE_P(
                    "<Chronalys_CD4060: T and T1 are needed, or --conception FILE\nSee “Chronalys_CD4060 --help”.>"},
         // English numbers: a point, never a comma, never a separator after the last digit.
         StatusCase{"english_numbers", ":; for a in '16.384 1' '16.384 1 --significatif 0' '10 1 --significatif 3' '3600 2 --serie E12'; do ./chronalys-calcul \\$a --langue en --precision --nomenclature --chronogramme; done | grep -E '[0-9],[0-9]|[0-9][.]( |\\$)'; echo found \\$?", 0, "found 1\n"},
+        // Long designs (--montage cascade): every section, design files, batches; numbers from
+        // K x (talon + setting) x C2 x 2^S by hand.
+        StatusCase{"long_json_every_section", "./chronalys-calcul 86400 60 --montage cascade --json --precision --nomenclature --chronogramme --circuit | grep -cE '^    \\\"(chronogramme|circuit|montage|nomenclature|precision|regles|valeurs)\\\"'", 0, "7\n"},
+        StatusCase{"long_report_every_section", "./chronalys-calcul 86400 60 --montage cascade --precision --nomenclature --chronogramme --circuit --langue fr | grep -cE '^(E - Précision|F - Chronogramme|Nomenclature|Circuit)\\$'", 0, "4\n"},
+        StatusCase{"long_design_file", "./chronalys-calcul --conception " CHRONALYS_CLI_DATA "/arrosage.cd4060 --json | grep -E 'T_reel|compteur2'", 0, "\"compteur2\": \"CD4020\",\n        \"T_reel\": 86383.3686016,"},
+        // The trimmer to buy follows the file's setting: 300 kΩ needs a 470 kΩ one, none at 0 kΩ.
+        StatusCase{"long_file_trimmer_for_its_setting", "sed 's/36,5/300/' " CHRONALYS_CLI_DATA "/arrosage.cd4060 >a.cd4060; ./chronalys-calcul --conception a.cd4060 --json | grep ajustable", 0, "\"ajustable\": 470,"},
+        StatusCase{"long_file_without_trimmer", "sed 's/36,5/0/' " CHRONALYS_CLI_DATA "/arrosage.cd4060 >a.cd4060; ./chronalys-calcul --conception a.cd4060 --json | grep ajustable", 0, "\"ajustable\": null,"},
+        StatusCase{"long_measure", "./chronalys-calcul 86400 60 --montage cascade --json --mesure 86000 | grep K4060_calibre", 0, "\"K4060_calibre\": 278.7"},
+        StatusCase{"long_refused", "./chronalys-calcul 30 1 --montage cascade --json", 1, "\"arret\": \"la période T doit aller de 60 à 10000000 s\""},
+        StatusCase{"long_stage_beyond_the_counter", "./chronalys-calcul 86400 60 --montage cascade --etage 27 2>&1", 2, "--etage attend un étage de 15 à 26 avec le CD4040, pas « 27 »\nVoir « chronalys-calcul --help »."},
+        StatusCase{"long_stage_in_english", "./chronalys-calcul 86400 60 --montage cascade --compteur2 CD4060 --etage 29 --langue en 2>&1", 2, "15 to 28"},
+        StatusCase{"long_file_and_stage", "./chronalys-calcul --conception " CHRONALYS_CLI_DATA "/arrosage.cd4060 --etage 20 2>&1", 2, "le fichier porte son montage"},
+        StatusCase{"long_batch", "printf '86400 60\\n%s\\n30 1\\n' " CHRONALYS_CLI_DATA "/arrosage.cd4060 | ./chronalys-calcul --lot - --montage cascade --compteur2 CD4060 | cut -c1-54; exit \\${PIPESTATUS[1]}", 1,
+                   "{\"ligne\":1,\"montage\":{\"compteur2\":\"CD4060\",\"etage\":22,\n{\"ligne\":2,\"montage\":{\"compteur2\":\"CD4020\",\"etage\":22,\n{\"arret\":"},
+        StatusCase{"long_table", "printf '86400 60\\n30 1\\n' | ./chronalys-calcul --lot - --montage cascade --csv | cut -d';' -f1-6; exit \\${PIPESTATUS[1]}", 1,
+                   "ligne;T;T1;compteur2;etage;sorties\n1;86400;60;CD4040;22;6 7 9 10 12\n2;30;1;CD4040;;\n"},
+        StatusCase{"long_table_refuses_one_counter_file", "printf '%s\\n' " CHRONALYS_CLI_DATA "/aquarium.cd4060 | ./chronalys-calcul --lot - --montage cascade --csv", 1, "n'a pas de second compteur"},
+        StatusCase{"one_counter_table_refuses_long_file", "printf '%s\\n' " CHRONALYS_CLI_DATA "/arrosage.cd4060 | ./chronalys-calcul --lot - --csv", 1, "a un second compteur"},
+        StatusCase{"long_kicad", "./chronalys-calcul 86400 60 --montage cascade --feuille k.kicad_sch >/dev/null && head -c 10 k.kicad_sch", 0, "(kicad_sch"},
+        StatusCase{"long_sheet_of_a_file", "QT_QPA_PLATFORM=offscreen ./Chronalys_CD4060 --calcul --conception " CHRONALYS_CLI_DATA "/arrosage.cd4060 --feuille f.svg >/dev/null && grep -c 'Arrosage du jardin' f.svg", 0, "1\n"},
         StatusCase{"reader_gone", "yes '10 1' | head -n 300000 | ./chronalys-calcul --lot - | head -c 10 >/dev/null; exit \\${PIPESTATUS[2]}", 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -127,7 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"cascade_unknown_counter", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--compteur2"), S("CD4017")), false},
         ArgumentCase{"counter_without_cascade", ARGS(S("--calcul"), S("86400"), S("60"), S("--compteur2"), S("CD4040")), false},
         ArgumentCase{"cascade_stage_not_a_number", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--etage"), S("Q20")), false},
-        ArgumentCase{"cascade_with_sheet", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--feuille"), S("f.svg")), false},
+        ArgumentCase{"cascade_with_sheet_and_every_section", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--feuille"), S("f.svg"), S("--precision"), S("--nomenclature"), S("--chronogramme"), S("--circuit"), S("--mesure"), S("86000"), S("--image-chronogramme"), S("c.png")), true},
+        ArgumentCase{"cascade_last_stage_of_a_cd4020", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--compteur2"), S("CD4020"), S("--etage"), S("28")), true},
+        ArgumentCase{"cascade_stage_beyond_a_cd4040", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--etage"), S("27")), false},
+        ArgumentCase{"cascade_stage_of_the_first_counter", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("cascade"), S("--etage"), S("14")), false},
+        ArgumentCase{"design_file_carries_its_montage", ARGS(S("--calcul"), S("--conception"), S(CHRONALYS_CLI_DATA "/arrosage.cd4060"), S("--compteur2"), S("CD4040")), false},
+        ArgumentCase{"design_file_of_two_counters", ARGS(S("--calcul"), S("--conception"), S(CHRONALYS_CLI_DATA "/arrosage.cd4060"), S("--json"), S("--circuit")), true},
         ArgumentCase{"montage_unknown", ARGS(S("--calcul"), S("86400"), S("60"), S("--montage"), S("simple")), false},
         ArgumentCase{"kicad_schematic_and_circuit", ARGS(S("--calcul"), S("10"), S("1"), S("--feuille"), S("f.KiCad_Sch"), S("--circuit")), true},
         ArgumentCase{"kicad_is_no_picture", ARGS(S("--calcul"), S("10"), S("1"), S("--image-chronogramme"), S("c.kicad_sch")), false},
@@ -626,9 +631,10 @@ TEST(CommandLine, CascadeOfTwoCounters)
     EXPECT_EQ(values[S("sorties")].toArray().size(), 5); // 2912 = stages 6, 7, 9, 10 and 12
     EXPECT_EQ(values[S("ajustable")].toDouble(), 100);
     EXPECT_NEAR(values[S("T_reel")].toDouble(), 86400, 1e-6);
-    const QJsonObject refused = jsonIn(run("--calcul 86400 60 --montage cascade --etage 40 --json", status, NoDisplay));
+    // Stage 4 (8 periods of 20.6 ms) is the finest pulse below S = 22.
+    const QJsonObject refused = jsonIn(run("--calcul 86400 0,1 --montage cascade --etage 22 --json", status, NoDisplay));
     EXPECT_EQ(status, 1);
-    EXPECT_TRUE(refused[S("arret")].toString().contains(S("15 à 26"))) << refused[S("arret")].toString().toStdString();
+    EXPECT_TRUE(refused[S("arret")].toString().contains(S("0.1648 s"))) << refused[S("arret")].toString().toStdString();
     const std::string report = run("--calcul 86400 60 --montage cascade --compteur2 CD4060 --langue fr", status, NoDisplay);
     EXPECT_EQ(status, 0);
     EXPECT_NE(report.find("CD4060 puis CD4060"), std::string::npos) << report;
