@@ -36,7 +36,8 @@ std::uint64_t pinnedBelow(SecondCounter counter, int top)
 double finestWeight(std::uint64_t pins) { return static_cast<double>(pins & (~pins + 1)); }
 
 // The stage whose C150 is a film capacitor and whose pulse comes nearest T1, the largest when
-// several come as near; without any such stage, the one whose C150 comes nearest the range.
+// several come as near; without any such stage, the one whose C150 comes nearest the range. Only
+// a stage with a pin can clock the flip-flop.
 int proposedStage(const LongEntry &entry)
 {
     int best = 0;
@@ -44,7 +45,7 @@ int proposedStage(const LongEntry &entry)
     const int last = lastTopStage(entry.counter);
     const std::uint64_t pins = pinnedBelow(entry.counter, last);
     for (int s = FirstTopStage; s <= last; ++s) {
-        if (outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
+        if (!stageHasPin(entry.counter, s) || outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K)) > 1)
             continue;
         const double P = entry.T / std::ldexp(1.0, s);
         const std::uint64_t below = pins & ((std::uint64_t{1} << (s - 1)) - 1);
@@ -58,7 +59,9 @@ int proposedStage(const LongEntry &entry)
     if (best != 0)
         return best;
     double nearest = 0;
-    for (int s = FirstTopStage; s <= lastTopStage(entry.counter); ++s) {
+    for (int s = FirstTopStage; s <= last; ++s) {
+        if (!stageHasPin(entry.counter, s))
+            continue;
         const double outside = outsideFilmRange(capacitanceFor150k(entry.T, s, entry.K));
         if (best == 0 || outside <= nearest) {
             best = s;
@@ -85,6 +88,10 @@ LongDesign designLong(const LongEntry &entry)
     design.stage = entry.stage.value_or(design.proposedStage);
     if (design.stage < FirstTopStage || design.stage > lastTopStage(entry.counter)) {
         design.refusal = LongRefusal::StageOutOfRange;
+        return design;
+    }
+    if (!stageHasPin(entry.counter, design.stage)) {
+        design.refusal = LongRefusal::StageWithoutPin;
         return design;
     }
     design.P = entry.T / std::ldexp(1.0, design.stage);

@@ -29,6 +29,7 @@ enum class LongRefusal {
     PeriodOutOfRange, // T outside 60 to 10^7 s
     PulseOutOfRange,  // T1 not above 0 or not below T / 2.001
     StageOutOfRange,  // a chosen top stage beyond the second counter
+    StageWithoutPin,  // a chosen top stage the second counter brings out on no pin
     PulseTooShort,    // T1 shorter than the finest pulse the pinned stages give (finestPulse)
 };
 

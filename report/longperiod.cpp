@@ -48,6 +48,9 @@ std::string longRefusalSentence(const calc::LongRoad &road, const calc::Words &w
     case StageOutOfRange:
         return calc::sentence(words.translate("LongueDuree", "l'étage S doit aller de 15 à %1 avec ce compteur"),
                               {std::to_string(calc::lastTopStage(road.entry.counter))});
+    case StageWithoutPin:
+        return calc::sentence(words.translate("LongueDuree", "l'étage S = %1 n'a pas de broche sur le %2"),
+                              {std::to_string(road.design.stage), calc::counterName(road.entry.counter)});
     case PulseTooShort:
         return calc::sentence(
             words.translate("LongueDuree", "le pulse T1 est plus court que le plus court possible, %1 s"),

@@ -1207,6 +1207,10 @@ Chronalys_CD4060 --version         shows the name and version
         <source>Règle NON respectée : %1</source>
         <translation>Rule NOT met: %1</translation>
     </message>
+    <message>
+        <source>l&apos;étage S = %1 n&apos;a pas de broche sur le %2</source>
+        <translation>stage S = %1 has no pin on the %2</translation>
+    </message>
 </context>
 <context>
     <name>LongueDureeWindow</name>
@@ -1401,6 +1405,10 @@ Chronalys_CD4060 --version         shows the name and version
     <message>
         <source>&amp;Fichier</source>
         <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>L&apos;étage haut %1 n&apos;a pas de broche sur le %2 : choisissez-en un autre.</source>
+        <translation>Top stage %1 has no pin on the %2: choose another one.</translation>
     </message>
 </context>
 <context>

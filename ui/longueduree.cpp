@@ -548,6 +548,10 @@ QString LongueDureeWindow::refusal() const
             .arg(calc::FirstTopStage)
             .arg(calc::lastTopStage(m_entry.counter))
             .arg(QLatin1String(calc::counterName(m_entry.counter)));
+    case calc::LongRefusal::StageWithoutPin:
+        return tr("L'étage haut %1 n'a pas de broche sur le %2 : choisissez-en un autre.")
+            .arg(m_design.stage)
+            .arg(QLatin1String(calc::counterName(m_entry.counter)));
     case calc::LongRefusal::PulseTooShort:
         return tr("T1 est plus court que le plus court pulse possible, %1 s ; un étage haut plus bas le raccourcit.")
             .arg(shown(m_design.finestPulse));

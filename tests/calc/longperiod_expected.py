@@ -53,12 +53,13 @@ def design(T, T1, counter="CD4040", stage=None, e12=False, K=F(28, 10**7), tol=(
     T, T1 = F(T), F(T1)
     last = 14 + COUNTERS[counter][0]
     c150 = lambda s: T / 2**s / 150000 * 1000 / K
-    films = [s for s in range(15, last + 1) if 10 <= c150(s) <= 470]
+    tops = [s for s in range(15, last + 1) if pinned(counter, s)]  # the flip-flop needs a pin
+    films = [s for s in tops if 10 <= c150(s) <= 470]
     err = lambda s: abs(nearest(counter, s, T1 / (T / 2**s)) * T / 2**s - T1)
     if films:
         S = min(films, key=lambda s: (err(s), -s))
     else:
-        S = min(range(15, last + 1), key=lambda s: (max(10 / c150(s), c150(s) / 470), -s))
+        S = min(tops, key=lambda s: (max(10 / c150(s), c150(s) / 470), -s))
     S = stage or S
     P = T / 2**S
     C2 = snap(c150(S))

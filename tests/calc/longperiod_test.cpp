@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         LongCase{"day_near_half", 86400, 43170, CD4040, {}, 1, 24, 12, 153.26908656529017, 8382784, 120, 100},
         LongCase{"e12_day", 86400, 60, CD4040, {}, 2, 22, 47, 156.53013096029636, 2912, 120, 100},
         LongCase{"month_top_stage", 2592000, 3600, CD4020, 28, 1, 28, 22, 156.7524748963195, 393216, 120, 100},
-        LongCase{"minute_cd4060", 60, 1, CD4060, {}, 1, 15, 4.7, 139.13789418693008, 544, 100, 100}),
+        LongCase{"minute_cd4060", 60, 1, CD4060, {}, 1, 18, 0.47, 173.9223677336626, 4368, 130, 220}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LongRoad, RefusesWhatItCannotBuild)
@@ -91,6 +91,7 @@ TEST(LongRoad, RefusesWhatItCannotBuild)
     for (const Case &c : {Case{59.9, 1, CD4040, {}, PeriodOutOfRange}, Case{1.1e7, 60, CD4040, {}, PeriodOutOfRange},
                           Case{86400, 0, CD4040, {}, PulseOutOfRange}, Case{86400, 86400 / 2.001, CD4040, {}, PulseOutOfRange},
                           Case{86400, 60, CD4040, 27, StageOutOfRange}, Case{86400, 60, CD4060, 14, StageOutOfRange},
+                          Case{86400, 60, CD4020, 16, StageWithoutPin}, Case{604800, 250000, CD4060, 25, StageWithoutPin},
                           Case{86400, 0.01, CD4040, {}, PulseTooShort}}) {
         const calc::LongDesign d = calc::designLong(entryOf(c.T, c.T1, c.counter, c.stage));
         EXPECT_EQ(d.refusal, c.refusal) << c.T << " " << c.T1;
@@ -109,6 +110,13 @@ TEST(LongRoad, PinsOfEachCounter)
         for (int s = 1; s <= calc::lastTopStage(counter); ++s)
             EXPECT_EQ(calc::stageHasPin(counter, s), std::find(stages.begin(), stages.end(), s) == stages.end())
                 << calc::counterName(counter) << " stage " << s;
+    // The road never proposes a top stage that could not clock the flip-flop.
+    for (const auto &[counter, stages] : pinless)
+        for (double T = 60; T <= 1e7; T *= 1.7)
+            for (double ratio : {2.5, 4.0, 1000.0}) {
+                const int proposed = calc::designLong(entryOf(T, T / ratio, counter, {})).proposedStage;
+                EXPECT_TRUE(calc::stageHasPin(counter, proposed)) << calc::counterName(counter) << " T " << T;
+            }
 }
 
 // Parts beyond the data sheets are computed, their broken rules said.
