@@ -12,6 +12,9 @@ QFont windowFont(int pointSize, QFont::Weight weight)
                       QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
+    // Normal width, as the captions are fitted: a face condensed by the system is never taken,
+    // and the fields share one font, not a twin differing by its width, with the labels.
+    font.setStretch(QFont::Unstretched);
     font.setPointSize(pointSize);
     font.setWeight(weight);
     return font;
