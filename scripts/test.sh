@@ -50,9 +50,10 @@ scripts/install-deps.sh --tests-run >"$tools_log" 2>&1 &
 tools=$!
 step "default: configure and build" build default
 step "install: test tools (rest of the wait)" wait_for_tools
-step "default: tests" ctest --preset default
+# Side by side, as many tests as cores: those that must not overlap say so (RESOURCE_LOCK).
+step "default: tests" ctest --preset default --parallel "$jobs"
 step "asan: configure and build (fuzz targets too)" build asan
 # The package test is the normal build's alone: the .deb is made once.
-step "asan: tests" ctest --preset asan
+step "asan: tests" ctest --preset asan --parallel "$jobs"
 # Short, so that the harnesses keep building and running; scripts/fuzz.sh alone runs longer.
 step "fuzz targets, 10 s each" env CHRONALYS_FUZZ_BUILD=build-asan scripts/fuzz.sh 10
